@@ -1,0 +1,59 @@
+#include "data/dataclass.h"
+
+#include "platform/resource.h"
+
+CTavDataClassApp TavrinDataDLL;
+
+void SetDataPrintFont(LOGFONT* p)
+{
+    if (p) TavrinDataDLL.m_lfFont = *p;
+}
+
+void SetDataPrintTitleFont(LOGFONT* p)
+{
+    if (p) TavrinDataDLL.m_lfTitleFont = *p;
+}
+
+void SetDataPrintPen(LOGPEN* p)
+{
+    if (p) TavrinDataDLL.m_lpPen = *p;
+}
+
+void SetDataPrintFramePen(LOGPEN* p)
+{
+    if (p) TavrinDataDLL.m_lpFramePen = *p;
+}
+
+LOGFONT* GetDataPrintFont() { return &TavrinDataDLL.m_lfFont; }
+LOGFONT* GetDataPrintTitleFont() { return &TavrinDataDLL.m_lfTitleFont; }
+LOGPEN* GetDataPrintPen() { return &TavrinDataDLL.m_lpPen; }
+LOGPEN* GetDataPrintFramePen() { return &TavrinDataDLL.m_lpFramePen; }
+
+BOOL CreateDataPrintFonts(CFont& font, CFont& titleFont)
+{
+    LOGFONT lf = TavrinDataDLL.m_lfFont;
+    if (!font.CreateFontIndirect(&lf)) return FALSE;
+    LOGFONT lfTitle = TavrinDataDLL.m_lfTitleFont;
+    if (!titleFont.CreateFontIndirect(&lfTitle)) {
+        font.DeleteObject();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CreateDataPrintPens(CPen& pen, CPen& framePen)
+{
+    LOGPEN lp = TavrinDataDLL.m_lpPen;
+    if (!pen.CreatePenIndirect(&lp)) return FALSE;
+    LOGPEN lpFrame = TavrinDataDLL.m_lpFramePen;
+    if (!framePen.CreatePenIndirect(&lpFrame)) {
+        pen.DeleteObject();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CString LoadDataString(UINT nID)
+{
+    return LoadModuleString("TavDataClass.DLL", nID);
+}

@@ -1,0 +1,42 @@
+// Base of every project data record: its printed data sheet, the library's
+// print settings and its string lookup.
+#pragma once
+
+#include "platform/cwinapp.h"
+#include "sheet/printrecord.h"
+
+// The data library's application object: the four data-sheet print settings.
+class CTavDataClassApp : public CWinApp {
+public:
+    CTavDataClassApp() : CWinApp(nullptr) {}
+
+    LOGFONT m_lfFont;
+    LOGFONT m_lfTitleFont;
+    LOGPEN m_lpPen;
+    LOGPEN m_lpFramePen;
+};
+
+extern CTavDataClassApp TavrinDataDLL;
+
+void SetDataPrintFont(LOGFONT* p);
+void SetDataPrintTitleFont(LOGFONT* p);
+void SetDataPrintPen(LOGPEN* p);
+void SetDataPrintFramePen(LOGPEN* p);
+LOGFONT* GetDataPrintFont();
+LOGFONT* GetDataPrintTitleFont();
+LOGPEN* GetDataPrintPen();
+LOGPEN* GetDataPrintFramePen();
+
+BOOL CreateDataPrintFonts(CFont& font, CFont& titleFont);
+BOOL CreateDataPrintPens(CPen& pen, CPen& framePen);
+// String nID of the data library's own table, whatever module is current.
+CString LoadDataString(UINT nID);
+
+struct CDataSheetLibrary {
+    static CString LoadString(UINT nID) { return LoadDataString(nID); }
+    static BOOL CreatePrintFonts(CFont& font, CFont& titleFont) { return CreateDataPrintFonts(font, titleFont); }
+    static BOOL CreatePrintPens(CPen& pen, CPen& framePen) { return CreateDataPrintPens(pen, framePen); }
+};
+
+class CDataClass : public TPrintRecord<10, CDataSheetLibrary> {
+};

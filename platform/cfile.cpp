@@ -1,0 +1,153 @@
+#include "platform/cfile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int CauseOf(int nErrno)
+{
+    switch (nErrno) {
+    case ENOENT: return CFileException::fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG: return CFileException::badPath;
+    case EMFILE:
+    case ENFILE: return CFileException::tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return CFileException::accessDenied;
+    case EWOULDBLOCK: return CFileException::sharingViolation;
+    case ENOSPC: return CFileException::diskFull;
+    case EIO: return CFileException::hardIO;
+    default: return CFileException::genericException;
+    }
+}
+
+} // namespace
+
+CFile::~CFile()
+{
+    Abort();
+}
+
+BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError)
+{
+    Abort();
+    int flags = O_CLOEXEC;
+    switch (nOpenFlags & 3) {
+    case modeWrite: flags |= O_WRONLY; break;
+    case modeReadWrite: flags |= O_RDWR; break;
+    default: flags |= O_RDONLY; break;
+    }
+    if (nOpenFlags & modeCreate) flags |= O_CREAT | ((nOpenFlags & modeNoTruncate) ? 0 : O_TRUNC);
+    // Truncating is deferred until the lock is held, so a refused open changes nothing.
+    const bool truncate = (flags & O_TRUNC) != 0;
+    flags &= ~O_TRUNC;
+    int fd = ::open(pszFileName ? pszFileName : "", flags, 0644);
+    auto fail = [&](int err) {
+        if (fd >= 0) ::close(fd);
+        if (pError) *pError = CFileException(CauseOf(err), err, pszFileName);
+        return FALSE;
+    };
+    if (fd < 0) return fail(errno);
+    const UINT share = nOpenFlags & 0x70;
+    if (share == shareExclusive || share == shareDenyWrite || share == shareDenyRead) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(errno);
+    }
+    if (truncate && ::ftruncate(fd, 0) != 0) return fail(errno);
+    const char* mode = (flags & O_RDWR) ? "r+b" : ((flags & O_WRONLY) ? "wb" : "rb");
+    if ((flags & O_WRONLY) && !truncate) mode = "r+b";
+    m_pFile = ::fdopen(fd, mode);
+    if (!m_pFile) return fail(errno);
+    m_strFileName = pszFileName;
+    return TRUE;
+}
+
+UINT CFile::Read(void* pBuf, UINT nCount)
+{
+    if (!m_pFile || nCount == 0) return 0;
+    size_t n = std::fread(pBuf, 1, nCount, m_pFile);
+    if (n < nCount && std::ferror(m_pFile)) Throw(CFileException::hardIO);
+    return UINT(n);
+}
+
+void CFile::Write(const void* pBuf, UINT nCount)
+{
+    if (!m_pFile) Throw(CFileException::genericException);
+    if (nCount && std::fwrite(pBuf, 1, nCount, m_pFile) != nCount) Throw(CauseOf(errno));
+}
+
+long long CFile::Seek(long long lOff, UINT nFrom)
+{
+    if (!m_pFile) Throw(CFileException::genericException);
+    int whence = nFrom == current ? SEEK_CUR : (nFrom == end ? SEEK_END : SEEK_SET);
+    if (::fseeko(m_pFile, off_t(lOff), whence) != 0) Throw(CFileException::badSeek);
+    return GetPosition();
+}
+
+long long CFile::GetPosition() const
+{
+    return m_pFile ? (long long)::ftello(m_pFile) : -1;
+}
+
+long long CFile::GetLength() const
+{
+    if (!m_pFile) return 0;
+    std::fflush(m_pFile);
+    struct stat st;
+    return ::fstat(::fileno(m_pFile), &st) == 0 ? (long long)st.st_size : 0;
+}
+
+void CFile::Flush()
+{
+    if (m_pFile && std::fflush(m_pFile) != 0) Throw(CauseOf(errno));
+}
+
+void CFile::Close()
+{
+    if (!m_pFile) return;
+    std::FILE* f = m_pFile;
+    m_pFile = nullptr;
+    if (std::fclose(f) != 0) Throw(CauseOf(errno));
+}
+
+void CFile::Abort()
+{
+    if (m_pFile) std::fclose(m_pFile);
+    m_pFile = nullptr;
+}
+
+void CFile::Throw(int nCause) const
+{
+    throw new CFileException(nCause, errno, m_strFileName);
+}
+
+BOOL CFile::GetStatus(const char* pszFileName, CFileStatus& rStatus)
+{
+    struct stat st;
+    if (!pszFileName || ::stat(pszFileName, &st) != 0) return FALSE;
+    rStatus.m_mtime = st.st_mtime;
+    rStatus.m_size = st.st_size;
+    rStatus.m_attribute = S_ISDIR(st.st_mode) ? 0x10 : 0;
+    char full[PATH_MAX];
+    const char* name = ::realpath(pszFileName, full) ? full : pszFileName;
+    std::snprintf(rStatus.m_szFullName, sizeof rStatus.m_szFullName, "%s", name);
+    return TRUE;
+}
+
+void CFile::Remove(const char* pszFileName)
+{
+    if (std::remove(pszFileName) != 0) throw new CFileException(CauseOf(errno), errno, pszFileName);
+}
+
+void CFile::Rename(const char* pszOldName, const char* pszNewName)
+{
+    if (std::rename(pszOldName, pszNewName) != 0) throw new CFileException(CauseOf(errno), errno, pszOldName);
+}

@@ -1,0 +1,183 @@
+#include "platform/painterdc.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/codepage.h"
+
+namespace {
+
+QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+Qt::PenStyle ToQtPenStyle(UINT nStyle)
+{
+    switch (nStyle) {
+    case PS_DASH: return Qt::DashLine;
+    case PS_DOT: return Qt::DotLine;
+    case PS_DASHDOT: return Qt::DashDotLine;
+    case PS_DASHDOTDOT: return Qt::DashDotDotLine;
+    case PS_NULL: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+// The system's Japanese faces are served by the IPA fonts.
+QString ToQtFamily(const char* pszFace)
+{
+    const QString face = QString::fromStdString(CP932ToUtf8(pszFace, std::strlen(pszFace)));
+    const bool proportional = face.contains(QStringLiteral(u"Ｐ"));
+    if (face.contains(QStringLiteral(u"ゴシック")))
+        return proportional ? QStringLiteral("IPAPGothic") : QStringLiteral("IPAGothic");
+    if (face.isEmpty() || face.contains(QStringLiteral(u"明朝")))
+        return proportional ? QStringLiteral("IPAPMincho") : QStringLiteral("IPAMincho");
+    return face;
+}
+
+} // namespace
+
+CPainterDC::CPainterDC(QPainter* pPainter) : m_pPainter(pPainter)
+{
+    if (QPaintDevice* device = pPainter->device())
+        m_rcVisible = QRect(0, 0, device->width(), device->height());
+}
+
+int CPainterDC::GetDeviceCaps(int nIndex) const
+{
+    const QPaintDevice* device = m_pPainter->device();
+    switch (nIndex) {
+    case LOGPIXELSX: return device->logicalDpiX();
+    case LOGPIXELSY: return device->logicalDpiY();
+    case HORZRES: return device->width();
+    case VERTRES: return device->height();
+    case HORZSIZE: return device->widthMM();
+    case VERTSIZE: return device->heightMM();
+    default: return 0;
+    }
+}
+
+QFont CPainterDC::MakeFont(const LOGFONT& lf, double dPixelHeight)
+{
+    QFont font(ToQtFamily(lf.lfFaceName));
+    font.setPixelSize(std::max(1, int(std::lround(dPixelHeight))));
+    if (lf.lfWeight > 0) font.setWeight(QFont::Weight(std::clamp<int>(lf.lfWeight, 100, 900)));
+    font.setItalic(lf.lfItalic != 0);
+    font.setUnderline(lf.lfUnderline != 0);
+    font.setStrikeOut(lf.lfStrikeOut != 0);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (lf.lfWidth > 0 && lf.lfHeight != 0)
+        font.setStretch(std::clamp(int(std::lround(200.0 * lf.lfWidth / std::abs(lf.lfHeight))), 1, 4000));
+    return font;
+}
+
+QRect CPainterDC::DeviceRect(const RECT& rc) const
+{
+    POINT pts[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
+    LPtoDP(pts, 2);
+    return QRect(QPoint(std::min(pts[0].x, pts[1].x), std::min(pts[0].y, pts[1].y)),
+                 QPoint(std::max(pts[0].x, pts[1].x) - 1, std::max(pts[0].y, pts[1].y) - 1));
+}
+
+void CPainterDC::ApplyPen(bool bOutline)
+{
+    const LOGPEN& lp = GetCurrentLogPen();
+    if (!bOutline || lp.lopnStyle == PS_NULL) {
+        m_pPainter->setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(lp.lopnColor));
+    pen.setStyle(ToQtPenStyle(lp.lopnStyle));
+    pen.setWidthF(lp.lopnWidth.x > 0 ? lp.lopnWidth.x * std::abs(ScaleX()) : 0.0);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    m_pPainter->setPen(pen);
+}
+
+void CPainterDC::ApplyBrush(bool bFill)
+{
+    const CBrush& brush = GetCurrentBrush();
+    if (bFill && brush.GetStyle() != BS_NULL) m_pPainter->setBrush(ToQColor(brush.GetColor()));
+    else m_pPainter->setBrush(Qt::NoBrush);
+}
+
+BOOL CPainterDC::DoLine(POINT from, POINT to)
+{
+    POINT pts[2] = {from, to};
+    LPtoDP(pts, 2);
+    ApplyPen(true);
+    m_pPainter->drawLine(QPoint(pts[0].x, pts[0].y), QPoint(pts[1].x, pts[1].y));
+    return TRUE;
+}
+
+BOOL CPainterDC::DoRectangle(const RECT& rc, bool bFill, bool bOutline)
+{
+    ApplyPen(bOutline);
+    ApplyBrush(bFill);
+    m_pPainter->drawRect(DeviceRect(rc));
+    return TRUE;
+}
+
+BOOL CPainterDC::DoEllipse(const RECT& rc)
+{
+    ApplyPen(true);
+    ApplyBrush(true);
+    m_pPainter->drawEllipse(DeviceRect(rc));
+    return TRUE;
+}
+
+BOOL CPainterDC::DoPolyline(const std::vector<POINT>& pts, bool bClosed)
+{
+    QPolygon polygon;
+    for (POINT pt : pts) {
+        LPtoDP(&pt);
+        polygon << QPoint(pt.x, pt.y);
+    }
+    ApplyPen(true);
+    ApplyBrush(bClosed);
+    if (bClosed) m_pPainter->drawPolygon(polygon);
+    else m_pPainter->drawPolyline(polygon);
+    return TRUE;
+}
+
+void CPainterDC::DoFillRect(const RECT& rc, COLORREF crColor)
+{
+    m_pPainter->fillRect(DeviceRect(rc), ToQColor(crColor));
+}
+
+BOOL CPainterDC::DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,
+                        const RECT* pClip)
+{
+    TEXTMETRIC tm;
+    DoTextMetrics(&tm);
+    const QFont font = MakeFont(GetCurrentLogFont(), tm.tmHeight * std::abs(ScaleY()));
+    m_pPainter->save();
+    m_pPainter->setFont(font);
+    m_pPainter->setPen(ToQColor(GetTextColor()));
+    if (pClip) m_pPainter->setClipRect(DeviceRect(*pClip), Qt::IntersectClip);
+    const double ascent = QFontMetricsF(font, m_pPainter->device()).ascent();
+    int advance = 0;
+    for (int i = 0; i < nCount;) {
+        const int len = (IsCP932LeadByte((unsigned char)pch[i]) && i + 1 < nCount) ? 2 : 1;
+        POINT pt{x + advance, y};
+        LPtoDP(&pt);
+        const QString glyph = QString::fromStdString(CP932ToUtf8(pch + i, size_t(len)));
+        m_pPainter->drawText(QPointF(pt.x, pt.y + ascent), glyph);
+        for (int k = 0; k < len; ++k) advance += advances[size_t(i + k)];
+        i += len;
+    }
+    m_pPainter->restore();
+    return TRUE;
+}
+
+BOOL CPainterDC::DoRectVisible(const RECT& rc) const
+{
+    return DeviceRect(rc).intersects(m_rcVisible);
+}

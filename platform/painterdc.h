@@ -1,0 +1,39 @@
+// A device context that draws through QPainter: window, preview, printer, PDF, PNG.
+#pragma once
+
+#include <QRect>
+
+#include "platform/cdc.h"
+
+class QFont;
+class QPainter;
+
+class CPainterDC : public CDC {
+public:
+    // The painter's device gives the resolution; the visible area is its whole
+    // surface unless SetDeviceClip narrows it.
+    explicit CPainterDC(QPainter* pPainter);
+    void SetDeviceClip(const QRect& rc) { m_rcVisible = rc; }
+    int GetDeviceCaps(int nIndex) const override;
+
+    // The Qt font that a LOGFONT becomes at a pixel height.
+    static QFont MakeFont(const LOGFONT& lf, double dPixelHeight);
+
+protected:
+    BOOL DoLine(POINT from, POINT to) override;
+    BOOL DoRectangle(const RECT& rc, bool bFill, bool bOutline) override;
+    BOOL DoEllipse(const RECT& rc) override;
+    BOOL DoPolyline(const std::vector<POINT>& pts, bool bClosed) override;
+    void DoFillRect(const RECT& rc, COLORREF crColor) override;
+    BOOL DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,
+                const RECT* pClip) override;
+    BOOL DoRectVisible(const RECT& rc) const override;
+
+private:
+    QRect DeviceRect(const RECT& rc) const;
+    void ApplyPen(bool bOutline);
+    void ApplyBrush(bool bFill);
+
+    QPainter* m_pPainter;
+    QRect m_rcVisible;
+};

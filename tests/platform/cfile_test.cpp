@@ -1,0 +1,78 @@
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "platform/cfile.h"
+
+namespace {
+
+std::string TempPath(const char* name)
+{
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+} // namespace
+
+TEST(CFile, WriteReadSeekAndLength)
+{
+    const std::string path = TempPath("tav_cfile_rw.bin");
+    {
+        CFile f;
+        ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary));
+        f.Write("HELLO WORLD", 11);
+        EXPECT_EQ(f.GetLength(), 11);
+        f.Close();
+    }
+    CFile f;
+    ASSERT_TRUE(f.Open(path.c_str(), CFile::modeRead));
+    char buf[32] = {};
+    f.Seek(6, CFile::begin);
+    EXPECT_EQ(f.Read(buf, sizeof buf), 5u);
+    EXPECT_STREQ(buf, "WORLD");
+    EXPECT_EQ(f.Read(buf, sizeof buf), 0u);
+    f.Close();
+    std::remove(path.c_str());
+}
+
+TEST(CFile, MissingFileFailsWithCause)
+{
+    CFile f;
+    CFileException e;
+    EXPECT_FALSE(f.Open(TempPath("tav_no_such_dir/x.prj").c_str(), CFile::modeRead, &e));
+    EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
+    CFileStatus status;
+    EXPECT_FALSE(CFile::GetStatus(TempPath("tav_no_such_file.prj").c_str(), status));
+}
+
+TEST(CFile, ExclusiveOpenLocksOutOthersAndLeavesContent)
+{
+    const std::string path = TempPath("tav_cfile_lock.bin");
+    {
+        CFile f;
+        ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
+        f.Write("DATA", 4);
+    }
+    CFile first;
+    ASSERT_TRUE(first.Open(path.c_str(), CFile::modeRead | CFile::shareExclusive));
+    CFile second;
+    CFileException e;
+    // A refused create must not truncate the file the first opener holds.
+    EXPECT_FALSE(second.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &e));
+    EXPECT_EQ(e.m_cause, CFileException::sharingViolation);
+    EXPECT_EQ(first.GetLength(), 4);
+    first.Close();
+    EXPECT_TRUE(second.Open(path.c_str(), CFile::modeRead | CFile::shareExclusive));
+    second.Close();
+    std::remove(path.c_str());
+}
+
+TEST(CFile, WriteOnAClosedFileThrows)
+{
+    CFile f;
+    try {
+        f.Write("x", 1);
+        FAIL() << "no exception";
+    } catch (CFileException* e) {
+        e->Delete();
+    }
+}
