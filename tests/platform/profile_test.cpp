@@ -11,7 +11,8 @@ class ProfileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_path = (std::filesystem::temp_directory_path() / "tav_profile_test.ini").string();
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_path = (std::filesystem::temp_directory_path() / ("tav_profile_" + name + ".ini")).string();
         std::ofstream(m_path, std::ios::trunc) << "; settings\r\n[Office]\r\nName=Tavrin Office\r\nZip=100\r\n\r\n"
                                                   "[Unknown]\r\nKeep=1\r\n[Extend]\r\nCalcYear=50\r\n";
     }
