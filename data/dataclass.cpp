@@ -31,26 +31,12 @@ LOGPEN* GetDataPrintFramePen() { return &TavrinDataDLL.m_lpFramePen; }
 
 BOOL CreateDataPrintFonts(CFont& font, CFont& titleFont)
 {
-    LOGFONT lf = TavrinDataDLL.m_lfFont;
-    if (!font.CreateFontIndirect(&lf)) return FALSE;
-    LOGFONT lfTitle = TavrinDataDLL.m_lfTitleFont;
-    if (!titleFont.CreateFontIndirect(&lfTitle)) {
-        font.DeleteObject();
-        return FALSE;
-    }
-    return TRUE;
+    return TavrinDataDLL.CreateFonts(font, titleFont);
 }
 
 BOOL CreateDataPrintPens(CPen& pen, CPen& framePen)
 {
-    LOGPEN lp = TavrinDataDLL.m_lpPen;
-    if (!pen.CreatePenIndirect(&lp)) return FALSE;
-    LOGPEN lpFrame = TavrinDataDLL.m_lpFramePen;
-    if (!framePen.CreatePenIndirect(&lpFrame)) {
-        pen.DeleteObject();
-        return FALSE;
-    }
-    return TRUE;
+    return TavrinDataDLL.CreatePens(pen, framePen);
 }
 
 CString LoadDataString(UINT nID)

@@ -4,16 +4,12 @@
 
 #include "platform/cwinapp.h"
 #include "sheet/printrecord.h"
+#include "sheet/printsettings.h"
 
 // The data library's application object: the four data-sheet print settings.
-class CTavDataClassApp : public CWinApp {
+class CTavDataClassApp : public CWinApp, public CSheetPrintSettings {
 public:
     CTavDataClassApp() : CWinApp(nullptr) {}
-
-    LOGFONT m_lfFont;
-    LOGFONT m_lfTitleFont;
-    LOGPEN m_lpPen;
-    LOGPEN m_lpFramePen;
 };
 
 extern CTavDataClassApp TavrinDataDLL;

@@ -86,6 +86,12 @@ protected:
     // nothing drawn, when a needed array or a font or pen is missing.
     BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID);
     static BOOL DrawItems(CObArray* pArray, CDC* pDC, int nWhat);
+    // Moves the window origin nHeight sheet units down, below a drawn sheet.
+    static void MoveOriginDown(CDC* pDC, int nHeight)
+    {
+        CPoint org = pDC->GetWindowOrg();
+        pDC->SetWindowOrg(org.x, org.y + nHeight);
+    }
 
 private:
     enum { kLines, kLabels, kValues };
@@ -192,8 +198,7 @@ void TPrintRecord<NPages, TLibrary>::DrawTitle(CDC* pDC, CString strTitle)
     title.m_nY2 = -1000;
     title.m_strText = strTitle;
     title.DrawText(pDC, 0);
-    CPoint org = pDC->GetWindowOrg();
-    pDC->SetWindowOrg(org.x, org.y + kTitleHeight);
+    MoveOriginDown(pDC, kTitleHeight);
 }
 
 template <int NPages, class TLibrary>

@@ -1,0 +1,30 @@
+#include "data/datarate.h"
+
+double CDataRateClass::CalcChangeMoney(double dMoney, int nYear)
+{
+    for (int i = 0; i < kStepCount; ++i) {
+        const tagDATARATE& step = m_aDataRate[i];
+        // An open step (end before start) takes every year no earlier step took.
+        if (step.nEndYear >= step.nStartYear && (nYear < step.nStartYear || nYear > step.nEndYear)) continue;
+        if (i == 0 && nYear == step.nStartYear) return dMoney;
+        if (step.nInterval == 0 || (nYear - step.nStartYear) % step.nInterval != 0) return dMoney;
+        const double c = step.dRate * 0.01 * dMoney;
+        return step.bDecrease ? dMoney - c : dMoney + c;
+    }
+    return dMoney;
+}
+
+void CDataRateClass::SetDataRate(int nIndex, tagDATARATE* pRate)
+{
+    if (pRate && nIndex >= 0 && nIndex < kStepCount) m_aDataRate[nIndex] = *pRate;
+}
+
+tagDATARATE CDataRateClass::GetDataRate(int nIndex)
+{
+    return (nIndex >= 0 && nIndex < kStepCount) ? m_aDataRate[nIndex] : tagDATARATE{};
+}
+
+void CDataRateClass::InitData()
+{
+    for (tagDATARATE& step : m_aDataRate) step = tagDATARATE{};
+}
