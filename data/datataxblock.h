@@ -1,0 +1,82 @@
+// Records printed as one block of a data sheet page: their layout tables,
+// the loading of their labels and the rows of a rise/fall schedule.
+#pragma once
+
+#include <vector>
+
+#include "data/dataclass.h"
+#include "data/datarate.h"
+#include "sheet/sheetlayout.h"
+
+// The layout of a one-page block: the rectangles of each kind of print item,
+// with the string ids of the labels and sub-labels in item order. Cells are
+// given in grid units: row, first and last column.
+struct CDataTaxBlockLayout {
+    CLayoutTable frame, wline, hline, item, subitem, data;
+    std::vector<UINT> items, subitems;
+
+    void Item(int nRow, int nCol1, int nCol2, UINT nID, int nRows = 1);
+    void SubItem(int nRow, int nCol1, int nCol2, UINT nID);
+    void Data(int nRow, int nCol1, int nCol2);
+    // Inner row lines at the tops of rows nRow1 to nRow2 - 1.
+    void RowLines(int nRow1, int nRow2, int nCol1 = 0, int nCol2 = kSheetColumns);
+    // Column lines along the cell edges of each row from row 0; an edge that
+    // consecutive rows share is one line.
+    void CellEdges(const std::vector<std::vector<int>>& rowEdges);
+    // Label [0-13], check [13-14] first choice [14-29], check [29-30] second
+    // choice [30-45].
+    void ChoiceRow(int nRow, UINT nLabel, UINT nFirst, UINT nSecond);
+    // The rise/fall schedule: the head row nRow with its label and five column
+    // heads (ids nFirstLabel on: label, four step labels, heads), and the four
+    // step rows below, each with six cells and the six texts nFirstText on.
+    void ScheduleItems(int nRow, UINT nFirstLabel);
+    void ScheduleCells(int nRow, UINT nFirstText);
+};
+
+namespace taxblock {
+
+// Cell edges of a choice row.
+extern const std::vector<int> kChoiceRowEdges;
+// The cell edges of rows followed by those of the schedule's head and step rows.
+std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> rowEdges);
+
+// Loads string ids[i] of the library into cell i; FALSE at the first missing cell.
+BOOL LoadCellStrings(CObArray* pArray, const std::vector<UINT>& ids, int nAlign);
+// A number cell, right-aligned: all decimals, trailing zeros dropped, grouped.
+BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
+// A whole-number cell, right-aligned, "%d".
+BOOL SetWholeCell(CObArray* pArray, int nIndex, int nValue);
+// The four schedule steps from cell nFirst: first year, last year, interval,
+// rate, then the rise and fall checks.
+BOOL SetScheduleData(CObArray* pArray, int nFirst, const tagDATARATE* pSteps);
+
+} // namespace taxblock
+
+// A record printed as one block on page 0 of its sheet, laid out by
+// T::BlockLayout() and titled by string T::TitleID() (0: the record's title text).
+template <class T>
+class TDataTaxBlockClass : public CDataClass {
+public:
+    void DestroyData() override { InitData(); }
+    void ReportDraw(CDC* pDC) override { DrawPrintPage(pDC, 0, Self().TitleID()); }
+    BOOL SetFramePoint(int) override { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
+    BOOL SetWLinePoint(int) override { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
+    BOOL SetHLinePoint(int) override { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
+    BOOL SetItemPoint(int) override { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
+    BOOL SetItemData(int) override { return taxblock::LoadCellStrings(m_apItem[0], Layout().items, 1); }
+    BOOL SetSubItemPoint(int) override { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
+    BOOL SetSubItemData(int) override { return taxblock::LoadCellStrings(m_apSubItem[0], Layout().subitems, 0); }
+    BOOL SetDataPoint(int) override { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+    // One page, whatever the count asked for.
+    void CreatePrintArray(int) override
+    {
+        CDataClass::CreatePrintArray(1);
+        const CDataTaxBlockLayout& l = Layout();
+        BuildPrintPage(0, {l.frame.Count(), l.wline.Count(), l.hline.Count(), l.item.Count(), l.subitem.Count(),
+                           l.data.Count()});
+    }
+
+private:
+    const T& Self() const { return static_cast<const T&>(*this); }
+    const CDataTaxBlockLayout& Layout() const { return Self().BlockLayout(); }
+};
