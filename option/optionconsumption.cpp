@@ -233,11 +233,11 @@ BOOL COptionConsumptionIncomeClass::SetDataData(int nPage)
 {
     SetTitle(20005u);
     CObArray* pData = OptionPageArray(m_apData, nPage);
-    BOOL bOk = TRUE;
-    for (int j = 0; j < kOtherIncomes && bOk; ++j) bOk = SetCellText(pData, j, m_astrIncomeName[j], 1);
-    bOk = bOk && SetCellText(pData, kOtherIncomes, LoadOptionString(808), 1) &&
-          SetTwoChoiceChecks(pData, kIncomeItems, m_anOtherTax, kOtherIncomes) &&
-          SetCheckGroup(pData, kIncomeItems + 2 * kOtherIncomes, 2, m_nInterestTax);
+    // Other incomes 1 to 6, then the cash-balance interest as item 6.
+    BOOL bOk = SetCellText(pData, kOtherIncomes, LoadOptionString(808), 1) &&
+               SetTwoChoiceChecks(pData, kIncomeItems, m_anOtherTax, kOtherIncomes) &&
+               SetCheckGroup(pData, kIncomeItems + 2 * kOtherIncomes, 2, m_nInterestTax);
+    for (int j = 0; j < kOtherIncomes; ++j) bOk = SetCellText(pData, j, m_astrIncomeName[j], 1) && bOk;
     for (int k = 0; k < kCategories; ++k) {
         m_aRental[k].m_strTypeName = m_astrTypeName[k];
         if (!m_aRental[k].SetDataData(0)) bOk = FALSE;

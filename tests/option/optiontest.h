@@ -2,12 +2,14 @@
 // the copy round trip.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "option/optionclass.h"
+#include "platform/codepage.h"
 #include "platform/recorddc.h"
 #include "sheet/printitem.h"
 #include "tests/support/render.h"
