@@ -35,7 +35,7 @@ std::vector<int> Range(int nFirst, int nLast)
     return v;
 }
 
-// Counts and heights as the sheets' specifications give them; a title is 750 high, a row 500.
+// Element counts and heights of every sheet; a title is 750 high, a row 500.
 const std::vector<SheetCase>& Cases()
 {
     static const std::vector<SheetCase> cases = {

@@ -65,7 +65,7 @@ inline std::vector<CDrawRecord> TextsOf(const CRecordDC& dc, const std::string& 
     return found;
 }
 
-// Copy construction and assignment keep the base part and every value.
+// Copy construction and assignment keep the sheet state and every value.
 template <class T, class Same>
 void ExpectCopiesKeepValues(const T& source, Same same)
 {
