@@ -1,0 +1,110 @@
+// One-page tax sheets built from a layout: the placing and filling operations
+// of a tax record, read from the record's static layout and its values.
+#pragma once
+
+#include <vector>
+
+#include "sheet/sheetlayout.h"
+#include "tax/taxclass.h"
+
+// Where the print items of a one-page tax sheet go, what its labels and units
+// say, its title and its height. Columns and rows are grid cells; a span
+// nCol1-nCol2 runs from the left edge of nCol1 to the left edge of nCol2.
+struct CTaxSheetLayout {
+    // A frame nRows rows high across the width, with a rule under every row but the last.
+    CTaxSheetLayout(int nRows, UINT nTitleID, UINT nLabelID);
+
+    // A label across the whole row.
+    CTaxSheetLayout& Heading(int nRow);
+    CTaxSheetLayout& Label(int nRow, int nCol1, int nCol2);
+    CTaxSheetLayout& Value(int nRow, int nCol1, int nCol2);
+    CTaxSheetLayout& Unit(int nRow, int nCol1, int nCol2, UINT nID);
+    // Label, value and unit side by side, split at columns nCol1 and nCol2.
+    CTaxSheetLayout& ValueRow(int nRow, int nCol1, int nCol2, UINT nUnitID);
+    // A column rule at nCol from the top of row nRow1 to the bottom of row nRow2.
+    CTaxSheetLayout& Rule(int nCol, int nRow1, int nRow2);
+
+    CLayoutTable frame, wline, hline, item, subitem, data;
+    std::vector<UINT> anUnitID; // string of each sub-item, in order
+    UINT nTitleID;
+    UINT nLabelID;              // label i is string nLabelID + i
+    int nRows;
+    bool bMovesOrigin = true;   // false: the caller places the sheet
+};
+
+// Columns of a bracket row: lower bound, "over" word, upper bound, "at most"
+// word, value and unit; the row of the last bracket has no upper bound.
+struct CTaxStepColumns {
+    int nUpperEnd;              // right edge of the upper bound's cell
+    UINT nOverID;
+    UINT nUnderID;
+    UINT nUnitID;
+};
+void AddStepRow(CTaxSheetLayout& layout, int nRow, const CTaxStepColumns& columns, bool bUpper);
+
+// The values of a bracket row in cell order.
+template <class TStep>
+void AppendStepValues(std::vector<double>& adValues, const TStep& step, bool bUpper)
+{
+    adValues.push_back(step.m_dLower);
+    if (bUpper) adValues.push_back(step.m_dUpper);
+    adValues.push_back(step.m_dValue);
+}
+
+// A tax sheet has page 0 only: any other page has no arrays.
+inline CObArray* SheetPageArray(CObArray* const (&apArrays)[CTaxClass::kPageCount], int nPage)
+{
+    return nPage == 0 ? apArrays[0] : nullptr;
+}
+
+// Label i gets string nLabelID + i, centred.
+BOOL SetSheetLabels(CObArray* pArray, UINT nLabelID);
+// Sub-item i gets string anUnitID[i], left-aligned.
+BOOL SetSheetUnits(CObArray* pArray, const std::vector<UINT>& anUnitID);
+// Cell i gets the number text of adValues[i], right-aligned.
+BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues);
+
+// The operations of a tax record with a one-page sheet. TRecord supplies
+//   static const CTaxSheetLayout& SheetLayout();
+//   std::vector<double> SheetValues() const;   // one value per cell, in cell order
+template <class TRecord>
+class TTaxSheetClass : public CTaxClass {
+public:
+    void DestroyData() override { this->InitData(); }
+    void ReportDraw(CDC* pDC) override
+    {
+        if (Sheet().bMovesOrigin) DrawTaxSheet(pDC, Sheet().nRows);
+        else DrawPrintPage(pDC, 0, 0);
+    }
+    BOOL SetFramePoint(int nPage) override { return Place(m_apFrame, nPage, Sheet().frame); }
+    BOOL SetWLinePoint(int nPage) override { return Place(m_apWLine, nPage, Sheet().wline); }
+    BOOL SetHLinePoint(int nPage) override { return Place(m_apHLine, nPage, Sheet().hline); }
+    BOOL SetItemPoint(int nPage) override { return Place(m_apItem, nPage, Sheet().item); }
+    BOOL SetItemData(int nPage) override { return SetSheetLabels(SheetPageArray(m_apItem, nPage), Sheet().nLabelID); }
+    BOOL SetSubItemPoint(int nPage) override { return Place(m_apSubItem, nPage, Sheet().subitem); }
+    BOOL SetSubItemData(int nPage) override
+    {
+        return SetSheetUnits(SheetPageArray(m_apSubItem, nPage), Sheet().anUnitID);
+    }
+    BOOL SetDataPoint(int nPage) override { return Place(m_apData, nPage, Sheet().data); }
+    BOOL SetDataData(int nPage) override
+    {
+        if (nPage != 0) return FALSE;
+        SetTitle(Sheet().nTitleID);
+        return SetSheetValues(m_apData[0], static_cast<const TRecord*>(this)->SheetValues());
+    }
+    void CreatePrintArray(int) override
+    {
+        CTaxClass::CreatePrintArray(1);
+        const CTaxSheetLayout& s = Sheet();
+        BuildPrintPage(0, {s.frame.Count(), s.wline.Count(), s.hline.Count(), s.item.Count(), s.subitem.Count(),
+                           s.data.Count()});
+    }
+
+private:
+    static const CTaxSheetLayout& Sheet() { return TRecord::SheetLayout(); }
+    static BOOL Place(CObArray* const (&apArrays)[kPageCount], int nPage, const CLayoutTable& table)
+    {
+        return CopyLayoutToPrintArray(SheetPageArray(apArrays, nPage), table, 0);
+    }
+};
