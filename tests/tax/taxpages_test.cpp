@@ -3,7 +3,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "tax/taxcorporation.h"
 #include "tax/taxheader.h"
+#include "tax/taxpersonal.h"
+#include "tax/taxstandardmoney.h"
 #include "tests/support/render.h"
 #include "tests/tax/sheetgeometry.h"
 #include "tests/tax/taxratefill.h"
@@ -18,6 +21,7 @@ struct StackedSheet {
     std::function<std::unique_ptr<CTaxClass>()> make;
     int rows;
     bool placedByCaller;
+    int titles = 1; // a record that draws several pages has a title on each
 };
 
 const StackedSheet kStacked[] = {
@@ -31,6 +35,12 @@ const StackedSheet kStacked[] = {
     {"loss carry-forward", MakeFilled<CTaxTransferClass>, 4, false},
     {"registration", MakeFilled<CTaxLicenseClass>, 7, false},
     {"acquisition", MakeFilled<CTaxRealtyGetClass>, 8, false},
+    {"corporation", MakeFilled<CTaxCorporationClass>, 4, false},
+    {"prefectural", MakeFilled<CTaxPrefecturalClass>, 21, false},
+    {"municipal", MakeFilled<CTaxVillageClass>, 21, false},
+    {"income", MakeFilled<CTaxIncomeClass>, 21, false},
+    {"corporate inhabitant", MakeFilled<CTaxResidentCorporationClass>, 2, false},
+    {"standard amounts", MakeFilled<CTaxStandardMoneyClass>, 9 + 11 + 8, false, 3},
 };
 
 constexpr int kPageHeight = 29700 - 2 * 1500; // A4 less its margins
@@ -38,7 +48,7 @@ constexpr int kHeaderHeight = 1500;
 constexpr int kMemoHeight = 750 + 4000;
 constexpr int kTitleHeight = 750;
 
-int SheetHeight(const StackedSheet& s) { return kTitleHeight + s.rows * 500; }
+int SheetHeight(const StackedSheet& s) { return s.titles * kTitleHeight + s.rows * 500; }
 
 // The sheets of each page: a sheet that would not fit goes to the next page.
 std::vector<std::vector<size_t>> Paginate()
