@@ -46,7 +46,7 @@ void COptionBusinessRateClass::InitData()
     for (int& n : m_anApply) n = 0;
 }
 
-void COptionBusinessRateClass::ReportDraw(CDC* pDC) { DrawOptionSheet(pDC, 12); }
+void COptionBusinessRateClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 12); }
 
 BOOL COptionBusinessRateClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, BusinessLayout().frame); }
 BOOL COptionBusinessRateClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, BusinessLayout().wline); }
@@ -87,7 +87,7 @@ void COptionAdvanceClass::InitData()
     for (CString& str : m_astrTypeName) str.Empty();
 }
 
-void COptionAdvanceClass::ReportDraw(CDC* pDC) { DrawOptionSheet(pDC, 9); }
+void COptionAdvanceClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 9); }
 
 BOOL COptionAdvanceClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, AdvanceLayout().frame); }
 BOOL COptionAdvanceClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, AdvanceLayout().wline); }

@@ -36,12 +36,4 @@ class COptionClass : public TPrintRecord<30, COptionSheetLibrary> {
 private:
     // Option records have no print flag setter; the print code writes the flags.
     using TPrintRecord::SetPrintFlag;
-
-protected:
-    // A one-page option sheet: page 0 with the title m_strTitle, then the
-    // origin moves down by nRows rows. Nothing happens when the sheet is missing.
-    void DrawOptionSheet(CDC* pDC, int nRows)
-    {
-        if (DrawPrintPage(pDC, 0, 0)) MoveOriginDown(pDC, nRows * 500);
-    }
 };

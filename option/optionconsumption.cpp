@@ -59,7 +59,7 @@ void COptionConsumptionCostClass::InitData()
     for (CString& str : m_astrItemName) str.Empty();
 }
 
-void COptionConsumptionCostClass::ReportDraw(CDC* pDC) { DrawOptionSheet(pDC, 8); }
+void COptionConsumptionCostClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 8); }
 
 BOOL COptionConsumptionCostClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, CostLayout().frame); }
 BOOL COptionConsumptionCostClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, CostLayout().wline); }
@@ -163,7 +163,7 @@ void COptionConsumptionRentalClass::InitData()
     m_strTypeName.Empty();
 }
 
-void COptionConsumptionRentalClass::ReportDraw(CDC* pDC) { DrawOptionSheet(pDC, 4); }
+void COptionConsumptionRentalClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 4); }
 
 BOOL COptionConsumptionRentalClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, RentalLayout().frame); }
 BOOL COptionConsumptionRentalClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, RentalLayout().wline); }
@@ -208,7 +208,7 @@ void COptionConsumptionIncomeClass::InitData()
 
 void COptionConsumptionIncomeClass::ReportDraw(CDC* pDC)
 {
-    DrawOptionSheet(pDC, 5);
+    DrawStackedSheet(pDC, 5);
     for (COptionConsumptionRentalClass& rental : m_aRental) rental.ReportDraw(pDC);
 }
 

@@ -152,7 +152,7 @@ void COptionOtherManageClass::InitData()
     m_nOwnFundTime = 0;
 }
 
-void COptionOtherManageClass::ReportDraw(CDC* pDC) { DrawOptionSheet(pDC, 10); }
+void COptionOtherManageClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 10); }
 
 BOOL COptionOtherManageClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, OtherManageLayout().frame); }
 BOOL COptionOtherManageClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, OtherManageLayout().wline); }

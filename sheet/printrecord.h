@@ -86,6 +86,13 @@ protected:
     // nothing drawn, when a needed array or a font or pen is missing.
     BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID);
     static BOOL DrawItems(CObArray* pArray, CDC* pDC, int nWhat);
+    // A one-page sheet of the libraries whose sheets stack: page 0 with the
+    // title m_strTitle, then the origin moves nRows rows down. Nothing
+    // happens when the sheet is missing.
+    void DrawStackedSheet(CDC* pDC, int nRows)
+    {
+        if (DrawPrintPage(pDC, 0, 0)) MoveOriginDown(pDC, nRows * 500);
+    }
     // Moves the window origin nHeight sheet units down, below a drawn sheet.
     static void MoveOriginDown(CDC* pDC, int nHeight)
     {

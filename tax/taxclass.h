@@ -33,11 +33,4 @@ struct CTaxSheetLibrary {
 };
 
 class CTaxClass : public TPrintRecord<10, CTaxSheetLibrary> {
-protected:
-    // The one-page tax sheet: page 0 with the title m_strTitle, then the
-    // origin moves down by nRows rows. Nothing happens when the sheet is missing.
-    void DrawTaxSheet(CDC* pDC, int nRows)
-    {
-        if (DrawPrintPage(pDC, 0, 0)) MoveOriginDown(pDC, nRows * 500);
-    }
 };

@@ -67,7 +67,7 @@ void CTaxCorporationClass::InitData()
         for (double& d : tier) d = 0;
 }
 
-void CTaxCorporationClass::ReportDraw(CDC* pDC) { DrawTaxSheet(pDC, corporation::kRows); }
+void CTaxCorporationClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, corporation::kRows); }
 
 void CTaxCorporationClass::CreatePrintArray(int)
 {
@@ -131,7 +131,7 @@ void CTaxResidentCorporationClass::InitData()
     m_dVillageRate = 0;
 }
 
-void CTaxResidentCorporationClass::ReportDraw(CDC* pDC) { DrawTaxSheet(pDC, resident::kRows); }
+void CTaxResidentCorporationClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, resident::kRows); }
 
 void CTaxResidentCorporationClass::CreatePrintArray(int)
 {

@@ -61,7 +61,7 @@ int TTaxStepTable<TRecord>::GetCheckStep(double dIncome)
 template <class TRecord>
 void TTaxStepTable<TRecord>::ReportDraw(CDC* pDC)
 {
-    DrawTaxSheet(pDC, kRows);
+    DrawStackedSheet(pDC, kRows);
 }
 
 template <class TRecord>

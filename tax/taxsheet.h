@@ -73,7 +73,7 @@ public:
     void DestroyData() override { this->InitData(); }
     void ReportDraw(CDC* pDC) override
     {
-        if (Sheet().bMovesOrigin) DrawTaxSheet(pDC, Sheet().nRows);
+        if (Sheet().bMovesOrigin) DrawStackedSheet(pDC, Sheet().nRows);
         else DrawPrintPage(pDC, 0, 0);
     }
     BOOL SetFramePoint(int nPage) override { return Place(m_apFrame, nPage, Sheet().frame); }
