@@ -23,6 +23,20 @@ public:
     void InitData() override;
     void DestroyData() override;
 
+    // The item's block: its title, then name, amount, years and schedule.
+    void ReportDraw(CDC* pDC) override;
+    BOOL SetFramePoint(int nPage) override;
+    BOOL SetWLinePoint(int nPage) override;
+    BOOL SetHLinePoint(int nPage) override;
+    BOOL SetItemPoint(int nPage) override;
+    BOOL SetItemData(int nPage) override;
+    BOOL SetSubItemPoint(int nPage) override;
+    BOOL SetSubItemData(int nPage) override;
+    BOOL SetDataPoint(int nPage) override;
+    // Sets the title (the name, or "その他の収入" and the position), then the cells.
+    BOOL SetDataData(int nPage) override;
+    void CreatePrintArray(int nPages) override;
+
     CString m_strName;
     int m_nIndex; // position 0-5 in the holder
 };
@@ -46,6 +60,26 @@ public:
     // Numbers the items; leaves their values as they are.
     void InitData() override;
     void DestroyData() override;
+
+    // Page 1: title, surplus rate and minimum cash, other incomes 1 to 4;
+    // page 2: other incomes 5 and 6.
+    void ReportDraw(CDC* pDC) override;
+    void ReportDraw1(CDC* pDC);
+    void ReportDraw2(CDC* pDC);
+    BOOL SetFramePoint(int nPage) override;
+    BOOL SetWLinePoint(int nPage) override;
+    BOOL SetHLinePoint(int nPage) override;
+    BOOL SetItemPoint(int nPage) override;
+    BOOL SetItemData(int nPage) override;
+    BOOL SetSubItemPoint(int nPage) override;
+    BOOL SetSubItemData(int nPage) override;
+    BOOL SetDataPoint(int nPage) override;
+    // The own two cells, then every item (-1) or item n; FALSE, touching no
+    // item, when an own cell is missing.
+    BOOL SetDataData(int n) override;
+    // The items' sheets, then the record's own block.
+    void CreatePrintArray(int nPages) override;
+    void DestroyPrintArray() override;
 
     CDataOtherIncomeClass m_aOtherIncome[kIncomeCount];
 };
@@ -71,6 +105,20 @@ public:
     void InitData() override;
     void DestroyData() override;
 
+    // The line's block: its title, then kind, name, amount, years and schedule.
+    void ReportDraw(CDC* pDC) override;
+    BOOL SetFramePoint(int nPage) override;
+    BOOL SetWLinePoint(int nPage) override;
+    BOOL SetHLinePoint(int nPage) override;
+    BOOL SetItemPoint(int nPage) override;
+    BOOL SetItemData(int nPage) override;
+    BOOL SetSubItemPoint(int nPage) override;
+    BOOL SetSubItemData(int nPage) override;
+    BOOL SetDataPoint(int nPage) override;
+    // Sets the title (the name, or "プロジェクト以外の項目" and the position), then the cells.
+    BOOL SetDataData(int nPage) override;
+    void CreatePrintArray(int nPages) override;
+
     CString m_strName;
     int m_nIndex; // position 0-7 in the holder
 };
@@ -90,6 +138,13 @@ public:
     // Numbers the lines; leaves their values and the comments as they are.
     void InitData() override;
     void DestroyData() override;
+
+    // Page 1 lines 1 to 4, page 2 lines 5 to 8; no block of its own.
+    void ReportDraw(CDC* pDC) override;
+    // Every line (-1) or line n.
+    BOOL SetDataData(int n) override;
+    void CreatePrintArray(int nPages) override;
+    void DestroyPrintArray() override;
 
     // Whether some line of the kind has an amount above zero.
     BOOL CheckIncome() const;

@@ -31,6 +31,23 @@ public:
     void InitData() override;
     void DestroyData() override;
 
+    // The sheet: six sections, one per page of the print arrays, all drawn
+    // one below the other.
+    enum { kSectionName, kSectionChange, kSectionLive, kSectionHouse, kSectionDeposit, kSectionSecurity,
+           kSectionCount };
+    void ReportDraw(CDC* pDC) override;
+    BOOL SetFramePoint(int nSection) override;
+    BOOL SetWLinePoint(int nSection) override;
+    BOOL SetHLinePoint(int nSection) override;
+    BOOL SetItemPoint(int nSection) override;
+    BOOL SetItemData(int nSection) override;
+    BOOL SetSubItemPoint(int nSection) override;
+    BOOL SetSubItemData(int nSection) override;
+    BOOL SetDataPoint(int nSection) override;
+    // Section n, or all six for -1.
+    BOOL SetDataData(int n) override;
+    void CreatePrintArray(int nPages) override;
+
     // dAmount at the occupancy of year nYear; 0 when no step holds the year.
     double CalcChangeLive(double dAmount, int nYear) const;
     // Occupancy of year nYear in percent; the last step's when no step holds it.
@@ -44,4 +61,12 @@ public:
     CString m_strName;
     CDataRateClass m_aRate[kRateCount];
     CDataLoanClass m_objSecurityLoan;
+
+private:
+    BOOL SetPrintDataName();
+    BOOL SetPrintDataChange();
+    BOOL SetPrintDataLive();
+    BOOL SetPrintDataHouse();
+    BOOL SetPrintDataDeposit();
+    BOOL SetPrintDataSecurity();
 };

@@ -19,6 +19,8 @@ struct tagDATASHORTLOAN {
 class CDataSupplyClass : public CDataClass {
 public:
     static constexpr int kLoanCount = 9;
+    static constexpr int kLandPurchaseLoan = 5;
+    static constexpr int kAutoLoan = CDataLoanClass::kAutoLoanIndex;
 
     CDataSupplyClass();
     CDataSupplyClass(const CDataSupplyClass&) = default;
@@ -28,6 +30,26 @@ public:
     // Leaves the nine loans as they are.
     void InitData() override;
     void DestroyData() override;
+
+    // The funding sheet: page 1 the record's own block with loans 1 and 2,
+    // pages 2 to 4 the other loans.
+    void ReportDraw(CDC* pDC) override;
+    void ReportDraw1(CDC* pDC);
+    void ReportDraw2(CDC* pDC);
+    BOOL SetFramePoint(int nPage) override;
+    BOOL SetWLinePoint(int nPage) override;
+    BOOL SetHLinePoint(int nPage) override;
+    BOOL SetItemPoint(int nPage) override;
+    BOOL SetItemData(int nPage) override;
+    BOOL SetSubItemPoint(int nPage) override;
+    BOOL SetSubItemData(int nPage) override;
+    BOOL SetDataPoint(int nPage) override;
+    // The record's own cells, then every loan's, with the titles and the
+    // automatic loan's use.
+    BOOL SetDataData(int nPage) override;
+    // Numbers the loans and builds their sheets, then the record's own.
+    void CreatePrintArray(int nPages) override;
+    void DestroyPrintArray() override;
 
     // [0]-[4] loans 1 to 5, [5] loan 6 (land purchase), [6] and [7] loans 7
     // and 8 (capital expenditures), [8] the automatic loan.
