@@ -7,6 +7,7 @@
 #include "result/pages/resultobject.h"
 
 class CDataClassObject;
+class CDataLoanClass;
 class COptionClassObject;
 class CTaxClassObject;
 class CTavResultClass;
@@ -58,20 +59,32 @@ public:
     void CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, int bOneYear);
     double FractionManage(double dValue);
 
-    // Step 0: preparation, change schedules, tax bases, construction funds.
+    // Preparation and change schedules (step 0).
     BOOL CalcPreparation();
     BOOL CalcChnageMoney();
+
+    // Property and city-planning tax bases (step 0).
     BOOL CalcTaxMoney();
-    BOOL CalcExpense();
     BOOL CalcAlwaysTax();
+
+    // Construction funds, their financing and accounting (steps 0 and 1).
+    BOOL CalcExpense();
     BOOL CalcExpenseAll();
-    // Step 1: accounting of the funds, depreciation, start-up amortisation.
     BOOL CalcExpenseManage();
+
+    // Depreciation, capital expenditure and start-up amortisation (step 1).
     BOOL CalcDepreciation();
     BOOL CalcStartRepay();
-    // Step 2: the per-year balance records.
+
+    // Loan repayment lists.
+    BOOL CalcChangeLoan(int nLoan);
+    BOOL CalcChangeAutoLoan();
+    BOOL CalcShortLoan(int nYear);
+
+    // The per-year balance records (step 2).
     BOOL CalcBalance();
-    BOOL CalcWorkTime();
+
+    // Rental incomes (step 2).
     BOOL CalcHouseRentalIncome();
     BOOL CalcCommonIncome();
     BOOL CalcRewardIncome();
@@ -79,13 +92,23 @@ public:
     BOOL CalcSecurityIncome();
     BOOL CalcRenewalIncome();
     BOOL CalcOtherIncome();
+
+    // Construction period, running costs, loans, depreciation and outside lines (step 2).
+    BOOL CalcWorkTime();
     BOOL CalcCost();
     BOOL CalcLoan();
     BOOL CalcAutoLoan();
     BOOL CalcDepreciationCost();
     BOOL CalcRestOther();
     BOOL CalcWorkTimeBalance();
+
+    // Yearly taxes and cash balance (step 2): the business share of an
+    // amount, the shortfall loan drawn or repaid.
     BOOL CalcYearBalance(int nYear);
+    void CalcBusinessRate(int nApply, double* pdAmount, double* pdRest);
+    BOOL MinusShortLoan(double dShortage, int nYear);
+    BOOL PlusShortLoan(double dSurplus, int nYear);
+
     // Steps 3 to 26: the result tables.
     BOOL MakeBasicData();
     BOOL MakeOutlineData();

@@ -1,0 +1,3 @@
+#pragma once
+#include "data/dataclass.h"
+class CDataRentalTypeClass : public CDataClass {};
