@@ -50,8 +50,3 @@ CString FormatIntText(int nValue)
     return str;
 }
 
-void DrawSubRecord(CDC* pDC, CDataClass& sub, int nValuesFlag)
-{
-    sub.SetPrintFlag(kValuesFlag, nValuesFlag);
-    sub.ReportDraw(pDC);
-}

@@ -45,8 +45,5 @@ BOOL SetCellStrings(CObArray* pArray, const CIdList& ids, int nAlign, int nFirst
 CString FormatAmountText(double dValue);
 // A whole number as "%d".
 CString FormatIntText(int nValue);
-// Draws a sub-record of a container, with values only when the container
-// prints them (its values flag of page 0).
-void DrawSubRecord(CDC* pDC, CDataClass& sub, int nValuesFlag);
 
 enum { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };

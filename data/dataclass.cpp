@@ -43,3 +43,9 @@ CString LoadDataString(UINT nID)
 {
     return LoadModuleString("TavDataClass.DLL", nID);
 }
+
+void DrawSubRecord(CDC* pDC, CDataClass& sub, int nValuesFlag)
+{
+    sub.SetPrintFlag(4, nValuesFlag);
+    sub.ReportDraw(pDC);
+}

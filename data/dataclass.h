@@ -36,3 +36,7 @@ struct CDataSheetLibrary {
 
 class CDataClass : public TPrintRecord<10, CDataSheetLibrary> {
 };
+
+// Draws a sub-record of a composite sheet with the container's values flag,
+// so a blank form stays blank throughout.
+void DrawSubRecord(CDC* pDC, CDataClass& sub, int nValuesFlag);

@@ -65,8 +65,3 @@ void DrawValueCells(CObArray* pArray, CDC* pDC)
         if (CPrintItemClass* pItem = GetPrintItem(pArray, i)) pItem->DrawData(pDC);
 }
 
-void DrawSubRecord(CDC* pDC, CDataClass& record, int nValuesFlag)
-{
-    record.SetPrintFlag(4, nValuesFlag);
-    record.ReportDraw(pDC);
-}

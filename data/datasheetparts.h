@@ -33,5 +33,3 @@ BOOL ClearCells(CObArray* pArray, int nFirst, int nCount);
 void DrawLabelCells(CObArray* pArray, CDC* pDC);
 void DrawValueCells(CObArray* pArray, CDC* pDC);
 
-// Draws a sub-record's block with the holder's values flag (blank form or not).
-void DrawSubRecord(CDC* pDC, CDataClass& record, int nValuesFlag);

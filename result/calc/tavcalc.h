@@ -1,0 +1,228 @@
+// The calculation engine: turns one project's records into yearly balance
+// records (steps 0 to 2) and fills the result pages from them (steps 3 to 26).
+#pragma once
+
+#include "platform/cfile.h"
+#include "result/calc/calcsettings.h"
+#include "result/pages/resultobject.h"
+
+class CDataClassObject;
+class CDataLoanClass;
+class COptionClassObject;
+class CTaxClassObject;
+class CTavResultClass;
+
+// Status ids, which are also the ids of the program's messages.
+enum {
+    CALC_NO_ERROR = 13000,
+    CALC_UNEXPECTED_ERROR = 13001,
+    CALC_OUT_OF_MEMORY = 13002,
+    CALC_NO_REPAY_YEARS = 13003,
+    CALC_NO_CONTRACT_YEARS = 13004,
+};
+
+class CTavCalcClass {
+public:
+    static constexpr int kRentalCategories = 8;
+    static constexpr int kLastStep = 26;
+
+    CTavCalcClass();
+    ~CTavCalcClass();
+    CTavCalcClass(const CTavCalcClass&) = delete;
+    CTavCalcClass& operator=(const CTavCalcClass&) = delete;
+
+    void SetDataClass(CDataClassObject* p) { m_pDataClass = p; }
+    void SetOptionClass(COptionClassObject* p) { m_pOptionClass = p; }
+    void SetTaxClass(CTaxClassObject* p) { m_pTaxClass = p; }
+    void SetResultClass(CTavResultClass* p) { m_pResultClass = p; }
+    CDataClassObject* GetDataClass() { return m_pDataClass; }
+    COptionClassObject* GetOptionClass() { return m_pOptionClass; }
+    CTaxClassObject* GetTaxClass() { return m_pTaxClass; }
+    CTavResultClass* GetResultClass() { return m_pResultClass; }
+    void SetDecimalStruct(const tagSETDECIMAL* p) { m_objDecimal = *p; }
+    tagSETDECIMAL* GetDecimalStruct() { return &m_objDecimal; }
+    void SetCalcYearStruct(const tagSETCALCYEAR* p) { m_objCalcYear.nCalcYear = p->nCalcYear; }
+    tagSETCALCYEAR* GetCalcYearStruct() { return &m_objCalcYear; }
+
+    void InitData();
+    void DestroyData();
+    void SetComs();
+    BOOL Calc(int nStep);
+    BOOL Calc(int nStep, CDataClassObject* pData, COptionClassObject* pOption, CTaxClassObject* pTax,
+              CTavResultClass* pResult);
+
+    // Consumption tax and rounding.
+    double GetdTax(int nYear);
+    double GetConsumeW(double dMoney, int nYear);
+    void CalcConsumption(double dMoney, int bTaxFree, int nYear, int nMethod);
+    void CalcConsumption2(double dMoney, double dUnused, int nMethod);
+    void CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, int bOneYear);
+    double FractionManage(double dValue);
+
+    // Preparation and change schedules (step 0).
+    BOOL CalcPreparation();
+    BOOL CalcChnageMoney();
+
+    // Property and city-planning tax bases (step 0).
+    BOOL CalcTaxMoney();
+    BOOL CalcAlwaysTax();
+
+    // Construction funds, their financing and accounting (steps 0 and 1).
+    BOOL CalcExpense();
+    BOOL CalcExpenseAll();
+    BOOL CalcExpenseManage();
+
+    // Depreciation, capital expenditure and start-up amortisation (step 1).
+    BOOL CalcDepreciation();
+    BOOL CalcStartRepay();
+
+    // Loan repayment lists.
+    BOOL CalcChangeLoan(int nLoan);
+    BOOL CalcChangeAutoLoan();
+    BOOL CalcShortLoan(int nYear);
+
+    // The per-year balance records (step 2).
+    BOOL CalcBalance();
+
+    // Rental incomes (step 2).
+    BOOL CalcHouseRentalIncome();
+    BOOL CalcCommonIncome();
+    BOOL CalcRewardIncome();
+    BOOL CalcDepositIncome();
+    BOOL CalcSecurityIncome();
+    BOOL CalcRenewalIncome();
+    BOOL CalcOtherIncome();
+
+    // Construction period, running costs, loans, depreciation and outside lines (step 2).
+    BOOL CalcWorkTime();
+    BOOL CalcCost();
+    BOOL CalcLoan();
+    BOOL CalcAutoLoan();
+    BOOL CalcDepreciationCost();
+    BOOL CalcRestOther();
+    BOOL CalcWorkTimeBalance();
+
+    // Yearly taxes and cash balance (step 2): the business share of an
+    // amount, the shortfall loan drawn or repaid.
+    BOOL CalcYearBalance(int nYear);
+    void CalcBusinessRate(int nApply, double* pdAmount, double* pdRest);
+    BOOL MinusShortLoan(double dShortage, int nYear);
+    BOOL PlusShortLoan(double dSurplus, int nYear);
+
+    // Steps 3 to 26: the result tables.
+    BOOL MakeBasicData();
+    BOOL MakeOutlineData();
+    BOOL MakeDepreciationData();
+    BOOL MakeCapitalpayData();
+    BOOL MakeCapitalpayLoanData();
+    BOOL MakeTaxData();
+    BOOL MakeProRestOtherData();
+    BOOL MakeRestOtherData();
+    BOOL MakeExpenseMoneyData();
+    BOOL MakeSupplyData();
+    BOOL MakeBalanceBasic();
+    BOOL MakeBalanceProfit();
+    BOOL MakeBalanceCapital();
+    BOOL MakeBalanceSummary();
+    BOOL MakeBalanceCapitalPlan();
+    BOOL MakeCurrentExpense();
+    BOOL MakeCurrentIncome();
+    BOOL MakeRentalType();
+    BOOL MakeRentalBasic();
+    BOOL MakeBalanceOutline();
+    BOOL MakeGraphOutline();
+    BOOL MakeGraphLoan();
+    BOOL MakeGraphCapital();
+    BOOL MakeBalanceTax();
+
+    int m_nMessageID;
+    CDataClassObject* m_pDataClass;
+    COptionClassObject* m_pOptionClass;
+    CTaxClassObject* m_pTaxClass;
+    CTavResultClass* m_pResultClass;
+    tagSETDECIMAL m_objDecimal;
+    tagSETCALCYEAR m_objCalcYear;
+
+    // Values steps 0 and 1 derive once from the records.
+    double m_dHouseUseRatio;
+    double m_dSpecialHouseRatio;
+    double m_dOwnLandArea;
+    double m_dBuyLandRatio;
+    double m_dInheritanceRatio;
+    double m_dConstructionCost;
+    double m_dMortgageLoanTotal;
+    double m_dAdvanceDepositTotal;
+    double m_dAdvanceSecurityTotal;
+    double m_dFundSourceTotal;
+    double m_adManageMoney[4];     // land, building, expense, start-up
+    double m_dConstructTaxExpense;
+    double m_adDepreciationAdd[6];
+    double m_adManageTax[5];
+    double m_dConstructSurplus;
+    double m_dNonBusinessExpend;
+    double m_dBusinessCapitalTax;
+
+    // Yearly series owned by the engine.
+    CDeleteObArray* m_pExpenseArray;
+    CDeleteObArray* m_pYearArray;
+    CDeleteObArray* m_pAppraisedLandArray;
+    CDeleteObArray* m_pAppraisedBuildArray;
+    CDeleteObArray* m_pSalaryArray;
+    CDeleteObArray* m_pInheritanceArray;
+    CDeleteObArray* m_apCostArray[10];
+    CDeleteObArray* m_apRentArray[kRentalCategories];
+    CDeleteObArray* m_apCommonFeeArray[kRentalCategories];
+    CDeleteObArray* m_apKeyMoneyArray[kRentalCategories];
+    CDeleteObArray* m_apDepositArray[kRentalCategories];
+    CDeleteObArray* m_apSecurityArray[kRentalCategories];
+    CDeleteObArray* m_apRenewalFeeArray[kRentalCategories];
+    CDeleteObArray* m_apOtherIncomeArray[6];
+    CDeleteObArray* m_apRestOtherArray[8];
+    CDeleteObArray* m_apDepreciationArray[6];
+    CDeleteObArray* m_pStartupArray;
+    CDeleteObArray* m_pMunicipalLandBaseArray;
+    CDeleteObArray* m_pMunicipalBuildBaseArray;
+    CDeleteObArray* m_pCityPlanLandBaseArray;
+    CDeleteObArray* m_pCityPlanBuildBaseArray;
+    CDeleteObArray* m_apLoanArray[8];
+    CDeleteObArray* m_pAutoLoanArray;
+    CDeleteObArray* m_pShortLoanArray;
+    CDeleteObArray* m_pLandPriceTaxArray;
+    CDeleteObArray* m_pMunicipalLandTaxArray;
+    CDeleteObArray* m_pMunicipalBuildTaxArray;
+    CDeleteObArray* m_pCityPlanLandTaxArray;
+    CDeleteObArray* m_pCityPlanBuildTaxArray;
+
+    double m_adFirstDepositAmortize[kRentalCategories];
+    double m_adFirstSecurityAmortize[kRentalCategories];
+
+    // Text export.
+    CFile m_fileText;
+    char m_szTextLine[4000];
+    int m_nTextLength;
+    int m_nTextOption;
+
+    // Consumption-tax stages and the working values of the last split.
+    double m_adConstructRate[3];
+    int m_anConstructFrom[3];
+    int m_anConstructTo[3];
+    double m_adBusinessRate[3];
+    int m_anBusinessFrom[3];
+    int m_anBusinessTo[3];
+    double m_dConsumeMoney;
+    int m_bConsumeTaxFree;
+    double m_dConsumeNet;
+    double m_dConsumeTax;
+    int m_nInputMethod;
+    double m_dConsumeTotal;
+    int m_nConstructMonths;
+
+private:
+    // Every owned series, for freeing and zeroing them in one walk.
+    template <class F>
+    void ForEachSeries(F f);
+    BOOL CalcStep0();
+    BOOL CalcStep1();
+    // Replaces a series with a new empty one; FALSE with 13002 when memory runs out.
+    BOOL NewSeries(CDeleteObArray*& pSeries);
+};

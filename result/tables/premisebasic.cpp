@@ -1,0 +1,13 @@
+// Basic conditions and building outline tables.
+#include "result/calc/tavcalc.h"
+
+// Stand-ins until these steps are built: each succeeds and changes nothing.
+BOOL CTavCalcClass::MakeBasicData()
+{
+    return TRUE;
+}
+
+BOOL CTavCalcClass::MakeOutlineData()
+{
+    return TRUE;
+}

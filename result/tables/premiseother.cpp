@@ -1,0 +1,13 @@
+// Other premises and outside-project tables.
+#include "result/calc/tavcalc.h"
+
+// Stand-ins until these steps are built: each succeeds and changes nothing.
+BOOL CTavCalcClass::MakeProRestOtherData()
+{
+    return TRUE;
+}
+
+BOOL CTavCalcClass::MakeRestOtherData()
+{
+    return TRUE;
+}

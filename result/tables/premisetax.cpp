@@ -1,0 +1,8 @@
+// Tax settings table.
+#include "result/calc/tavcalc.h"
+
+// Stand-ins until these steps are built: each succeeds and changes nothing.
+BOOL CTavCalcClass::MakeTaxData()
+{
+    return TRUE;
+}

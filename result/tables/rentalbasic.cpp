@@ -1,0 +1,8 @@
+// Rental basic items table.
+#include "result/calc/tavcalc.h"
+
+// Stand-ins until these steps are built: each succeeds and changes nothing.
+BOOL CTavCalcClass::MakeRentalBasic()
+{
+    return TRUE;
+}

@@ -1,0 +1,8 @@
+// Rental conditions detail table.
+#include "result/calc/tavcalc.h"
+
+// Stand-ins until these steps are built: each succeeds and changes nothing.
+BOOL CTavCalcClass::MakeRentalType()
+{
+    return TRUE;
+}

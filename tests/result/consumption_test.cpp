@@ -1,0 +1,116 @@
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "result/calc/consumption.h"
+#include "result/calc/tavcalc.h"
+
+namespace {
+
+// An engine with the operating stages of an empty stepwise record at 8 %:
+// 1-50, 51-60, and an empty third stage; construction stages the same.
+class ConsumptionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const int from[3] = {1, 51, 0}, to[3] = {50, 60, 0};
+        for (int s = 0; s < 3; ++s) {
+            m_calc.m_anBusinessFrom[s] = m_calc.m_anConstructFrom[s] = from[s];
+            m_calc.m_anBusinessTo[s] = m_calc.m_anConstructTo[s] = to[s];
+            m_calc.m_adBusinessRate[s] = m_calc.m_adConstructRate[s] = 8.0;
+        }
+    }
+    CTavCalcClass m_calc;
+};
+
+} // namespace
+
+TEST_F(ConsumptionTest, StageLookups)
+{
+    m_calc.m_adBusinessRate[0] = 5;
+    m_calc.m_adBusinessRate[1] = 8;
+    m_calc.m_adBusinessRate[2] = 10;
+    m_calc.m_anBusinessTo[1] = 55;
+    m_calc.m_anBusinessFrom[2] = 56;
+    m_calc.m_anBusinessTo[2] = 60;
+    const std::pair<int, double> business[] = {{0, 5}, {1, 5}, {50, 5}, {51, 8}, {55, 8}, {56, 10}, {60, 10}, {61, 5}};
+    for (auto [year, rate] : business) EXPECT_EQ(m_calc.GetdTax(year), rate) << year;
+
+    // Construction stages are looked up from stage 3 down; amounts include tax.
+    m_calc.m_adConstructRate[0] = 5;
+    m_calc.m_adConstructRate[1] = 8;
+    m_calc.m_anConstructTo[0] = 1;
+    m_calc.m_anConstructFrom[1] = 2;
+    m_calc.m_anConstructTo[1] = 60;
+    EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(105, 1), 5);
+    EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(108, 2), 8);
+    m_calc.m_nInputMethod = 1;
+    EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(100, 2), 8);
+}
+
+TEST_F(ConsumptionTest, SplitsOf108At8Percent)
+{
+    const struct { int taxFree; int method; double tax, net, total; } cases[] = {
+        {0, 0, 8, 100, 108}, {0, 1, 8.64, 108, 116.64}, {1, 0, 0, 108, 108}, {1, 1, 0, 108, 108},
+    };
+    for (auto c : cases) {
+        m_calc.CalcConsumption(108, c.taxFree, 3, c.method);
+        EXPECT_NEAR(m_calc.m_dConsumeTax, c.tax, 1e-9);
+        EXPECT_NEAR(m_calc.m_dConsumeNet, c.net, 1e-9);
+        EXPECT_NEAR(m_calc.m_dConsumeTotal, c.total, 1e-9);
+        CConsumptionMoneyClass item;
+        item.SetMoney(108, c.taxFree, 8, c.method);
+        EXPECT_NEAR(item.m_dTaxMoney, c.tax, 1e-9);
+        EXPECT_NEAR(item.m_dNetMoney, c.net, 1e-9);
+        EXPECT_EQ(item.m_dMoney, 108);
+    }
+}
+
+TEST_F(ConsumptionTest, ConstructionTimingsAddTheTaxOnTop)
+{
+    // Stage 1 (year 1) at 10 %, stage 2 (year 2) at 20 %, stage 3 (year 3) at 30 %; amounts exclude tax.
+    const double rates[3] = {10, 20, 30};
+    for (int s = 0; s < 3; ++s) {
+        m_calc.m_anConstructFrom[s] = m_calc.m_anConstructTo[s] = s + 1;
+        m_calc.m_adConstructRate[s] = rates[s];
+    }
+    m_calc.m_nInputMethod = 1;
+    m_calc.m_nConstructMonths = 24;
+    const struct { int timing; int oneYear; double tax; } cases[] = {
+        {0, 0, 24},                                  // at the start: year 1
+        {1, 0, 48},                                  // midway: 24 / 24 + 1 = year 2
+        {2, 0, 72},                                  // at completion: 24 / 12 + 1 = year 3
+        {2, 1, 24},                                  // one year only
+        {3, 0, 8 + 16 + 24},                         // three parts of 80
+        {4, 0, (11 * 10 + 12 * 20 + 1 * 30) * 0.1},  // 24 months: 11 in year 1, 12 in year 2, 1 in year 3
+    };
+    for (auto c : cases) {
+        m_calc.CalcConsumptionW(240, 0, c.timing, c.oneYear);
+        EXPECT_NEAR(m_calc.m_dConsumeTax, c.tax, 1e-9) << c.timing;
+        EXPECT_EQ(m_calc.m_dConsumeNet, 240);
+        EXPECT_NEAR(m_calc.m_dConsumeTotal, 240 + c.tax, 1e-9);
+    }
+    m_calc.CalcConsumptionW(240, 1, 4, 0);
+    EXPECT_EQ(m_calc.m_dConsumeTax, 0);
+    EXPECT_EQ(m_calc.m_dConsumeTotal, 240);
+    m_calc.m_nConstructMonths = 0;
+    m_calc.CalcConsumptionW(240, 0, 4, 0);
+    EXPECT_NEAR(m_calc.m_dConsumeTax, 24, 1e-9);
+}
+
+TEST_F(ConsumptionTest, FractionManage)
+{
+    const struct { int places; double addend; int mode; int zero; double value; double expected; } cases[] = {
+        {0, 0.5, 0, 0, 12.34, 12},    {0, 0.5, 0, 0, 12.5, 13},     {0, 0.5, 0, 0, -12.5, -13},
+        {0, 0.5, 0, 0, 12.49, 12},    {0, 0.5, 1, 0, 12.99, 12},    {0, 0.5, 1, 0, -12.99, -12},
+        {1, 0.05, 0, 0, 1.249, 1.2},  {1, 0.05, 0, 0, 1.25, 1.3},   {1, 0.05, 7, 0, 1.25, 0},
+        {2, 0.005, 0, 1, 1.5, 1.5},   {0, 0.5, 2, 0, 2.5, 3},       {0, 0.5, 0, 0, -0.4, 0},
+        {3, 0.0005, 0, 0, 1234.5675, 1234.568},
+    };
+    for (auto c : cases) {
+        m_calc.m_objDecimal = tagSETDECIMAL{c.places, c.addend, c.mode, c.zero};
+        const double got = m_calc.FractionManage(c.value);
+        EXPECT_DOUBLE_EQ(got, c.expected) << c.value << " places " << c.places << " mode " << c.mode;
+        EXPECT_FALSE(std::signbit(got) && got == 0.0) << "negative zero for " << c.value;
+        EXPECT_DOUBLE_EQ(m_calc.FractionManage(got), got) << "idempotent " << c.value;
+    }
+}
