@@ -5,7 +5,7 @@
 
 #include "platform/cruntime.h"
 #include "result/calc/tavcalc.h"
-#include "sheet/numberformat.h"
+#include "result/pages/resultformat.h"
 
 void CConsumptionMoneyClass::InitData()
 {
@@ -90,7 +90,6 @@ void CTavCalcClass::CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, i
     const int M = m_nConstructMonths;
     m_dConsumeMoney = dMoney;
     m_dConsumeNet = dMoney;
-    m_bConsumeTaxFree = bTaxFree;
     double tax = 0.0;
     if (bTaxFree != 1) {
         switch (nTiming) {
@@ -103,7 +102,7 @@ void CTavCalcClass::CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, i
                                       GetConsumeW(dMoney / 3, M / 12 + 1);
             break;
         case 4:
-            if (bOneYear == 1 || M <= 0) {
+            if (bOneYear == 1 || M == 0) {
                 tax = GetConsumeW(dMoney, 1);
             } else {
                 for (int m = 1; m <= M; ++m) tax += GetConsumeW(dMoney / M, m / 12 + 1);
@@ -119,7 +118,7 @@ void CTavCalcClass::CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, i
 double CTavCalcClass::FractionManage(double dValue)
 {
     const int d = m_objDecimal.nDecimalNum;
-    double x = ParseDouble(FormatDecimalText(d + 1, dValue, m_objDecimal.nDecimalZero != 0));
+    double x = ParseDouble(FormatDecimalString(d + 1, dValue, m_objDecimal.nDecimalZero != 0));
     const double s = x < 0 ? -1.0 : 1.0;
     switch (m_objDecimal.nDecimalFlag) {
     case 0:
@@ -127,6 +126,6 @@ double CTavCalcClass::FractionManage(double dValue)
     case 1: break;
     default: x = 0.0; break;
     }
-    const double result = ParseDouble(FormatDecimalText(d, x, FALSE));
+    const double result = ParseDouble(FormatDecimalString(d, x, FALSE));
     return result == 0.0 ? 0.0 : result;
 }

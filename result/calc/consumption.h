@@ -37,7 +37,7 @@ public:
     int m_nTaxManage;
     int m_nPayment;
     int m_nBusinessApply;
-    int m_nExtra1;
+    int m_nExtra1 = 0; // InitData leaves it as it is
     int m_nExtra2;
 };
 

@@ -80,6 +80,19 @@ public:
     BOOL CalcChangeLoan(int nLoan);
     BOOL CalcChangeAutoLoan();
     BOOL CalcShortLoan(int nYear);
+    // The monthly lists of the three methods, appended after the opening item.
+    BOOL CalcChangeLoanGankin(CDataLoanClass* pLoan, CObArray* pList);
+    BOOL CalcChangeLoanGanri(CDataLoanClass* pLoan, CObArray* pList);
+    BOOL CalcChangeLoanJouyo(CDataLoanClass* pLoan, CObArray* pList);
+    // The balance after the extra repayment of year nYear, booked on pItem.
+    double CalcSpecialLoan(int nYear, CObject* pItem, CDataLoanClass* pLoan);
+    // The same on the amount still owed after dRepaid; -1 outside the extra years.
+    double CalcSpecialLoan(int nYear, double dRepaid, CObject* pItem, CDataLoanClass* pLoan);
+    // Rebuilds pList from a copy of the loan.
+    BOOL CalcLoanList(const CDataLoanClass& objLoan, CDeleteObArray*& pList, BOOL bAutoLoan);
+    // Checks the repayment years and appends the grace items; bDone when an
+    // extra repayment during the grace period paid the loan off.
+    BOOL CalcLoanGrace(CDataLoanClass* pLoan, CObArray* pList, BOOL bLevelPayment, BOOL& bDone);
 
     // The per-year balance records (step 2).
     BOOL CalcBalance();

@@ -35,16 +35,26 @@ TEST_F(ConsumptionTest, StageLookups)
     const std::pair<int, double> business[] = {{0, 5}, {1, 5}, {50, 5}, {51, 8}, {55, 8}, {56, 10}, {60, 10}, {61, 5}};
     for (auto [year, rate] : business) EXPECT_EQ(m_calc.GetdTax(year), rate) << year;
 
-    // Construction stages are looked up from stage 3 down; amounts include tax.
-    m_calc.m_adConstructRate[0] = 5;
-    m_calc.m_adConstructRate[1] = 8;
-    m_calc.m_anConstructTo[0] = 1;
-    m_calc.m_anConstructFrom[1] = 2;
-    m_calc.m_anConstructTo[1] = 60;
-    EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(105, 1), 5);
-    EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(108, 2), 8);
-    m_calc.m_nInputMethod = 1;
-    EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(100, 2), 8);
+    // Stage 1 is taken for every year up to its end, even inside stage 2.
+    m_calc.m_anBusinessFrom[1] = 40;
+    EXPECT_EQ(m_calc.GetdTax(45), 5);
+
+    // Construction stages are looked up from stage 3 down, stage 1 otherwise;
+    // stage 1 runs to year 2, stage 2 over years 3 and 4, stage 3 over 4 to 6.
+    const int from[3] = {1, 3, 4}, to[3] = {2, 4, 6};
+    const double rates[3] = {5, 8, 10};
+    for (int s = 0; s < 3; ++s) {
+        m_calc.m_anConstructFrom[s] = from[s];
+        m_calc.m_anConstructTo[s] = to[s];
+        m_calc.m_adConstructRate[s] = rates[s];
+    }
+    const std::pair<int, double> construct[] = {{0, 5}, {1, 5}, {2, 5}, {3, 8}, {4, 10}, {6, 10}, {7, 5}};
+    for (auto [year, rate] : construct) {
+        m_calc.m_nInputMethod = 0;
+        EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(100 + rate, year), rate) << year;
+        m_calc.m_nInputMethod = 1;
+        EXPECT_DOUBLE_EQ(m_calc.GetConsumeW(100, year), rate) << year;
+    }
 }
 
 TEST_F(ConsumptionTest, SplitsOf108At8Percent)
@@ -89,9 +99,12 @@ TEST_F(ConsumptionTest, ConstructionTimingsAddTheTaxOnTop)
         EXPECT_EQ(m_calc.m_dConsumeNet, 240);
         EXPECT_NEAR(m_calc.m_dConsumeTotal, 240 + c.tax, 1e-9);
     }
+    // The tax-free flag of a construction split is not kept for CalcConsumption2.
+    m_calc.CalcConsumption(10, 0, 1, 1);
     m_calc.CalcConsumptionW(240, 1, 4, 0);
     EXPECT_EQ(m_calc.m_dConsumeTax, 0);
     EXPECT_EQ(m_calc.m_dConsumeTotal, 240);
+    EXPECT_EQ(m_calc.m_bConsumeTaxFree, 0);
     m_calc.m_nConstructMonths = 0;
     m_calc.CalcConsumptionW(240, 0, 4, 0);
     EXPECT_NEAR(m_calc.m_dConsumeTax, 24, 1e-9);
@@ -105,6 +118,18 @@ TEST_F(ConsumptionTest, FractionManage)
         {1, 0.05, 0, 0, 1.249, 1.2},  {1, 0.05, 0, 0, 1.25, 1.3},   {1, 0.05, 7, 0, 1.25, 0},
         {2, 0.005, 0, 1, 1.5, 1.5},   {0, 0.5, 2, 0, 2.5, 3},       {0, 0.5, 0, 0, -0.4, 0},
         {3, 0.0005, 0, 0, 1234.5675, 1234.568},
+        // negative values in every mode
+        {0, 0.5, 2, 0, -2.5, -3},     {1, 0.05, 1, 0, -1.29, -1.2}, {1, 0.05, 7, 0, -1.25, 0},
+        {2, 0.005, 0, 0, -1234.565, -1234.57},                      {0, 0.5, 1, 0, -0.4, 0},
+        // only the first dropped digit counts; a cut "-0.0" counts as not negative
+        {0, 0.5, 0, 0, -0.04, 0},     {0, 0.5, 0, 0, -0.5, -1},     {0, 0.5, 0, 0, 0.4999, 0},
+        // other addends: zero cuts, a larger one rounds up earlier
+        {0, 0.0, 0, 0, 12.9, 12},     {0, 0.9, 0, 0, 12.1, 13},     {0, 0.9, 0, 0, -12.1, -13},
+        {1, 0.09, 2, 0, 3.41, 3.5},   {0, 0.5, -1, 0, 12.5, 0},
+        // zero suppression in the first text does not change the result
+        {2, 0.005, 0, 1, 2.0, 2},     {2, 0.005, 0, 1, -7.125, -7.13}, {0, 0.5, 1, 1, 120.0, 120},
+        // "%f" rounds at the sixth place before the cut
+        {0, 0.5, 1, 0, 0.9999996, 1}, {0, 0.5, 0, 0, 0.0, 0},
     };
     for (auto c : cases) {
         m_calc.m_objDecimal = tagSETDECIMAL{c.places, c.addend, c.mode, c.zero};

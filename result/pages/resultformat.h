@@ -1,0 +1,14 @@
+// Number texts of the result tables, the result pages and the text export.
+#pragma once
+
+#include "platform/cstring.h"
+
+// "%f" of the magnitude cut (not rounded) at nDecimals places (-1: all six),
+// trailing zeros dropped when bTrimZeros is set, "-" in front of a negative value.
+CString FormatDecimalString(int nDecimals, double dValue, BOOL bTrimZeros);
+// Groups the integer digits by three from the right; commas already there are removed first.
+void InsertNumberComma(CString& str);
+// The cell text of an amount: FormatDecimalString with thousands separators.
+CString FormatResultNumber(int nDecimals, double dValue, BOOL bTrimZeros);
+// Full-width digits without leading zeros, for 0 to 9999.
+CString NumberToFullWidth(int n);
