@@ -3,7 +3,8 @@
 CString FormatDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
 {
     const bool negative = !(dValue >= 0);
-    if (negative) dValue = -dValue;
+    // The magnitude; adding 0.0 makes a negative zero print without its sign.
+    dValue = negative ? -dValue : dValue + 0.0;
     CString text;
     text.Format("%f", dValue);
     const int dot = text.Find('.');

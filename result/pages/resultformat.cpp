@@ -2,11 +2,10 @@
 
 #include "sheet/numberformat.h"
 
-// The printed sheets write their numbers by the same rules, except that they
-// keep the sign of a negative zero: a zero is written unsigned here.
+// The result pages write their numbers by the rules of the printed sheets.
 CString FormatDecimalString(int nDecimals, double dValue, BOOL bTrimZeros)
 {
-    return FormatDecimalText(nDecimals, dValue == 0.0 ? 0.0 : dValue, bTrimZeros);
+    return FormatDecimalText(nDecimals, dValue, bTrimZeros);
 }
 
 void InsertNumberComma(CString& str)
