@@ -62,10 +62,46 @@ public:
     // Preparation and change schedules (step 0).
     BOOL CalcPreparation();
     BOOL CalcChnageMoney();
+    BOOL CalcChangeAppraisedLand();
+    BOOL CalcChangeAppraisedBuild();
+    BOOL CalcChangeInheritance();
+    BOOL CalcChangeHousyuuKyuuyo();
+    BOOL CalcChangeHouseRent(int nCategory);
+    BOOL CalcChangeCommon(int nCategory);
+    BOOL CalcChangeReward(int nCategory);
+    BOOL CalcChangeDeposit(int nCategory);
+    BOOL CalcChangeSecurity(int nCategory);
+    BOOL CalcChangeRenewal(int nCategory);
+    BOOL CalcChangeCost(int nItem);
+    BOOL CalcChangeProRestOther(int nItem);
+    BOOL CalcChangeRestOther(int nLine);
+    // Sums the base amounts of the rental lines of one category year by year,
+    // each line carried through the category's rent-change schedule on its own
+    // when bChange is set, the sum rounded every year.
+    BOOL CalcChangeRentalLines(CDeleteObArray*& pSeries, int nCategory, const double* adLine, int nLines,
+                               BOOL bChange);
+    // Replaces a series by nCount zero items; FALSE with 13002 when memory runs out.
+    BOOL NewZeroSeries(CDeleteObArray*& pSeries, int nCount);
+    // Sets the status and returns FALSE.
+    BOOL FailCalc(int nMessageID);
 
     // Property and city-planning tax bases (step 0).
     BOOL CalcTaxMoney();
     BOOL CalcAlwaysTax();
+    BOOL CalcMunicipalLandMoney();
+    BOOL CalcMunicipalLandMoneyAppraised(BOOL bNoHouseLand);
+    BOOL CalcMunicipalLandMoneyStandard();
+    BOOL CalcMunicipalBuildMoney();
+    BOOL CalcCityPlanLandMoney();
+    BOOL CalcCityPlanLandMoneyAppraised(BOOL bNoHouseLand);
+    BOOL CalcCityPlanLandMoneyStandard();
+    BOOL CalcCityPlanBuildMoney();
+    BOOL CalcTaxMunicipal();
+    BOOL CalcTaxCityPlan();
+    BOOL CalcTaxShihonwari();
+    BOOL CalcTaxLandPrice();
+    // Index into iHouseRate of a building kind and its housing-use percentage.
+    static int GetHouseRateIndex(int nKind, double dPercent);
 
     // Construction funds, their financing and accounting (steps 0 and 1).
     BOOL CalcExpense();
@@ -174,6 +210,10 @@ public:
     double m_dConstructSurplus;
     double m_dNonBusinessExpend;
     double m_dBusinessCapitalTax;
+
+    // Property and city-planning tax bases: the residential-use share of the
+    // land, percent, by GetHouseRateIndex.
+    static constexpr int iHouseRate[10] = {0, 50, 100, 0, 50, 100, 0, 50, 75, 100};
 
     // Yearly series owned by the engine.
     CDeleteObArray* m_pExpenseArray;
