@@ -210,16 +210,21 @@ BOOL CDataRentalBasicClass::SetSubItemData(int k)
 
 BOOL CDataRentalBasicClass::SetDataData(int n)
 {
-    using Filler = BOOL (CDataRentalBasicClass::*)();
-    static constexpr Filler kFillers[kSectionCount] = {
-        &CDataRentalBasicClass::SetPrintDataName,    &CDataRentalBasicClass::SetPrintDataChange,
-        &CDataRentalBasicClass::SetPrintDataLive,    &CDataRentalBasicClass::SetPrintDataHouse,
-        &CDataRentalBasicClass::SetPrintDataDeposit, &CDataRentalBasicClass::SetPrintDataSecurity,
+    auto fill = [this](int k) {
+        switch (k) {
+        case kSectionName: return SetPrintDataName();
+        case kSectionChange: return SetPrintDataChange();
+        case kSectionLive: return SetPrintDataLive();
+        case kSectionHouse: return SetPrintDataHouse();
+        case kSectionDeposit: return SetPrintDataDeposit();
+        case kSectionSecurity: return SetPrintDataSecurity();
+        default: return FALSE;
+        }
     };
     if (n == -1)
-        for (Filler fill : kFillers) (this->*fill)();
-    else if (n >= 0 && n < kSectionCount)
-        (this->*kFillers[n])();
+        for (int k = 0; k < kSectionCount; ++k) fill(k);
+    else
+        fill(n);
     return TRUE;
 }
 

@@ -31,7 +31,11 @@ std::vector<bool> Created(const CDataClassObject& h)
 void* operator new(std::size_t n, const std::nothrow_t&) noexcept
 {
     if (g_nFailAt > 0 && ++g_nCount == g_nFailAt) return nullptr;
-    return std::malloc(n ? n : 1);
+    try {
+        return ::operator new(n);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 void* operator new[](std::size_t n, const std::nothrow_t& t) noexcept
