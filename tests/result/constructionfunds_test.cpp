@@ -68,6 +68,7 @@ TEST_F(ConstructionFundsTest, FundsFromTheProjectRecords)
     m_data.m_pDataOutline->nConstructMonths = 6;
     m_data.m_pDataSupply->m_nLandPurchaseLoan = 1;
     m_data.m_pDataSupply->m_objFund.dLandOwnFund = 5000;
+    m_data.m_pDataSupply->m_aLoan[5].m_aRepay[1] = tagDATAREPAY{1, 10, 0.0};
 
     CDataExpenseMoneyClass* lines = m_data.m_pDataExpenseOther->m_aExpenseMoney;
     lines[0].nInputMethod = 1; // land price per tsubo
