@@ -107,10 +107,31 @@ public:
     BOOL CalcExpense();
     BOOL CalcExpenseAll();
     BOOL CalcExpenseManage();
+    BOOL CalcExpenseMoney();
+    BOOL CalcExpenseOtherMoney();
+    BOOL CalcExpenseTaxMoney();
+    // Adds a payment into the month table (index = months before completion,
+    // nMonths + 1 entries) by its payment timing.
+    static void CalcMon(int nMonths, int nPayment, double dMoney, double* pdMonth);
+    // Books an amount under an accounting treatment (0 land, 1 building,
+    // 2 expense, 3 start-up cost, 4 outside the business); a consumption tax
+    // goes to the tax totals too.
+    void AddManageMoney(int nManage, double dMoney);
+    void AddManageTax(int nManage, double dTax);
+    // Treatment of a fund's consumption tax: expense or start-up cost when its
+    // own row says so, else the fund's.
+    static int GetTaxManage(int nManage, int nTaxManage);
 
     // Depreciation, capital expenditure and start-up amortisation (step 1).
     BOOL CalcDepreciation();
     BOOL CalcStartRepay();
+    // Index from nFirst of the capital expenditure on nItem in nYear (-1: in
+    // any year above 0); -1 when there is none.
+    int CheckCapitalpay(int nItem, int nYear, int nFirst);
+    // Per mille rates by useful life (0 to 100 years): straight-line and
+    // declining balance. Offered to callers; the engine does not use them.
+    static const int iFixed[101];
+    static const int iFixedRate[101];
 
     // Loan repayment lists.
     BOOL CalcChangeLoan(int nLoan);

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "engineproject.h"
+#include "tests/result/engineproject.h"
 #include "result/calc/rentallines.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "engineproject.h"
+#include "tests/result/engineproject.h"
 
 namespace {
 
