@@ -178,6 +178,25 @@ public:
     void CalcBusinessRate(int nApply, double* pdAmount, double* pdRest);
     BOOL MinusShortLoan(double dShortage, int nYear);
     BOOL PlusShortLoan(double dSurplus, int nYear);
+    BOOL CalcTaxAlwaysYear(int nYear);
+    BOOL CalcConsumptionYear(int nYear);
+    BOOL CalcBusinessTax(int nYear);
+    BOOL CalcBusinessTaxPersonal(int nYear);
+    BOOL CalcBusinessTaxCorporation(int nYear);
+    BOOL CalcBusinessTaxCorporationBig(int nYear);
+    BOOL CalcOtherTax(int nYear);
+    BOOL CalcOtherTaxPersonal(int nYear);
+    BOOL CalcOtherTaxCorporation(int nYear);
+    BOOL CalcOtherTaxCorporationKanpu(int nYear, double dLoss);
+    BOOL CalcAddMyMoney(int nYear);
+    BOOL CalcMoneyBalance(int nYear);
+    BOOL CalcCapitalPay(int nYear);
+    // Interest of the automatic loan repaid from the surplus.
+    void CalcSurplusLoanInterest(int nYear);
+    // Expense totals, consumption tax payable and the two profits of a year.
+    void CalcYearProfit(int nYear);
+    // Business, income and inhabitant taxes, profit after tax and retained earnings.
+    BOOL CalcYearTax(int nYear);
 
     // Steps 3 to 26: the result tables.
     BOOL MakeBasicData();
