@@ -3,13 +3,23 @@
 
 #include <new>
 
+#include "platform/cobject.h"
 #include "result/calc/consumption.h"
 #include "result/calc/tavcalc.h"
 
-// The item at nIndex of a series; null when the series or the item is missing.
-inline CConsumptionMoneyClass* SeriesItem(const CDeleteObArray* pSeries, int nIndex)
+// Element nIndex of a series as T; null when the series or the element is
+// missing or of another type.
+template <class T = CConsumptionMoneyClass>
+T* SeriesItem(const CObArray* pSeries, int nIndex)
 {
-    return pSeries ? static_cast<CConsumptionMoneyClass*>(pSeries->GetAt(nIndex)) : nullptr;
+    return pSeries ? dynamic_cast<T*>(pSeries->GetAt(nIndex)) : nullptr;
+}
+
+// Net part plus tax of element nIndex; 0 when it is missing.
+inline double SeriesMoney(const CObArray* pSeries, int nIndex)
+{
+    const CConsumptionMoneyClass* p = SeriesItem(pSeries, nIndex);
+    return p ? p->m_dNetMoney + p->m_dTaxMoney : 0.0;
 }
 
 // Appends a zero item; null with status 13002 when memory runs out.

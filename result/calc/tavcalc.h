@@ -162,6 +162,18 @@ public:
     BOOL CalcSecurityIncome();
     BOOL CalcRenewalIncome();
     BOOL CalcOtherIncome();
+    // One rental category over all years; FALSE with 13004 when it has an
+    // amount but no contract period, 13002 when its tables cannot be made.
+    BOOL CalcReward(int nCategory);
+    BOOL CalcDeposit(int nCategory);
+    BOOL CalcSecurity(int nCategory);
+    BOOL CalcRenewal(int nCategory);
+    // Repayment table of the guarantee money dAmount let in nYear (base
+    // level), and its recomputation after nYear from the balance left then;
+    // nCohort is the letting year - 1.
+    void CalcSecurityLoan(int nCategory, int nYear, double dAmount, struct tagSECURITYLOAN* pTable);
+    void CalcChangeSecurityLoan(int nCategory, int nCohort, int nYear, double dBalance,
+                                struct tagSECURITYLOAN* pTable);
 
     // Construction period, running costs, loans, depreciation and outside lines (step 2).
     BOOL CalcWorkTime();
@@ -171,6 +183,13 @@ public:
     BOOL CalcDepreciationCost();
     BOOL CalcRestOther();
     BOOL CalcWorkTimeBalance();
+    // The expensed part of a construction-funds item (net and tax by their accounting).
+    double CalcExpenseCost(CObject* pItem);
+    BOOL CalcLandBuyLoan();
+    // FALSE with 13001 unless records 0 to nCalcYear are all there; after
+    // it, GetYearBalance gives the record of a year in that range.
+    BOOL CheckYearBalance();
+    class CYearBalanceClass& GetYearBalance(int nYear);
 
     // Yearly taxes and cash balance (step 2): the business share of an
     // amount, the shortfall loan drawn or repaid.

@@ -4,6 +4,7 @@
 #include "result/calc/tavcalc.h"
 #include "result/calc/yearbalance.h"
 #include "result/pages/tavresult.h"
+#include "tests/result/enginefixture.h"
 
 namespace {
 
@@ -88,6 +89,7 @@ TEST_F(TavCalcTest, MissingLinksFailWithAnUnexpectedError)
     EXPECT_EQ(fresh.m_nMessageID, CALC_UNEXPECTED_ERROR);
 
     // Null arguments keep the links already set.
+    GiveRequiredSeries(m_calc);
     EXPECT_TRUE(m_calc.Calc(2, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(m_calc.m_pDataClass, &m_data);
     ASSERT_NE(m_calc.m_pYearArray, nullptr);
@@ -124,6 +126,7 @@ TEST_F(TavCalcTest, ConsumptionStagesFromTheProjectRecord)
 TEST_F(TavCalcTest, BalanceRecordsOnePerCalculationYear)
 {
     const std::pair<int, int> cases[] = {{0, 1}, {1, 2}, {50, 51}};
+    GiveRequiredSeries(m_calc);
     for (auto [years, records] : cases) {
         m_calc.m_objCalcYear.nCalcYear = years;
         ASSERT_TRUE(m_calc.Calc(2));
