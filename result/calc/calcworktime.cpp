@@ -242,7 +242,9 @@ BOOL CTavCalcClass::CalcWorkTime()
         r0.m_adAdvanceSecurity[t] = g * advance.dSecurityRate * 0.01;
     }
 
-    if (m_dConstructSurplus > 0) r0.m_dSurplus = r0.m_dCashOnHand = m_dConstructSurplus;
+    // A gap no loan covers stays in the cash as a deficit, so later years do
+    // not show money the construction used up.
+    r0.m_dSurplus = r0.m_dCashOnHand = m_dConstructSurplus;
     return TRUE;
 }
 

@@ -62,6 +62,18 @@ TEST_F(WorkTimeTest, ExpenseCostCountsOnlyExpensedParts)
     EXPECT_EQ(m_calc.CalcExpenseCost(nullptr), 0.0);
 }
 
+TEST_F(WorkTimeTest, ConstructionGapNoLoanCoversIsADeficit)
+{
+    GiveRequiredSeries(m_calc);
+    for (int i = 0; i <= 26; ++i) AddFund(0.0, 0.0, 0, 0);
+    for (double surplus : {77.0, 0.0, -500.0}) {
+        m_calc.m_dConstructSurplus = surplus;
+        ASSERT_TRUE(m_calc.CalcWorkTime());
+        EXPECT_EQ(Year(0).m_dSurplus, surplus);
+        EXPECT_EQ(Year(0).m_dCashOnHand, surplus);
+    }
+}
+
 TEST_F(WorkTimeTest, ConstructionPeriodRecord)
 {
     GiveRequiredSeries(m_calc);
