@@ -67,7 +67,6 @@ public:
     CDataExpenseOtherClass* m_pDataExpenseOther;
     CDataExpenseClass* m_pDataExpense;
 
-private:
     // The records in the order the holder refreshes and flags them; null ones included.
     std::vector<CDataClass*> Records() const;
 };
@@ -94,7 +93,7 @@ public:
     COptionOtherManageClass* m_pOptionOtherManage;
     COptionConsumptionExpenseClass* m_pOptionConsumptionExpense;
 
-private:
+    // The records in pointer order.
     std::vector<COptionClass*> Records() const;
 };
 
@@ -129,6 +128,6 @@ public:
     CTaxTransferClass* m_pTaxTransfer;
     CTaxStandardMoneyClass* m_pTaxStandardMoney;
 
-private:
+    // The records in pointer order.
     std::vector<CTaxClass*> Records() const;
 };
