@@ -1,0 +1,43 @@
+#include "result/pages/resultprint.h"
+
+CTavResultClassApp TavrinResultDLL;
+
+void SetResultPrintFont(LOGFONT* p)
+{
+    if (p) TavrinResultDLL.m_lfFont = *p;
+}
+
+void SetResultPrintTitleFont(LOGFONT* p)
+{
+    if (p) TavrinResultDLL.m_lfTitleFont = *p;
+}
+
+void SetResultPrintPen(LOGPEN* p)
+{
+    if (p) TavrinResultDLL.m_lpPen = *p;
+}
+
+void SetResultPrintFramePen(LOGPEN* p)
+{
+    if (p) TavrinResultDLL.m_lpFramePen = *p;
+}
+
+LOGFONT* GetResultPrintFont() { return &TavrinResultDLL.m_lfFont; }
+LOGFONT* GetResultPrintTitleFont() { return &TavrinResultDLL.m_lfTitleFont; }
+LOGPEN* GetResultPrintPen() { return &TavrinResultDLL.m_lpPen; }
+LOGPEN* GetResultPrintFramePen() { return &TavrinResultDLL.m_lpFramePen; }
+
+void SetPaperSize(int nPaperSize)
+{
+    TavrinResultDLL.m_nPaperSize = nPaperSize;
+}
+
+BOOL CreateResultPrintFont(CFont* pBody, CFont* pTitle)
+{
+    return pBody && pTitle && TavrinResultDLL.CreateFonts(*pBody, *pTitle);
+}
+
+BOOL CreateResultPrintPen(CPen* pLine, CPen* pFrame)
+{
+    return pLine && pFrame && TavrinResultDLL.CreatePens(*pLine, *pFrame);
+}

@@ -1,0 +1,32 @@
+// The result library's print settings: one set for the whole process, all
+// zero until the program hands them over before a drawing.
+#pragma once
+
+#include "platform/cwinapp.h"
+#include "sheet/printsettings.h"
+
+// The result library's application object: the four print settings and the paper code.
+class CTavResultClassApp : public CWinApp, public CSheetPrintSettings {
+public:
+    CTavResultClassApp() : CWinApp(nullptr) {}
+
+    int m_nPaperSize = 0; // the printer's paper constant (9 A4, 12 B4); kept, not read
+};
+
+extern CTavResultClassApp TavrinResultDLL;
+
+// Each setter copies the whole structure; a null pointer changes nothing.
+void SetResultPrintFont(LOGFONT* p);
+void SetResultPrintTitleFont(LOGFONT* p);
+void SetResultPrintPen(LOGPEN* p);
+void SetResultPrintFramePen(LOGPEN* p);
+LOGFONT* GetResultPrintFont();
+LOGFONT* GetResultPrintTitleFont();
+LOGPEN* GetResultPrintPen();
+LOGPEN* GetResultPrintFramePen();
+void SetPaperSize(int nPaperSize);
+
+// Body and title font from the settings; FALSE with nothing created when either fails.
+BOOL CreateResultPrintFont(CFont* pBody, CFont* pTitle);
+// Line and frame pen from the settings, likewise.
+BOOL CreateResultPrintPen(CPen* pLine, CPen* pFrame);
