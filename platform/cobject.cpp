@@ -17,6 +17,13 @@ void CObArray::SetAt(int nIndex, CObject* p)
     if (nIndex >= 0 && nIndex < GetSize()) m_items[nIndex] = p;
 }
 
+void CObArray::SetAtGrow(int nIndex, CObject* p)
+{
+    if (nIndex < 0) return;
+    if (nIndex >= GetSize()) SetSize(nIndex + 1);
+    m_items[nIndex] = p;
+}
+
 int CObArray::Add(CObject* p)
 {
     m_items.push_back(p);

@@ -25,6 +25,8 @@ public:
     // Null outside the array.
     CObject* GetAt(int nIndex) const;
     void SetAt(int nIndex, CObject* p);
+    // Sets element nIndex, growing the array with nulls as needed; a negative index does nothing.
+    void SetAtGrow(int nIndex, CObject* p);
     CObject*& ElementAt(int nIndex) { return m_items.at(nIndex); }
     CObject* operator[](int nIndex) const { return GetAt(nIndex); }
 

@@ -62,3 +62,37 @@ TEST(CString, BufferAccess)
     EXPECT_EQ(s.GetLength(), 3);
     EXPECT_EQ(s, "abc");
 }
+
+#include "platform/cobject.h"
+#include "platform/cruntime.h"
+
+TEST(CObArray, BoundsAndGrowth)
+{
+    CObject a, b;
+    CObArray array;
+    EXPECT_EQ(array.GetAt(0), nullptr);
+    array.SetAtGrow(2, &a);
+    EXPECT_EQ(array.GetSize(), 3);
+    EXPECT_EQ(array.GetAt(1), nullptr);
+    EXPECT_EQ(array.GetAt(2), &a);
+    array.SetAtGrow(-1, &b);
+    EXPECT_EQ(array.GetSize(), 3);
+    array.InsertAt(0, &b);
+    EXPECT_EQ(array.GetAt(3), &a);
+    array.RemoveAt(0, 10);
+    EXPECT_TRUE(array.IsEmpty());
+    EXPECT_EQ(array.GetAt(-1), nullptr);
+}
+
+TEST(CRuntime, ParseDoubleReadsTheCNumberWhateverTheLocale)
+{
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    const double value = ParseDouble("1234.5abc");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(value, 1234.5);
+    EXPECT_EQ(ParseDouble(""), 0.0);
+    EXPECT_EQ(ParseDouble(nullptr), 0.0);
+    EXPECT_EQ(ParseDouble("-0.25"), -0.25);
+}
