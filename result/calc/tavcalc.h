@@ -12,6 +12,9 @@ class COptionClassObject;
 class CTaxClassObject;
 class CTavResultClass;
 
+// The string nID of the result library; empty when there is none.
+CString LoadResultString(UINT nID);
+
 // Status ids, which are also the ids of the program's messages.
 enum {
     CALC_NO_ERROR = 13000,
@@ -242,6 +245,36 @@ public:
     BOOL MakeGraphLoan();
     BOOL MakeGraphCapital();
     BOOL MakeBalanceTax();
+
+    // Text export: one TAB-separated file of every result table, lines in
+    // CP932 ended by CR LF, the file ended by 0x1A.
+    // Writes the file; nothing when it cannot be opened. A write error stops
+    // the export and leaves the file closed.
+    void SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption);
+    // Appends one cell and its TAB; a cell that would not leave room for the
+    // line's CR LF is left out.
+    void StringSet(CString strText);
+    void TabSet();
+    // Ends the current line (drops its last TAB) and writes it.
+    void TextWrite();
+    // The caption and unit line, then the caption and year line (0 to N).
+    void TextHead(CString strCaption);
+    // The sections, in the order of the file.
+    void TextBasic();
+    void TextBasic2();
+    void TextConst();
+    void TextSupply();
+    void TextInout();
+    void TextInout2();
+    void TextRental();
+    void TextRental2();
+    void TextOutLine();
+    void TextBase();
+    void TextSon();
+    void TextSik();
+    void TextSyu();
+    void TextBs();
+    void TextTax();
 
     int m_nMessageID;
     CDataClassObject* m_pDataClass;

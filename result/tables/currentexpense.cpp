@@ -6,3 +6,8 @@ BOOL CTavCalcClass::MakeCurrentExpense()
 {
     return TRUE;
 }
+
+// Stand-in until this export section is built: writes nothing.
+void CTavCalcClass::TextInout()
+{
+}

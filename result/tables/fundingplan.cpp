@@ -6,3 +6,8 @@ BOOL CTavCalcClass::MakeBalanceCapitalPlan()
 {
     return TRUE;
 }
+
+// Stand-in until this export section is built: writes nothing.
+void CTavCalcClass::TextSik()
+{
+}

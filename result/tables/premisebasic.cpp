@@ -11,3 +11,8 @@ BOOL CTavCalcClass::MakeOutlineData()
 {
     return TRUE;
 }
+
+// Stand-in until this export section is built: writes nothing.
+void CTavCalcClass::TextBasic()
+{
+}

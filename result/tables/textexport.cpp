@@ -1,0 +1,103 @@
+// Text export: every result table written into one TAB-separated file.
+#include <cstring>
+
+#include "result/calc/tavcalc.h"
+#include "platform/resource.h"
+
+namespace {
+
+// Id of the unit cell of a yearly heading.
+constexpr UINT kUnitThousandYenId = 10014;
+
+} // namespace
+
+CString LoadResultString(UINT nID)
+{
+    return LoadModuleString("TavResultClass.DLL", nID);
+}
+
+void CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption)
+{
+    std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
+    m_nTextLength = 0;
+    m_nTextOption = nOption;
+    if (!m_fileText.Open(strPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) return;
+    try {
+        StringSet(strOffice);
+        TextWrite();
+        StringSet(strDate);
+        TextWrite();
+        // Each group is one section of the file, followed by one line end.
+        using Section = void (CTavCalcClass::*)();
+        static constexpr Section kSections[][2] = {
+            {&CTavCalcClass::TextBasic},   {&CTavCalcClass::TextBasic2},
+            {&CTavCalcClass::TextConst, &CTavCalcClass::TextSupply},
+            {&CTavCalcClass::TextInout},   {&CTavCalcClass::TextInout2},
+            {&CTavCalcClass::TextRental},  {&CTavCalcClass::TextRental2},
+            {&CTavCalcClass::TextOutLine}, {&CTavCalcClass::TextBase},
+            {&CTavCalcClass::TextSon},     {&CTavCalcClass::TextSik},
+            {&CTavCalcClass::TextSyu},     {&CTavCalcClass::TextBs},
+            {&CTavCalcClass::TextTax},
+        };
+        for (const auto& group : kSections) {
+            for (Section pSection : group) {
+                if (pSection) (this->*pSection)();
+            }
+            TextWrite();
+        }
+        const char cEnd = 0x1A;
+        m_fileText.Write(&cEnd, 1);
+        m_fileText.Close();
+    } catch (CFileException* e) {
+        e->Delete();
+        m_fileText.Abort();
+    }
+    std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
+    m_nTextLength = 0;
+}
+
+void CTavCalcClass::StringSet(CString strText)
+{
+    const char* pszText = strText;
+    const int nLength = int(std::strlen(pszText));
+    // The cell, its TAB and the line's CR LF (in place of the last TAB) must fit.
+    if (m_nTextLength + nLength + 2 > int(sizeof(m_szTextLine))) return;
+    std::memcpy(m_szTextLine + m_nTextLength, pszText, nLength + 1);
+    m_nTextLength += nLength;
+    TabSet();
+}
+
+void CTavCalcClass::TabSet()
+{
+    m_szTextLine[m_nTextLength] = '\t';
+    m_nTextLength += 1;
+}
+
+void CTavCalcClass::TextWrite()
+{
+    if (m_nTextLength > 0) m_nTextLength -= 1;
+    m_szTextLine[m_nTextLength] = '\r';
+    m_szTextLine[m_nTextLength + 1] = '\n';
+    m_nTextLength += 2;
+    m_fileText.Write(m_szTextLine, UINT(m_nTextLength));
+    m_nTextLength = 0;
+    std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
+}
+
+void CTavCalcClass::TextHead(CString strCaption)
+{
+    StringSet(strCaption);
+    StringSet(LoadResultString(kUnitThousandYenId));
+    TextWrite();
+    StringSet(strCaption);
+    for (int i = 0; i <= m_objCalcYear.nCalcYear; i++) {
+        CString strYear;
+        if (i == 0) {
+            strYear = "工事期間";
+        } else {
+            strYear.Format("%2d年", i);
+        }
+        StringSet(strYear);
+    }
+    TextWrite();
+}

@@ -1,0 +1,235 @@
+// The text export file: line building, heading lines, file order and failures.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "result/calc/tavcalc.h"
+#include "sampleprojects.h"
+
+namespace {
+
+// A path of this process's own: the tests run side by side.
+std::string TempPath(const char* pszName)
+{
+    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The bytes that write() puts into the engine's open export file.
+std::string Capture(CTavCalcClass& calc, const std::function<void()>& write)
+{
+    const std::string path = TempPath("_tav_textexport_lines.txt");
+    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
+    write();
+    calc.m_fileText.Close();
+    const std::string bytes = ReadBytes(path);
+    std::filesystem::remove(path);
+    return bytes;
+}
+
+bool LineIsClear(const CTavCalcClass& calc)
+{
+    for (char c : calc.m_szTextLine) {
+        if (c != 0) return false;
+    }
+    return calc.m_nTextLength == 0;
+}
+
+// The file of an export whose sections write nothing: the two header lines,
+// one empty line per section (construction funds and financing share one),
+// then the end byte.
+std::string EmptySectionsFile(const std::string& office, const std::string& date)
+{
+    std::string bytes = office + "\r\n" + date + "\r\n";
+    for (int i = 0; i < 14; ++i) bytes += "\r\n";
+    return bytes + "\x1A";
+}
+
+} // namespace
+
+TEST(TextExportLine, CellsAreTabSeparatedAndEndWithCrLf)
+{
+    struct Case {
+        std::vector<const char*> cells;
+        std::string bytes;
+    } cases[] = {
+        {{"a", "bc", "d"}, "a\tbc\td\r\n"},
+        {{"a", "", "b"}, "a\t\tb\r\n"},
+        {{"a", ""}, "a\t\r\n"},
+        {{""}, "\r\n"},
+        {{}, "\r\n"},
+        {{" 1,234 ", "-5.6"}, " 1,234 \t-5.6\r\n"},
+        // CP932 bytes go out as they are, trail bytes that read as a backslash too.
+        {{"千円", "ソ表"}, "\x90\xe7\x89\x7e\t\x83\x5c\x95\x5c\r\n"},
+    };
+    for (const Case& c : cases) {
+        CTavCalcClass calc;
+        const std::string bytes = Capture(calc, [&] {
+            for (const char* psz : c.cells) calc.StringSet(psz);
+            calc.TextWrite();
+        });
+        EXPECT_EQ(bytes, c.bytes) << c.bytes;
+        EXPECT_TRUE(LineIsClear(calc));
+    }
+}
+
+TEST(TextExportLine, ALineFillsTheBufferExactlyAndNoFurther)
+{
+    CTavCalcClass calc;
+    const int nSize = int(sizeof(calc.m_szTextLine));
+    ASSERT_EQ(nSize, 4000);
+    const std::string full(nSize - 2, 'x');
+    const std::string half(2000, 'h');
+    const std::string rest(nSize - 2 - int(half.size()) - 1, 'r');
+    calc.m_nTextOption = 7;
+    const std::string bytes = Capture(calc, [&] {
+        // 3998 bytes and CR LF: exactly the buffer.
+        calc.StringSet(full.c_str());
+        calc.TextWrite();
+        // One byte more is left out; so is any cell after a full line.
+        calc.StringSet((full + "y").c_str());
+        calc.TextWrite();
+        calc.StringSet(half.c_str());
+        calc.StringSet(rest.c_str());
+        EXPECT_EQ(calc.m_nTextLength, nSize - 1);
+        calc.StringSet("");
+        calc.StringSet("z");
+        EXPECT_EQ(calc.m_nTextLength, nSize - 1);
+        calc.TextWrite();
+        // A long cell left out does not stop the shorter ones after it.
+        calc.StringSet("a");
+        calc.StringSet(std::string(nSize, 'q').c_str());
+        calc.StringSet("b");
+        calc.TextWrite();
+    });
+    const std::string expected = full + "\r\n" + "\r\n" + half + "\t" + rest + "\r\n" + "a\tb\r\n";
+    EXPECT_EQ(bytes.size(), expected.size());
+    EXPECT_TRUE(bytes == expected);
+    // The members after the buffer are untouched.
+    EXPECT_EQ(calc.m_nTextOption, 7);
+    EXPECT_TRUE(LineIsClear(calc));
+}
+
+TEST(TextExportHead, CaptionUnitThenYearLine)
+{
+    struct Case {
+        int nYears;
+        std::string yearCells;
+    } cases[] = {
+        {-1, ""},
+        {0, "\t工事期間"},
+        {3, "\t工事期間\t 1年\t 2年\t 3年"},
+    };
+    const std::string caption = "基本収支表";
+    for (const Case& c : cases) {
+        CTavCalcClass calc;
+        calc.m_objCalcYear.nCalcYear = c.nYears;
+        const std::string bytes = Capture(calc, [&] { calc.TextHead(caption.c_str()); });
+        EXPECT_EQ(bytes, caption + "\t" + std::string("（単位：千円）") + "\r\n" + caption + c.yearCells + "\r\n")
+            << c.nYears;
+    }
+    // Two-digit years get no leading space, three-digit years widen.
+    CTavCalcClass calc;
+    calc.m_objCalcYear.nCalcYear = 100;
+    const std::string bytes = Capture(calc, [&] { calc.TextHead("T"); });
+    const std::string years = bytes.substr(bytes.find("\r\n") + 2);
+    EXPECT_NE(years.find("\t 9年\t10年\t11年"), std::string::npos);
+    EXPECT_NE(years.find("\t99年\t100年\r\n"), std::string::npos);
+    EXPECT_EQ(std::string(LoadResultString(10014)), "（単位：千円）");
+    EXPECT_EQ(std::string(LoadResultString(1)), "");
+}
+
+class TextExportFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_project.IsCreated());
+        BuildSampleProject(m_project, {ProjectKind::kCorporation, ProjectKind::kAutoLoan, 12});
+        ASSERT_TRUE(m_project.Calculate(12));
+        m_path = TempPath("_tav_textexport_file.txt");
+        std::filesystem::remove(m_path);
+    }
+    void TearDown() override { std::filesystem::remove(m_path); }
+
+    CTavCalcClass& Calc() { return m_project.m_calc; }
+
+    CProjectInMemory m_project;
+    std::string m_path;
+};
+
+TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
+{
+    WriteBytes(m_path, std::string(10000, 'o'));
+    Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
+    const std::string first = ReadBytes(m_path);
+    EXPECT_TRUE(first == EmptySectionsFile("大阪事務所", "2026年12月10日"));
+    EXPECT_EQ(Calc().m_nTextOption, 3);
+    EXPECT_TRUE(LineIsClear(Calc()));
+    EXPECT_FALSE(Calc().m_fileText.IsOpen());
+
+    // Again after nothing changed: the same file.
+    Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 0);
+    EXPECT_TRUE(ReadBytes(m_path) == first);
+
+    Calc().SaveTextFile(m_path.c_str(), "", "", 0);
+    EXPECT_TRUE(ReadBytes(m_path) == EmptySectionsFile("", ""));
+}
+
+TEST_F(TextExportFile, APathThatCannotBeOpenedIsLeftAlone)
+{
+    const std::string missing = TempPath("_tav_no_such_folder/TAVRIN.TXT");
+    Calc().SaveTextFile(missing.c_str(), "A", "B", 0);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_FALSE(Calc().m_fileText.IsOpen());
+
+    // A file another writer holds keeps its bytes.
+    WriteBytes(m_path, "in use");
+    CFile other;
+    ASSERT_TRUE(other.Open(m_path.c_str(), CFile::modeReadWrite | CFile::shareExclusive));
+    Calc().SaveTextFile(m_path.c_str(), "A", "B", 0);
+    other.Close();
+    EXPECT_EQ(ReadBytes(m_path), "in use");
+    EXPECT_FALSE(Calc().m_fileText.IsOpen());
+    EXPECT_TRUE(LineIsClear(Calc()));
+}
+
+TEST_F(TextExportFile, AWriteFailureStaysInsideAndClosesTheFile)
+{
+    // The file may grow to 8 bytes only; the write past it fails.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    EXPECT_NO_THROW(Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(Calc().m_fileText.IsOpen());
+    EXPECT_TRUE(LineIsClear(Calc()));
+    EXPECT_LE(ReadBytes(m_path).size(), 8u);
+
+    // The engine exports again once the file can be written.
+    Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0);
+    EXPECT_TRUE(ReadBytes(m_path) == EmptySectionsFile("事務所名", "日付"));
+}
