@@ -18,7 +18,8 @@ const UINT kYieldTailId = 206;
 CString YieldNote(int nYieldFormula)
 {
     CString note = LoadYearTableString(kYieldHeadId);
-    if (nYieldFormula >= 0 && nYieldFormula < kYieldFormulas) note += LoadYearTableString(kYieldFormulaId + nYieldFormula);
+    if (nYieldFormula >= 0 && nYieldFormula < kYieldFormulas)
+        note += LoadYearTableString(kYieldFormulaId + nYieldFormula);
     return note + LoadYearTableString(kYieldTailId);
 }
 
@@ -29,7 +30,8 @@ CYearTablePlan MakePlan(int nYieldFormula)
     plan.nLines = kLines;
     plan.strTitle = LoadYearTableString(kTitleId);
     // Income, expenses, profit, cash, balances for reference.
-    plan.groups = {{0, 7, TRUE}, {8, 16, TRUE}, {17, 25, FALSE}, {26, 44, FALSE}, {45, 63, TRUE}};
+    plan.groups = {{0, 7}, {8, 16}, {17, 25}, {26, 44}, {45, 63}};
+    plan.bands = {{0, 7}, {8, 16}, {45, 63}};
     const struct {
         UINT nID;
         int nLine;

@@ -84,13 +84,21 @@ void DrawRules(CDC* pDC, const CYearGrid& g, const CYearTablePlan& plan)
     }
 }
 
+BOOL IsInBand(const CYearTableGroup& group, const CYearTablePlan& plan)
+{
+    for (const CYearTableBand& band : plan.bands)
+        if (band.nFirst <= group.nFirst && group.nLast <= band.nLast) return TRUE;
+    return FALSE;
+}
+
+// The title cell, then each group with the band that starts on its first line.
 void FrameLabelArea(CDC* pDC, const CYearGrid& g, const CYearTablePlan& plan)
 {
     DrawBracket(pDC, 0, -g.h, g.L, -2 * g.h);
     for (const CYearTableGroup& group : plan.groups) {
-        const int top = g.LineTop(group.nFirst), bottom = g.LineBottom(group.nLast);
-        if (group.bBand) DrawBracket(pDC, 0, top, g.b, bottom);
-        DrawBracket(pDC, group.bBand ? g.b : 0, top, g.L, bottom);
+        for (const CYearTableBand& band : plan.bands)
+            if (band.nFirst == group.nFirst) DrawBracket(pDC, 0, g.LineTop(band.nFirst), g.b, g.LineBottom(band.nLast));
+        DrawBracket(pDC, IsInBand(group, plan) ? g.b : 0, g.LineTop(group.nFirst), g.L, g.LineBottom(group.nLast));
     }
 }
 
@@ -113,10 +121,12 @@ void DrawPageTexts(CDC* pDC, const CYearGrid& g, const CYearTablePlan& plan)
     DrawCell(pDC, LoadYearTableString(kUnitId), g.W / 2, 0, g.W, -g.h, DT_RIGHT);
     for (const CYearTableNote& note : plan.notes)
         DrawCell(pDC, note.strText, note.bFromBand ? g.b : 0, -note.nGridRow * g.h, g.W, -g.H, DT_LEFT);
-    // One full-width character in the middle of the band.
-    for (const CYearTableCaption& caption : plan.captions)
-        DrawCell(pDC, caption.strText, 2 * g.a / 4, g.LineTop(caption.nLine), 10 * g.a / 4,
-                 g.LineBottom(caption.nLine), DT_LEFT);
+    // One full-width character in the middle of the band, or centred in its left 2a.
+    for (const CYearTableCaption& caption : plan.captions) {
+        const int top = g.LineTop(caption.nLine), bottom = g.LineBottom(caption.nLine);
+        if (plan.bCentredCaptions) DrawCell(pDC, caption.strText, 0, top, 2 * g.a, bottom, DT_CENTER);
+        else DrawCell(pDC, caption.strText, 2 * g.a / 4, top, 10 * g.a / 4, bottom, DT_LEFT);
+    }
 }
 
 // With the header row at y 0 to -h.

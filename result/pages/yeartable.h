@@ -9,12 +9,18 @@
 #include "platform/cstring.h"
 #include "result/pages/resultbase.h"
 
-// Table lines nFirst to nLast framed together; bBand: with a band (a strip
-// holding the group's caption) at the left of the label area.
+// Table lines nFirst to nLast framed together, in the label area and in
+// every year column.
 struct CYearTableGroup {
     int nFirst;
     int nLast;
-    BOOL bBand;
+};
+
+// A band over lines nFirst to nLast: a strip at the left of the label area
+// that holds a caption; the groups inside it are framed from its right edge.
+struct CYearTableBand {
+    int nFirst;
+    int nLast;
 };
 
 // One character of a band caption, on table line nLine.
@@ -45,7 +51,9 @@ struct CYearTablePlan {
     int nLines;                    // table lines drawn
     CString strTitle;
     std::vector<CYearTableGroup> groups;
+    std::vector<CYearTableBand> bands;
     std::vector<CYearTableCaption> captions;
+    BOOL bCentredCaptions = FALSE; // centred in the band's left part, not left-aligned in its middle
     std::vector<int> highlights;   // lines shaded across the page
     std::vector<CYearTableRule> rules;
     std::vector<CYearTableNote> notes;

@@ -43,6 +43,9 @@ void FillBalanceBasic(CResultBalanceBasicClass& page, int nYears)
     for (int k = 0; k < 64; ++k) LabelColumn(page)->SetData(k, kLabels[k]);
 }
 
+// The yield note after its numerator.
+const std::string kYieldTail = U8(u8"÷（当初自己資金＋当初借入金）　　　　　　　　・支出の公租公課には前年課税事業税が含まれています。");
+
 const CPoint kStart(-100, 150);
 // Sheet 3330 x 4700, H = 40, A = 20: h = 70, b = 60, L = 480, c = 259.
 const int h = 70, b = 60, L = 480, c = 259, W = 3330;
@@ -69,9 +72,7 @@ TEST(BalanceBasicPage, ReportKindSevenDrawsTheFullSheetFromTheStartingOrigin)
     EXPECT_EQ(TextBox(dc, U8(u8"（単位：千円）"), kStart), CRect(W / 2, 0, W, -h));
     EXPECT_EQ(TextBox(dc, U8(u8"２年"), kStart), CRect(L + 2 * c, -h, L + 3 * c, -2 * h));
     EXPECT_EQ(TextBox(dc, U8(u8"３年"), kStart), CRect(-1, -1, -1, -1));
-    EXPECT_EQ(TextBox(dc, U8(u8"・投資利回り＝剰余金÷（当初自己資金＋当初借入金）　　　　　　　　・支出の公租公課には前年課税事業税が含まれています。"),
-                      kStart),
-              CRect(0, -66 * h, W, -4700));
+    EXPECT_EQ(TextBox(dc, U8(u8"・投資利回り＝剰余金") + kYieldTail, kStart), CRect(0, -66 * h, W, -4700));
 
     // Band captions on lines 1, 6, 9, 15, 49 and 57.
     const std::vector<CDrawRecord> captions = TextsIn(dc, 10, kStart);
@@ -80,7 +81,8 @@ TEST(BalanceBasicPage, ReportKindSevenDrawsTheFullSheetFromTheStartingOrigin)
     ASSERT_EQ(captions.size(), expected.size());
     for (size_t i = 0; i < captions.size(); ++i) {
         EXPECT_EQ(captions[i].text, expected[i].first);
-        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, kStart), CRect(10, -(2 + expected[i].second) * h, 50, -(3 + expected[i].second) * h));
+        const int k = expected[i].second;
+        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, kStart), CRect(10, -(2 + k) * h, 50, -(3 + k) * h));
     }
 
     // 64 labels; three columns of 64 cells with their heads, the income of the
@@ -133,9 +135,7 @@ TEST(BalanceBasicPage, TheYieldNoteNamesTheNumeratorOfTheFormula)
         // The note comes before the title, both from x = 0.
         const std::vector<CDrawRecord> note = TextsIn(dc, 0);
         ASSERT_FALSE(note.empty());
-        EXPECT_EQ(note.front().text, U8(u8"・投資利回り＝") + U8(test.pszNumerator) +
-                                        U8(u8"÷（当初自己資金＋当初借入金）　　　　　　　　・支出の公租公課には前年課税事業税が含まれています。"))
-            << test.nFormula;
+        EXPECT_EQ(note.front().text, U8(u8"・投資利回り＝") + U8(test.pszNumerator) + kYieldTail) << test.nFormula;
     }
     CResultBalanceBasicClass page;
     page.m_nYieldFormula = 3;

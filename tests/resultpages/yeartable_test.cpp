@@ -38,28 +38,36 @@ namespace {
 // Page 3330 x 1000, ten grid rows (h = 100), A = 20: b = 60, L = 480, c = 259.
 const int h = 100, b = 60, L = 480, c = 259, W = 3330;
 
-class CSmallTablePage : public CResultBaseClass {
+// A page that draws the grid by the plan it is given.
+class CPlanPage : public CResultBaseClass {
 public:
-    void ReportDraw(CDC* pDC) override
-    {
-        CYearTablePlan plan;
-        plan.nGridRows = 10;
-        plan.nLines = 4;
-        plan.strTitle = "試験表";
-        plan.groups = {{0, 1, TRUE}, {2, 3, FALSE}};
-        plan.captions = {{"収", 0}};
-        plan.highlights = {2};
-        plan.rules = {{1, TRUE}, {3, FALSE}};
-        plan.notes = {{"・注記", 7, TRUE}};
-        DrawYearTable(pDC, *this, plan);
-    }
+    void ReportDraw(CDC* pDC) override { DrawYearTable(pDC, *this, m_plan); }
+
+    CYearTablePlan m_plan;
 };
+
+// Four lines: a banded group of two, a group of two with a highlighted line.
+CYearTablePlan SmallPlan()
+{
+    CYearTablePlan plan;
+    plan.nGridRows = 10;
+    plan.nLines = 4;
+    plan.strTitle = "試験表";
+    plan.groups = {{0, 1}, {2, 3}};
+    plan.bands = {{0, 1}};
+    plan.captions = {{"収", 0}};
+    plan.highlights = {2};
+    plan.rules = {{1, TRUE}, {3, FALSE}};
+    plan.notes = {{"・注記", 7, TRUE}};
+    return plan;
+}
 
 class YearTableGrid : public ::testing::Test {
 protected:
     void SetUp() override
     {
         SetTestPrintSettings();
+        m_page.m_plan = SmallPlan();
         for (int s = 0; s < 11; ++s) m_anWindow[s] = s;
         m_font.CreateFontIndirect(&m_lfCaller);
         m_pen.CreatePen(PS_DASH, 5, RGB(1, 1, 1));
@@ -87,7 +95,7 @@ protected:
         EXPECT_EQ(m_dc.SelectObject(&m_pen), &m_pen);
     }
 
-    CSmallTablePage m_page;
+    CPlanPage m_page;
     int m_anWindow[11];
     CLometricRecordDC m_dc;
     LOGFONT m_lfCaller;
@@ -165,6 +173,26 @@ TEST_F(YearTableGrid, ShadesRulesAndFramesFollowThePlan)
     EXPECT_EQ(frame.back(), CRect(L + 11 * c, -h, L + 11 * c, -6 * h));
 }
 
+TEST_F(YearTableGrid, ABandMaySpanGroupsAndCaptionsMayBeCentredInIt)
+{
+    m_page.m_plan.groups = {{0, 0}, {1, 1}, {2, 3}};
+    m_page.m_plan.bands = {{0, 2}};
+    m_page.m_plan.bCentredCaptions = TRUE;
+    FillThreeYears();
+    Draw();
+    std::vector<CRect> frame;
+    for (const CDrawRecord& line : m_dc.RecordsOf(CDrawRecord::Line))
+        if (line.pen.lopnWidth.x == 2) frame.push_back(OnPage(line, line.rc));
+    // The band with its first group; the groups inside it from the band's edge.
+    EXPECT_EQ(Bracket(frame, 1), CRect(0, -2 * h, b, -5 * h));
+    EXPECT_EQ(Bracket(frame, 2), CRect(b, -2 * h, L, -3 * h));
+    EXPECT_EQ(Bracket(frame, 3), CRect(b, -3 * h, L, -4 * h));
+    EXPECT_EQ(Bracket(frame, 4), CRect(0, -4 * h, L, -6 * h));
+    EXPECT_EQ(Bracket(frame, 5), CRect(L, -h, L + c, -2 * h));
+    // Centred in x 0 to 2a: a full-width character 40 wide in a cell 40 wide.
+    EXPECT_EQ(TextBox(m_dc, U8(u8"収")), CRect(0, -2 * h, 40, -3 * h));
+}
+
 TEST_F(YearTableGrid, YearSlotsShowTheCalculatedYearsOnly)
 {
     const struct {
@@ -188,8 +216,10 @@ TEST_F(YearTableGrid, YearSlotsShowTheCalculatedYearsOnly)
         for (const CDrawRecord& r : m_dc.RecordsOf(CDrawRecord::Text)) {
             const CRect box = OnPage(r, *r.clip);
             if (box.top != -h || box.left < L) continue;
+            ASSERT_LT(heads.size(), test.slots.size()) << r.text;
+            const int s = test.slots[heads.size()];
             heads.push_back(r.text);
-            EXPECT_EQ(box, CRect(L + test.slots[heads.size() - 1] * c, -h, L + (test.slots[heads.size() - 1] + 1) * c, -2 * h));
+            EXPECT_EQ(box, CRect(L + s * c, -h, L + (s + 1) * c, -2 * h));
         }
         EXPECT_EQ(heads, test.heads);
         // Eleven head frames whatever is shown.
