@@ -12,9 +12,6 @@ class COptionClassObject;
 class CTaxClassObject;
 class CTavResultClass;
 
-// The string nID of the result library; empty when there is none.
-CString LoadResultString(UINT nID);
-
 // Status ids, which are also the ids of the program's messages.
 enum {
     CALC_NO_ERROR = 13000,

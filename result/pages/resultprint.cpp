@@ -1,5 +1,7 @@
 #include "result/pages/resultprint.h"
 
+#include "platform/resource.h"
+
 CTavResultClassApp TavrinResultDLL;
 
 void SetResultPrintFont(LOGFONT* p)
@@ -40,4 +42,9 @@ BOOL CreateResultPrintFont(CFont* pBody, CFont* pTitle)
 BOOL CreateResultPrintPen(CPen* pLine, CPen* pFrame)
 {
     return pLine && pFrame && TavrinResultDLL.CreatePens(*pLine, *pFrame);
+}
+
+CString LoadResultString(UINT nID)
+{
+    return LoadModuleString("TavResultClass.DLL", nID);
 }

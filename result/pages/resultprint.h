@@ -26,6 +26,9 @@ LOGPEN* GetResultPrintPen();
 LOGPEN* GetResultPrintFramePen();
 void SetPaperSize(int nPaperSize);
 
+// String nID of the result library's own table, whatever module is current.
+CString LoadResultString(UINT nID);
+
 // Body and title font from the settings; FALSE with nothing created when either fails.
 BOOL CreateResultPrintFont(CFont* pBody, CFont* pTitle);
 // Line and frame pen from the settings, likewise.

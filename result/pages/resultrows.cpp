@@ -2,6 +2,12 @@
 
 #include <new>
 
+namespace {
+
+const char kFullWidthSpace[] = "　";
+
+} // namespace
+
 CResultStringArrayClass::CResultStringArrayClass()
 {
     InitData();
@@ -33,6 +39,17 @@ void CResultStringArrayClass::DestroyData()
 {
     delete[] m_pstrData;
     InitData();
+}
+
+void CResultStringArrayClass::SetData(int nIndex, CString text)
+{
+    if (nIndex < 0 || nIndex >= m_nCount) return;
+    m_pstrData[nIndex] = text.IsEmpty() ? CString(kFullWidthSpace) : text;
+}
+
+CString CResultStringArrayClass::GetData(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < m_nCount ? m_pstrData[nIndex] : CString(kFullWidthSpace);
 }
 
 CResultDoubleArrayClass::CResultDoubleArrayClass() : m_pdData(nullptr), m_nCount(-1)

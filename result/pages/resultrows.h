@@ -20,6 +20,12 @@ public:
     BOOL CreateData(int n);
     void DestroyData();
 
+    // Cell nIndex := the text, "　" for an empty one; an index outside the
+    // cells changes nothing.
+    void SetData(int nIndex, CString text);
+    // The text of cell nIndex; "　" for an index outside the cells.
+    CString GetData(int nIndex) const;
+
     CString* m_pstrData;
     int m_nCount;
 };

@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "result/calc/tavcalc.h"
-#include "platform/resource.h"
+#include "result/pages/resultprint.h"
 
 namespace {
 
@@ -10,11 +10,6 @@ namespace {
 constexpr UINT kUnitThousandYenId = 10014;
 
 } // namespace
-
-CString LoadResultString(UINT nID)
-{
-    return LoadModuleString("TavResultClass.DLL", nID);
-}
 
 void CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption)
 {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "result/calc/tavcalc.h"
+#include "result/pages/resultprint.h"
 #include "sampleprojects.h"
 
 namespace {
