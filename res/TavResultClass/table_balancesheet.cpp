@@ -1,0 +1,9 @@
+// Strings of the balancesheet table.
+#include "platform/resource.h"
+
+namespace {
+
+const CStringTableRegistrar kStrings("TavResultClass.DLL", {
+});
+
+} // namespace

@@ -1,0 +1,9 @@
+// Strings of the taxlist table.
+#include "platform/resource.h"
+
+namespace {
+
+const CStringTableRegistrar kStrings("TavResultClass.DLL", {
+});
+
+} // namespace
