@@ -8,14 +8,13 @@ constexpr int kValuesFlag = 4;
 
 } // namespace
 
-CSheetTables& CSheetTables::Options(int nRow, std::initializer_list<int> cols)
+void AddOptionCells(CSheetTables& t, int nRow, std::initializer_list<int> cols)
 {
     for (auto it = cols.begin(); it != cols.end(); ++it) {
         const int nNext = (it + 1 != cols.end()) ? *(it + 1) : kSheetColumns;
-        data.Box(*it, nRow, 1);
-        subitem.Box(*it + 1, nRow, nNext - *it - 1);
+        t.data.Box(*it, nRow, 1);
+        t.subitem.Box(*it + 1, nRow, nNext - *it - 1);
     }
-    return *this;
 }
 
 CIdList& CIdList::Add(std::initializer_list<UINT> ids)

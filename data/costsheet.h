@@ -8,22 +8,10 @@
 #include "data/dataclass.h"
 #include "sheet/sheetlayout.h"
 
-// The layout tables of a one-page sheet, one per print array.
-struct CSheetTables {
-    CLayoutTable frame, wline, hline, item, subitem, data;
-
-    // Element counts in the form the record base builds a page from.
-    template <class TCounts>
-    TCounts Counts() const
-    {
-        return {frame.Count(), wline.Count(), hline.Count(), item.Count(), subitem.Count(), data.Count()};
-    }
-
-    // Option cells of grid row nRow: a tick cell one column wide at each
-    // column given (a value) and its label (a sub-label) from the next column
-    // up to the following tick, the last one up to the sheet's right edge.
-    CSheetTables& Options(int nRow, std::initializer_list<int> cols);
-};
+// Option cells of grid row nRow: a tick cell one column wide at each column
+// given (a value) and its label (a sub-label) from the next column up to the
+// following tick, the last one up to the sheet's right edge.
+void AddOptionCells(CSheetTables& t, int nRow, std::initializer_list<int> cols);
 
 // String ids in cell order.
 class CIdList {

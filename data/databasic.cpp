@@ -11,10 +11,10 @@ constexpr UINT kSubLabel = 100;
 
 // Eight rows: labels in columns 0-9, check boxes in columns 10 and 28 with
 // their choice texts to the right.
-const CDataSheetTables& Layout()
+const CSheetTables& Layout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 8);
         l.wline.HLine(1, 0, 45).HLine(2, 10, 45).HLine(3, 10, 45).HLine(4, 0, 45).HLine(5, 0, 45).HLine(6, 0, 45);
         l.hline.VLine(10, 0, 8).VLine(11, 1, 5).VLine(11, 6, 8).VLine(29, 1, 5).VLine(29, 6, 8).VLine(28, 1, 8);
@@ -76,5 +76,5 @@ BOOL CDataBasicClass::SetDataData(int)
 void CDataBasicClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, Layout().Counts<PageCounts>());
+    BuildPrintPage(0, Layout());
 }

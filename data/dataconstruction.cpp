@@ -56,11 +56,12 @@ CSheetTables DepreciationTables(bool bNamed)
     if (bNamed) t.data.Box(11, 0, 34);
     // Amount with its unit, useful life, method and extra depreciation.
     t.data.Box(11, top, 17);
-    t.Options(top, {28, 36});
+    AddOptionCells(t, top, {28, 36});
     for (int col : {28, 29, 36}) t.hline.VLine(col, top, top + 1);
     t.data.Box(11, top + 1, 17);
     t.subitem.Box(28, top + 1, 17);
-    t.Options(top + 2, {11, 28}).Options(top + 3, {11, 28});
+    AddOptionCells(t, top + 2, {11, 28});
+    AddOptionCells(t, top + 3, {11, 28});
     for (int row = top + 1; row < rows; ++row) t.hline.VLine(28, row, row + 1);
     return t;
 }
@@ -86,8 +87,8 @@ const CSheetTables& CapitalPayTables()
         // Year and amount with their units, the item choices, the source.
         t.data.Box(11, 0, 17).Box(11, 1, 17);
         t.subitem.Box(28, 0, 17).Box(28, 1, 17);
-        for (int row = 2; row < 5; ++row) t.Options(row, {11, 28});
-        t.Options(5, {11, 22, 33});
+        for (int row = 2; row < 5; ++row) AddOptionCells(t, row, {11, 28});
+        AddOptionCells(t, 5, {11, 22, 33});
         t.subitem.Box(0, kCapitalPayRows, kSheetColumns);
         return t;
     }();
@@ -108,13 +109,15 @@ const CRecordSheet& CostSheet()
             if (!bHeading) t.hline.VLine(kLabelColumns, row, row + 1);
         }
         for (int row : {0, 1, 2, 4, 5}) t.hline.VLine(28, row, row + 1);
-        t.Options(0, {11, 28});
+        AddOptionCells(t, 0, {11, 28});
         t.data.Box(11, 1, 17);
         t.subitem.Box(28, 1, 17);
-        t.Options(2, {11, 28}).Options(4, {11, 28});
+        AddOptionCells(t, 2, {11, 28});
+        AddOptionCells(t, 4, {11, 28});
         t.data.Box(11, 5, 17);
         t.subitem.Box(28, 5, 17);
-        t.Options(7, {11, 18, 25, 28, 35}).Options(8, {11, 19, 28, 36});
+        AddOptionCells(t, 7, {11, 18, 25, 28, 35});
+        AddOptionCells(t, 8, {11, 19, 28, 36});
         for (int col : {18, 25, 35}) t.hline.VLine(col, 7, 8);
         for (int col : {19, 36}) t.hline.VLine(col, 8, 9);
         t.hline.VLine(28, 7, 9);
@@ -159,7 +162,7 @@ void CDataDepreciationClass::ReportDraw(CDC* pDC)
 void CDataDepreciationClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, DepreciationSheet(IsNamed()).tables.Counts<PageCounts>());
+    BuildPrintPage(0, DepreciationSheet(IsNamed()).tables);
 }
 
 BOOL CDataDepreciationClass::SetFramePoint(int)
@@ -249,7 +252,7 @@ void CDataCapitalPayClass::ReportDraw(CDC* pDC)
 void CDataCapitalPayClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, CapitalPayTables().Counts<PageCounts>());
+    BuildPrintPage(0, CapitalPayTables());
 }
 
 BOOL CDataCapitalPayClass::SetFramePoint(int)
@@ -334,7 +337,7 @@ void CDataExpenseClass::CreatePrintArray(int)
         m_aCapitalPay[i].CreatePrintArray(1);
     }
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, CostSheet().tables.Counts<PageCounts>());
+    BuildPrintPage(0, CostSheet().tables);
 }
 
 void CDataExpenseClass::DestroyPrintArray()

@@ -31,7 +31,7 @@ void AddScheduleRows(CSheetTables& t)
     for (int row = 4; row < kItemRows; ++row) {
         t.subitem.Box(11, row, 4).Box(18, row, 5).Box(26, row, 4).Box(36, row, 1);
         t.data.Box(8, row, 3).Box(15, row, 3).Box(23, row, 3).Box(30, row, 6);
-        t.Options(row, {37, 41});
+        AddOptionCells(t, row, {37, 41});
     }
 }
 
@@ -53,7 +53,7 @@ void AddPerTsuboRows(CSheetTables& t)
     t.data.Box(8, 0, 15);
     t.subitem.Box(23, 0, 22);
     t.hline.VLine(23, 0, 1);
-    t.Options(1, {8, 23});
+    AddOptionCells(t, 1, {8, 23});
     for (int col : {9, 23}) t.hline.VLine(col, 1, 2);
 }
 
@@ -61,9 +61,9 @@ void AddPerTsuboRows(CSheetTables& t)
 void AddConstructionShareRows(CSheetTables& t)
 {
     t.data.Box(8, 0, 15);
-    t.Options(0, {23, 34});
+    AddOptionCells(t, 0, {23, 34});
     for (int col : {23, 24, 34}) t.hline.VLine(col, 0, 1);
-    t.Options(1, {8, 23});
+    AddOptionCells(t, 1, {8, 23});
     for (int col : {9, 23}) t.hline.VLine(col, 1, 2);
 }
 
@@ -126,7 +126,7 @@ void CDataCostItemClass::ReportDraw(CDC* pDC)
 void CDataCostItemClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, Sheet(GetVariant()).tables.Counts<PageCounts>());
+    BuildPrintPage(0, Sheet(GetVariant()).tables);
 }
 
 BOOL CDataCostItemClass::SetFramePoint(int)

@@ -24,7 +24,8 @@ struct CExpenseLineSheet {
 // accounting cells' column rules.
 void AddBookingRows(CSheetTables& t)
 {
-    t.Options(2, {9, 16, 23, 30, 37}).Options(3, {9, 16, 23, 30});
+    AddOptionCells(t, 2, {9, 16, 23, 30, 37});
+    AddOptionCells(t, 3, {9, 16, 23, 30});
     for (int col : {kLabelColumns, 16, 23, 30}) t.hline.VLine(col, 2, 4);
     t.hline.VLine(37, 2, 3);
 }
@@ -33,7 +34,7 @@ void AddBookingRows(CSheetTables& t)
 // choices.
 void AddInterestRows(CSheetTables& t)
 {
-    t.Options(2, {9, 16, 23, 30, 37});
+    AddOptionCells(t, 2, {9, 16, 23, 30, 37});
     for (int col : {kLabelColumns, 16, 23, 30, 37}) t.hline.VLine(col, 2, 3);
     t.subitem.Box(0, 3, kSheetColumns);
 }
@@ -51,7 +52,8 @@ void AddAmountRow(CSheetTables& t)
 void AddShareRows(CSheetTables& t)
 {
     t.data.Box(9, 0, 18);
-    t.Options(0, {27, 36}).Options(1, {9, 27});
+    AddOptionCells(t, 0, {27, 36});
+    AddOptionCells(t, 1, {9, 27});
     for (int col : {kLabelColumns, 27, 28, 36}) t.hline.VLine(col, 0, 1);
     t.hline.VLine(kLabelColumns, 1, 2);
 }
@@ -59,7 +61,7 @@ void AddShareRows(CSheetTables& t)
 void AddTotalOrTsuboRows(CSheetTables& t)
 {
     AddAmountRow(t);
-    t.Options(1, {9, 27});
+    AddOptionCells(t, 1, {9, 27});
     t.hline.VLine(kLabelColumns, 1, 2);
     AddBookingRows(t);
 }
@@ -156,7 +158,7 @@ void CDataExpenseMoneyClass::ReportDraw(CDC* pDC)
 
 void CDataExpenseMoneyClass::CreateVariantPage(Variant variant)
 {
-    BuildPrintPage(0, Sheet(variant).tables.Counts<PageCounts>());
+    BuildPrintPage(0, Sheet(variant).tables);
 }
 
 void CDataExpenseMoneyClass::CreatePrintArray1() { CreateVariantPage(kTotalOrTsubo); }

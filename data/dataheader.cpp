@@ -9,10 +9,10 @@ constexpr UINT kMemoLabel = 2900;
 constexpr UINT kHeaderLabel = 10101;
 
 // Three rows: the date across the width, then project name and page name.
-const CDataSheetTables& HeaderLayout()
+const CSheetTables& HeaderLayout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 3);
         l.wline.HLine(1, 0, 45).HLine(2, 0, 45);
         l.hline.VLine(12, 1, 3);
@@ -24,10 +24,10 @@ const CDataSheetTables& HeaderLayout()
 }
 
 // Eight rows: department, person in charge, then remarks below a heading.
-const CDataSheetTables& MemoLayout()
+const CSheetTables& MemoLayout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 8);
         l.wline.HLine(1, 0, 45).HLine(2, 0, 45);
         l.hline.VLine(8, 0, 2);
@@ -76,7 +76,7 @@ BOOL CDataHeaderClass::SetItemPoint(int)
 void CDataHeaderClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, HeaderLayout().Counts<PageCounts>());
+    BuildPrintPage(0, HeaderLayout());
 }
 
 void CDataMemoClass::DestroyData()
@@ -101,5 +101,5 @@ BOOL CDataMemoClass::SetItemData(int)
 void CDataMemoClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, MemoLayout().Counts<PageCounts>());
+    BuildPrintPage(0, MemoLayout());
 }

@@ -17,9 +17,9 @@ constexpr int kSteps = CDataRateClass::kStepCount;
 constexpr int kStepCells = 6;
 
 // The frame, the rules under every row but the last and the label column rule.
-CDataBlockLayout BlockFrame(int nRows)
+CSheetTables BlockFrame(int nRows)
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, nRows);
     for (int r = 1; r < nRows; ++r) l.wline.HLine(r, 0, 45);
     l.hline.VLine(8, 0, nRows);
@@ -28,7 +28,7 @@ CDataBlockLayout BlockFrame(int nRows)
 
 // Name, amount, booking years, the schedule heads and the four steps, from
 // row r0 to the block's last row. The rate head ends at nRateHeadEnd.
-void AddScheduleRows(CDataBlockLayout& l, int r0, int nRateHeadEnd)
+void AddScheduleRows(CSheetTables& l, int r0, int nRateHeadEnd)
 {
     const int rEnd = r0 + kIncomeRows;
     l.hline.VLine(23, r0 + 1, rEnd).VLine(15, r0 + 2, rEnd).VLine(11, r0 + 2, r0 + 3).VLine(18, r0 + 2, r0 + 3);
@@ -47,10 +47,10 @@ void AddScheduleRows(CDataBlockLayout& l, int r0, int nRateHeadEnd)
     }
 }
 
-const CDataBlockLayout& IncomeLayout()
+const CSheetTables& IncomeLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l = BlockFrame(kIncomeRows);
+    static const CSheetTables layout = [] {
+        CSheetTables l = BlockFrame(kIncomeRows);
         AddScheduleRows(l, 0, 37);
         return l;
     }();
@@ -58,10 +58,10 @@ const CDataBlockLayout& IncomeLayout()
 }
 
 // The kind row with its three check cells above the other-income rows.
-const CDataBlockLayout& MoneyLayout()
+const CSheetTables& MoneyLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l = BlockFrame(kMoneyRows);
+    static const CSheetTables layout = [] {
+        CSheetTables l = BlockFrame(kMoneyRows);
         for (int c : {9, 20, 21, 32, 33}) l.hline.VLine(c, 0, 1);
         l.item.Box(0, 0, 8);
         l.subitem.Box(9, 0, 11).Box(21, 0, 11).Box(33, 0, 12);
@@ -73,10 +73,10 @@ const CDataBlockLayout& MoneyLayout()
 }
 
 // Surplus-fund rate and minimum cash on one row.
-const CDataBlockLayout& SurplusLayout()
+const CSheetTables& SurplusLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 1);
         for (int c : {12, 22, 24, 36, 42}) l.hline.VLine(c, 0, 1);
         l.item.Box(0, 0, 12).Box(24, 0, 12);

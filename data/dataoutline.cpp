@@ -30,7 +30,7 @@ constexpr int kRowCount = int(std::size(kRows));
 
 // Labels in columns 0-11, values in 12-27, boxes at columns 28, 33 and 39
 // with their unit words to the right.
-void AddRowCells(CDataSheetTables& l, int r, RowKind kind)
+void AddRowCells(CSheetTables& l, int r, RowKind kind)
 {
     switch (kind) {
     case kValueUnit:
@@ -57,10 +57,10 @@ void AddRowCells(CDataSheetTables& l, int r, RowKind kind)
     }
 }
 
-const CDataSheetTables& Layout()
+const CSheetTables& Layout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, kRowCount);
         for (int r = 0; r < kRowCount; ++r) {
             // A part's two-row label has no line between its rows.
@@ -267,5 +267,5 @@ BOOL CDataOutlineClass::SetDataData(int)
 void CDataOutlineClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, Layout().Counts<PageCounts>());
+    BuildPrintPage(0, Layout());
 }

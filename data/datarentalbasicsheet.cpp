@@ -29,9 +29,9 @@ constexpr CSectionSpec kSections[CDataRentalBasicClass::kSectionCount] = {
 constexpr int kSteps = CDataRateClass::kStepCount;
 
 // Name across, contract years with "年".
-CDataBlockLayout NameLayout()
+CSheetTables NameLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, 2);
     l.wline.HLine(1, 0, 45);
     l.hline.VLine(kLabelColumns, 0, 2).VLine(16, 1, 2);
@@ -43,9 +43,9 @@ CDataBlockLayout NameLayout()
 
 // A heading row and four step rows in a step column 4 wide; frame and rows
 // are the same for the three schedule sections.
-CDataBlockLayout StepTableLayout()
+CSheetTables StepTableLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, 1 + kSteps);
     for (int r = 1; r <= kSteps; ++r) l.wline.HLine(r, 0, 45);
     l.item.Boxes(0, 1, 4, 1, kSteps, true);
@@ -53,9 +53,9 @@ CDataBlockLayout StepTableLayout()
 }
 
 // Start year, end year and level of each step.
-CDataBlockLayout LevelLayout()
+CSheetTables LevelLayout()
 {
-    CDataBlockLayout l = StepTableLayout();
+    CSheetTables l = StepTableLayout();
     for (int c : {4, 12, 21, 29}) l.hline.VLine(c, 0, 1 + kSteps);
     for (int c : {8, 16, 27}) l.hline.VLine(c, 1, 1 + kSteps);
     l.item.Box(4, 0, 8).Box(12, 0, 9).Box(21, 0, 8);
@@ -67,9 +67,9 @@ CDataBlockLayout LevelLayout()
 }
 
 // Start, end, interval, rate and rise or fall of each rent step.
-CDataBlockLayout RentLayout()
+CSheetTables RentLayout()
 {
-    CDataBlockLayout l = StepTableLayout();
+    CSheetTables l = StepTableLayout();
     for (int c : {4, 12, 21, 28, 36}) l.hline.VLine(c, 0, 1 + kSteps);
     for (int c : {8, 16, 24, 34, 37, 41, 42}) l.hline.VLine(c, 1, 1 + kSteps);
     l.item.Box(4, 0, 8).Box(12, 0, 9).Box(21, 0, 7).Box(28, 0, 8).Box(36, 0, 9);
@@ -82,7 +82,7 @@ CDataBlockLayout RentLayout()
 
 // Amortisation ratio, then the two change options: rows 0 and 1 of the
 // deposit and the security-money sections.
-void AddRatioRows(CDataBlockLayout& l, int nRows)
+void AddRatioRows(CSheetTables& l, int nRows)
 {
     l.frame.Frame(0, 0, 45, nRows);
     for (int r = 1; r < nRows; ++r) l.wline.HLine(r, 0, 45);
@@ -92,18 +92,18 @@ void AddRatioRows(CDataBlockLayout& l, int nRows)
     l.data.Box(kLabelColumns, 0, 6).Box(kLabelColumns, 1, 1).Box(25, 1, 1);
 }
 
-CDataBlockLayout DepositLayout()
+CSheetTables DepositLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     AddRatioRows(l, 2);
     return l;
 }
 
 // Ratio and change rows, repayment method, then the grace period and the
 // repayment period under "開始年", "終了年", "金利", and the note below.
-CDataBlockLayout SecurityLayout()
+CSheetTables SecurityLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     AddRatioRows(l, 6);
     l.hline.VLine(20, 2, 3).VLine(30, 2, 3).VLine(40, 2, 3);
     l.hline.VLine(20, 3, 6).VLine(30, 3, 6).VLine(40, 3, 6).VLine(25, 4, 6).VLine(37, 4, 6).VLine(15, 5, 6);
@@ -116,11 +116,11 @@ CDataBlockLayout SecurityLayout()
     return l;
 }
 
-const CDataBlockLayout* SectionLayout(int k)
+const CSheetTables* SectionLayout(int k)
 {
-    static const CDataBlockLayout name = NameLayout(), level = LevelLayout(), rent = RentLayout(),
+    static const CSheetTables name = NameLayout(), level = LevelLayout(), rent = RentLayout(),
                                   deposit = DepositLayout(), security = SecurityLayout();
-    static const CDataBlockLayout* const layouts[] = {&name, &level, &level, &rent, &deposit, &security};
+    static const CSheetTables* const layouts[] = {&name, &level, &level, &rent, &deposit, &security};
     return (k >= 0 && k < CDataRentalBasicClass::kSectionCount) ? layouts[k] : nullptr;
 }
 
@@ -159,37 +159,37 @@ void CDataRentalBasicClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRentalBasicClass::SetFramePoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
+    const CSheetTables* l = SectionLayout(k);
     return l && CopyLayoutToPrintArray(m_apFrame[k], l->frame, 0);
 }
 
 BOOL CDataRentalBasicClass::SetWLinePoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
+    const CSheetTables* l = SectionLayout(k);
     return l && CopyLayoutToPrintArray(m_apWLine[k], l->wline, 0);
 }
 
 BOOL CDataRentalBasicClass::SetHLinePoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
+    const CSheetTables* l = SectionLayout(k);
     return l && CopyLayoutToPrintArray(m_apHLine[k], l->hline, 0);
 }
 
 BOOL CDataRentalBasicClass::SetItemPoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
+    const CSheetTables* l = SectionLayout(k);
     return l && CopyLayoutToPrintArray(m_apItem[k], l->item, 0);
 }
 
 BOOL CDataRentalBasicClass::SetSubItemPoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
+    const CSheetTables* l = SectionLayout(k);
     return l && CopyLayoutToPrintArray(m_apSubItem[k], l->subitem, 0);
 }
 
 BOOL CDataRentalBasicClass::SetDataPoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
+    const CSheetTables* l = SectionLayout(k);
     return l && CopyLayoutToPrintArray(m_apData[k], l->data, 0);
 }
 

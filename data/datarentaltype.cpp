@@ -30,10 +30,10 @@ enum {
 int CheckColumn(int i) { return i % 2 ? 27 : 10; }
 
 // A line's block: 12 rows, label column 10 wide.
-const CDataBlockLayout& TermLayout()
+const CSheetTables& TermLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, kTermRows);
         for (int r = 1; r < kTermRows; ++r) l.wline.HLine(r, (r >= 2 && r <= 4) || r == 7 ? 10 : 0, 45);
         l.hline.VLine(10, 0, 12).VLine(14, 0, 1);
@@ -65,10 +65,10 @@ const CDataBlockLayout& TermLayout()
 
 // The record's own cells: the note, and the category names beside a line's
 // category check cells.
-const CDataBlockLayout& NameLayout()
+const CSheetTables& NameLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.subitem.Box(0, 0, 45);
         for (int c = 0; c < CDataRentalTypeClass::kCategoryCount; ++c)
             l.data.Box(CheckColumn(c) + 1, 1 + c / 2, c % 2 ? 17 : 16);

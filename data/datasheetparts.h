@@ -1,6 +1,6 @@
 // Pieces shared by the sheets of the rental, loan, funding and other-income
-// records: the six layout tables of a block, cell filling, and drawing the
-// blocks of sub-records one below another.
+// records: cell filling, and drawing the blocks of sub-records one below
+// another.
 #pragma once
 
 #include <initializer_list>
@@ -8,11 +8,6 @@
 #include "data/dataclass.h"
 #include "data/datarate.h"
 #include "sheet/sheetlayout.h"
-
-// The layout tables of one printed block, one per kind of print item.
-struct CDataBlockLayout {
-    CLayoutTable frame, wline, hline, item, subitem, data;
-};
 
 // Cell i gets string nFirstID + i; FALSE at the first missing cell.
 BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign);

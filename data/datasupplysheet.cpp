@@ -22,10 +22,10 @@ constexpr CLaterLoan kLaterLoans[] = {
 
 // Heading, own funds and land own funds; heading, use, rate and mortgage fee
 // of the fund-shortage loan; the note below the frame.
-const CDataBlockLayout& FundLayout()
+const CSheetTables& FundLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 7);
         for (int r = 1; r < 7; ++r) l.wline.HLine(r, 0, 45);
         l.hline.VLine(kLabelColumns, 1, 3).VLine(kLabelColumns, 4, 7).VLine(24, 1, 3).VLine(24, 4, 7);

@@ -11,8 +11,7 @@
 // The layout of a one-page block: the rectangles of each kind of print item,
 // with the string ids of the labels and sub-labels in item order. Cells are
 // given in grid units: row, first and last column.
-struct CDataTaxBlockLayout {
-    CLayoutTable frame, wline, hline, item, subitem, data;
+struct CDataTaxBlockLayout : CSheetTables {
     std::vector<UINT> items, subitems;
 
     void Item(int nRow, int nCol1, int nCol2, UINT nID, int nRows = 1);
@@ -71,9 +70,7 @@ public:
     void CreatePrintArray(int) override
     {
         CDataClass::CreatePrintArray(1);
-        const CDataTaxBlockLayout& l = Layout();
-        BuildPrintPage(0, {l.frame.Count(), l.wline.Count(), l.hline.Count(), l.item.Count(), l.subitem.Count(),
-                           l.data.Count()});
+        BuildPrintPage(0, Layout());
     }
 
 private:

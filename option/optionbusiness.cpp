@@ -8,9 +8,9 @@ namespace {
 constexpr int kApplyItems = 21;
 constexpr int kCategories = 8;
 
-const COptionPageLayout& BusinessLayout()
+const CSheetTables& BusinessLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(13, 11, 10, false);
+    static const CSheetTables l = TwoChoiceLayout(13, 11, 10, false);
     return l;
 }
 
@@ -22,10 +22,10 @@ CString BusinessItemName(const COptionBusinessRateClass& r, int j)
     return LoadOptionString(200 + j);
 }
 
-const COptionPageLayout& AdvanceLayout()
+const CSheetTables& AdvanceLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 9);
         for (int r = 1; r <= 8; ++r) t.wline.HLine(r, 0, kSheetColumns);
         t.hline.VLine(15, 0, 9).VLine(21, 0, 9).VLine(20, 1, 9).VLine(26, 1, 9);

@@ -11,29 +11,29 @@ constexpr int kIncomeItems = 7;
 constexpr int kRentalItems = 6;
 constexpr int kCategories = 8;
 
-const COptionPageLayout& CostLayout()
+const CSheetTables& CostLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(12, 7, 6, false);
+    static const CSheetTables l = TwoChoiceLayout(12, 7, 6, false);
     return l;
 }
 
-const COptionPageLayout& IncomeLayout()
+const CSheetTables& IncomeLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(12, 4, 3, false);
+    static const CSheetTables l = TwoChoiceLayout(12, 4, 3, false);
     return l;
 }
 
-const COptionPageLayout& RentalLayout()
+const CSheetTables& RentalLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(12, 3, 3, true);
+    static const CSheetTables l = TwoChoiceLayout(12, 3, 3, true);
     return l;
 }
 
 // One block of the construction funds: the name, the tax class, five bookings.
-const COptionPageLayout& FundBlockLayout()
+const CSheetTables& FundBlockLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, kFundBlockRows);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns).HLine(3, 5, kSheetColumns);
         t.hline.VLine(5, 1, 4).VLine(6, 1, 4).VLine(25, 1, 2).VLine(26, 1, 2);

@@ -2,10 +2,10 @@
 
 namespace {
 
-const COptionPageLayout& HeaderLayout()
+const CSheetTables& HeaderLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 3);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         t.hline.VLine(12, 1, 3);
@@ -16,10 +16,10 @@ const COptionPageLayout& HeaderLayout()
     return l;
 }
 
-const COptionPageLayout& MemoLayout()
+const CSheetTables& MemoLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 8);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         t.hline.VLine(8, 0, 2);

@@ -13,10 +13,10 @@ constexpr int kAmortizeItems = 4;
 bool IsBlockPage(int nPage) { return nPage >= kFirstBlock && nPage <= kLastBlock; }
 
 // One block: the row label, then the booking and the payment choices.
-const COptionPageLayout& ManageBlockLayout()
+const CSheetTables& ManageBlockLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 3);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         for (int c : {9, 10, 18, 19, 27, 28, 36, 37}) t.hline.VLine(c, 1, 3);
@@ -31,10 +31,10 @@ const COptionPageLayout& ManageBlockLayout()
     return l;
 }
 
-const COptionPageLayout& OtherManageLayout()
+const CSheetTables& OtherManageLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 10);
         for (int r = 1; r <= 9; ++r) t.wline.HLine(r, 0, kSheetColumns);
         t.hline.VLine(12, 1, 2).VLine(28, 1, 2);

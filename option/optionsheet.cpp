@@ -17,7 +17,7 @@ BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, i
     return TRUE;
 }
 
-COptionPageLayout TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels)
+CSheetTables TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels)
 {
     const int nRows = 1 + (nLeftItems > nRightItems ? nLeftItems : nRightItems);
     const int nItems = nLeftItems + nRightItems;
@@ -27,7 +27,7 @@ COptionPageLayout TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems
     auto check = [&](int j) { return j < nLeftItems ? a : 35; };
     auto row = [&](int j) { return 1 + (j < nLeftItems ? j : j - nLeftItems); };
 
-    COptionPageLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, kSheetColumns, nRows);
     for (int r = 1; r < nRows; ++r) l.wline.HLine(r, 0, kSheetColumns);
     for (int c : {a, b, 35}) l.hline.VLine(c, 0, nRows);

@@ -6,11 +6,6 @@
 #include "option/optionclass.h"
 #include "sheet/sheetlayout.h"
 
-// The element tables of one sheet page; a block sheet uses one for every block.
-struct COptionPageLayout {
-    CLayoutTable frame, wline, hline, item, subitem, data;
-};
-
 // The array of page nPage, or null for a page outside the record's 30.
 CObArray* OptionPageArray(CObArray* const* apArrays, int nPage);
 // Places the items of page nPage from the table; FALSE for a missing page or item.
@@ -24,7 +19,7 @@ BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, i
 // the names when bNamesAsLabels; choice labels are every item's first, then
 // every item's second; values are the names (unless labels), then two checks
 // per item.
-COptionPageLayout TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels);
+CSheetTables TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels);
 // Choice labels of a two-choice table: string nFirstID for every item, then nFirstID + 1.
 BOOL SetTwoChoiceLabels(CObArray* pArray, int nItems, UINT nFirstID);
 // The two check cells nFirst + 2j of item j, ticked by anValues[j].

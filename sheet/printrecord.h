@@ -15,6 +15,7 @@
 
 #include "platform/cdc.h"
 #include "sheet/printitem.h"
+#include "sheet/sheetlayout.h"
 
 template <int NPages, class TLibrary>
 class TPrintRecord {
@@ -81,6 +82,12 @@ protected:
     // Fills page nPage of a sheet built by CreatePrintArray: allocates each
     // kind's items, places them, and fills labels, sub-labels and values.
     void BuildPrintPage(int nPage, const PageCounts& counts);
+    // The same with the counts of the page's layout tables.
+    void BuildPrintPage(int nPage, const CSheetTables& t)
+    {
+        BuildPrintPage(nPage, {t.frame.Count(), t.wline.Count(), t.hline.Count(), t.item.Count(), t.subitem.Count(),
+                               t.data.Count()});
+    }
     // Draws page nPage: title (by nTitleID, or m_strTitle when 0), lines,
     // labels, sub-labels and values, each unless its flag is set. FALSE, with
     // nothing drawn, when a needed array or a font or pen is missing.

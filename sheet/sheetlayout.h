@@ -38,6 +38,11 @@ private:
     std::vector<int> m_anValues;
 };
 
+// The layout tables of a sheet page, one per kind of print item.
+struct CSheetTables {
+    CLayoutTable frame, wline, hline, item, subitem, data;
+};
+
 class CPrintItemClass;
 
 // Sets the rectangle of item i of the array to the four ints at pTable[nStart + 4 i];

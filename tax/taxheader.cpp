@@ -4,14 +4,10 @@
 
 namespace {
 
-struct CFrameTables {
-    CLayoutTable frame, wline, hline, item, data;
-};
-
-const CFrameTables& HeaderLayout()
+const CSheetTables& HeaderLayout()
 {
-    static const CFrameTables t = [] {
-        CFrameTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, kSheetColumns, 3);
         l.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         l.hline.VLine(12, 1, 3);
@@ -22,10 +18,10 @@ const CFrameTables& HeaderLayout()
     return t;
 }
 
-const CFrameTables& MemoLayout()
+const CSheetTables& MemoLayout()
 {
-    static const CFrameTables t = [] {
-        CFrameTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, kSheetColumns, 8);
         l.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         l.hline.VLine(8, 0, 2);
@@ -106,8 +102,7 @@ BOOL CTaxHeaderClass::SetItemPoint(int nPage)
 void CTaxHeaderClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    const CFrameTables& t = HeaderLayout();
-    BuildPrintPage(0, {t.frame.Count(), t.wline.Count(), t.hline.Count(), t.item.Count(), 0, t.data.Count()});
+    BuildPrintPage(0, HeaderLayout());
 }
 
 void CTaxMemoClass::ReportDraw(CDC* pDC)
@@ -132,6 +127,5 @@ BOOL CTaxMemoClass::SetItemData(int nPage)
 void CTaxMemoClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    const CFrameTables& t = MemoLayout();
-    BuildPrintPage(0, {t.frame.Count(), t.wline.Count(), t.hline.Count(), t.item.Count(), 0, 0});
+    BuildPrintPage(0, MemoLayout());
 }

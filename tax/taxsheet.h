@@ -10,7 +10,7 @@
 // Where the print items of a one-page tax sheet go, what its labels and units
 // say, its title and its height. Columns and rows are grid cells; a span
 // nCol1-nCol2 runs from the left edge of nCol1 to the left edge of nCol2.
-struct CTaxSheetLayout {
+struct CTaxSheetLayout : CSheetTables {
     // A frame nRows rows high across the width, with a rule under every row but the last.
     CTaxSheetLayout(int nRows, UINT nTitleID, UINT nLabelID);
 
@@ -24,7 +24,6 @@ struct CTaxSheetLayout {
     // A column rule at nCol from the top of row nRow1 to the bottom of row nRow2.
     CTaxSheetLayout& Rule(int nCol, int nRow1, int nRow2);
 
-    CLayoutTable frame, wline, hline, item, subitem, data;
     std::vector<UINT> anUnitID; // string of each sub-item, in order
     UINT nTitleID;
     UINT nLabelID;              // label i is string nLabelID + i
@@ -96,9 +95,7 @@ public:
     void CreatePrintArray(int) override
     {
         CTaxClass::CreatePrintArray(1);
-        const CTaxSheetLayout& s = Sheet();
-        BuildPrintPage(0, {s.frame.Count(), s.wline.Count(), s.hline.Count(), s.item.Count(), s.subitem.Count(),
-                           s.data.Count()});
+        BuildPrintPage(0, Sheet());
     }
 
 private:

@@ -8,14 +8,12 @@
 #include "tax/taxclass.h"
 
 // Rectangles of a sheet, one table per kind of print item.
-struct CTaxSheetTables {
+struct CTaxSheetTables : CSheetTables {
     enum Kind { kFrame, kWLine, kHLine, kItem, kSubItem, kData, kKinds };
 
     // Places the items of one kind from rectangle nFirst of its table on;
     // FALSE when an item or a rectangle is missing.
     BOOL Place(CObArray* pArray, Kind kind, int nFirst = 0) const;
-
-    CLayoutTable frame, wline, hline, item, subitem, data;
 };
 
 // Cells nFirst, nFirst + 1, ... get the tax strings ids in order; FALSE at the
