@@ -30,13 +30,6 @@ CIdList& CIdList::Run(UINT nFirst, UINT nLast, int nTimes)
     return *this;
 }
 
-BOOL SetCellStrings(CObArray* pArray, const CIdList& ids, int nAlign, int nFirst)
-{
-    for (UINT nID : ids.Ids())
-        if (!SetCellText(pArray, nFirst++, LoadDataString(nID), nAlign)) return FALSE;
-    return TRUE;
-}
-
 CString FormatAmountText(double dValue)
 {
     return FormatNumberText(-1, dValue, TRUE);

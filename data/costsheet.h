@@ -26,9 +26,6 @@ private:
     std::vector<UINT> m_anIds;
 };
 
-// Loads the data library's string ids[i] into cell nFirst + i with the
-// alignment; FALSE at the first missing cell.
-BOOL SetCellStrings(CObArray* pArray, const CIdList& ids, int nAlign, int nFirst = 0);
 // An amount or rate with all the decimals of "%f", trailing zeros trimmed.
 CString FormatAmountText(double dValue);
 // A whole number as "%d".

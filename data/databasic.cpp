@@ -1,6 +1,6 @@
 #include "data/databasic.h"
 
-#include "data/datasheet.h"
+#include "sheet/sheetlayout.h"
 #include "sheet/numberformat.h"
 
 namespace {
@@ -57,11 +57,11 @@ BOOL CDataBasicClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem
 BOOL CDataBasicClass::SetSubItemPoint(int) { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
 BOOL CDataBasicClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
 
-BOOL CDataBasicClass::SetItemData(int) { return SetLabelTexts(m_apItem[0], 0, Layout().item.Count(), kLabel, 1); }
+BOOL CDataBasicClass::SetItemData(int) { return SetStringCells(m_apItem[0], 0, kLabel, Layout().item.Count(), 1); }
 
 BOOL CDataBasicClass::SetSubItemData(int)
 {
-    return SetLabelTexts(m_apSubItem[0], 0, Layout().subitem.Count(), kSubLabel, 0);
+    return SetStringCells(m_apSubItem[0], 0, kSubLabel, Layout().subitem.Count(), 0);
 }
 
 BOOL CDataBasicClass::SetDataData(int)

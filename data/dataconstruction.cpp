@@ -197,12 +197,12 @@ BOOL CDataDepreciationClass::SetDataPoint(int)
 
 BOOL CDataDepreciationClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], DepreciationSheet(IsNamed()).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, DepreciationSheet(IsNamed()).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataDepreciationClass::SetSubItemData(int)
 {
-    return SetCellStrings(m_apSubItem[0], CIdList{10005, 10000, 10006}.Run(2720, 2723), kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, CIdList{10005, 10000, 10006}.Run(2720, 2723).Ids(), kAlignLeft);
 }
 
 BOOL CDataDepreciationClass::SetDataData(int)
@@ -287,15 +287,15 @@ BOOL CDataCapitalPayClass::SetDataPoint(int)
 
 BOOL CDataCapitalPayClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], CIdList().Run(2800, 2803), kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, 2800, 4, kAlignCentre);
 }
 
 // The six item choices are labelled by SetItemName.
 BOOL CDataCapitalPayClass::SetSubItemData(int)
 {
-    return SetCellStrings(m_apSubItem[0], {10006, 10005}, kAlignLeft) &&
-           SetCellStrings(m_apSubItem[0], CIdList().Run(2820, 2822).Add({kFirstLoanNoteId + m_nIndex}), kAlignLeft,
-                          kFirstSourceCell);
+    return SetStringCells(m_apSubItem[0], 0, {10006, 10005}, kAlignLeft) &&
+           SetStringCells(m_apSubItem[0], kFirstSourceCell,
+                          CIdList().Run(2820, 2822).Add({kFirstLoanNoteId + m_nIndex}).Ids(), kAlignLeft);
 }
 
 BOOL CDataCapitalPayClass::SetDataData(int)
@@ -313,7 +313,7 @@ void CDataCapitalPayClass::SetItemName(CString* pNames)
 {
     if (!pNames) return;
     CObArray* pSubItem = m_apSubItem[0];
-    SetCellStrings(pSubItem, {kMainBuildingTitleId, kMainBuildingTitleId + 1}, kAlignLeft, kFirstItemChoiceCell);
+    SetStringCells(pSubItem, kFirstItemChoiceCell, kMainBuildingTitleId, 2, kAlignLeft);
     for (int i = 2; i < CDataExpenseClass::kDepreciationCount; ++i)
         SetCellText(pSubItem, kFirstItemChoiceCell + i, pNames[i], kAlignLeft);
 }
@@ -379,12 +379,12 @@ BOOL CDataExpenseClass::SetDataPoint(int)
 
 BOOL CDataExpenseClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], CostSheet().labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, CostSheet().labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataExpenseClass::SetSubItemData(int)
 {
-    return SetCellStrings(m_apSubItem[0], CostSubLabels(), kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, CostSubLabels().Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseClass::SetCostData()

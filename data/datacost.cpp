@@ -161,27 +161,27 @@ BOOL CDataCostItemClass::SetDataPoint(int)
 
 BOOL CDataCostItemClass::SetItemData1()
 {
-    return SetCellStrings(m_apItem[0], Sheet(kPerTsubo).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, Sheet(kPerTsubo).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataCostItemClass::SetItemData2()
 {
-    return SetCellStrings(m_apItem[0], Sheet(kOtherExpense).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, Sheet(kOtherExpense).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataCostItemClass::SetSubItemData1()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kPerTsubo).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kPerTsubo).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataCostItemClass::SetSubItemData2()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kConstructionShare).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kConstructionShare).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataCostItemClass::SetSubItemData3()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kOtherExpense).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kOtherExpense).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataCostItemClass::SetItemData(int)

@@ -210,31 +210,31 @@ BOOL CDataExpenseMoneyClass::SetDataPoint(int)
 
 BOOL CDataExpenseMoneyClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], Sheet(GetVariant()).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, Sheet(GetVariant()).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData1()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kTotalOrTsubo).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kTotalOrTsubo).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData2()
 {
     if (GetVariant() != kInterest)
-        return SetCellStrings(m_apSubItem[0], Sheet(kConstructionShare).subLabels, kAlignLeft);
+        return SetStringCells(m_apSubItem[0], 0, Sheet(kConstructionShare).subLabels.Ids(), kAlignLeft);
     const CIdList& ids = Sheet(kInterest).subLabels;
-    return SetCellStrings(m_apSubItem[0], ids, kAlignLeft) &&
-           SetCellStrings(m_apSubItem[0], {kInterestNoteId}, kAlignCentre, int(ids.Ids().size()));
+    return SetStringCells(m_apSubItem[0], 0, ids.Ids(), kAlignLeft) &&
+           SetStringCells(m_apSubItem[0], int(ids.Ids().size()), {kInterestNoteId}, kAlignCentre);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData3()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kTotalOnly).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kTotalOnly).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData4()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kNamed).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kNamed).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData(int)

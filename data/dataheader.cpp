@@ -1,6 +1,6 @@
 #include "data/dataheader.h"
 
-#include "data/datasheet.h"
+#include "sheet/sheetlayout.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ BOOL CDataHeaderClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apDat
 BOOL CDataHeaderClass::SetItemPoint(int)
 {
     return CopyLayoutToPrintArray(m_apItem[0], HeaderLayout().item, 0) &&
-           SetLabelTexts(m_apItem[0], 0, 2, kHeaderLabel, 0);
+           SetStringCells(m_apItem[0], 0, kHeaderLabel, 2, 0);
 }
 
 void CDataHeaderClass::CreatePrintArray(int)
@@ -95,7 +95,7 @@ BOOL CDataMemoClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[
 // The remarks heading sits at the left above the free rows.
 BOOL CDataMemoClass::SetItemData(int)
 {
-    return SetLabelTexts(m_apItem[0], 0, 2, kMemoLabel, 1) && SetLabelTexts(m_apItem[0], 2, 1, kMemoLabel + 2, 0);
+    return SetStringCells(m_apItem[0], 0, kMemoLabel, 2, 1) && SetStringCells(m_apItem[0], 2, kMemoLabel + 2, 1, 0);
 }
 
 void CDataMemoClass::CreatePrintArray(int)

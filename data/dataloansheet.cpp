@@ -153,7 +153,7 @@ BOOL CDataLoanClass::SetDataPoint(int)
 BOOL CDataLoanClass::SetItemData(int)
 {
     // The automatic loan's first label replaces the lender and amount rows.
-    if (IsAutoLoan()) return SetStringCells(m_apItem[0], 2501, 1) && SetStringCell(m_apItem[0], 0, 2518, 1);
+    if (IsAutoLoan()) return SetStringCells(m_apItem[0], 2501, 1) && SetStringCells(m_apItem[0], 0, 2518, 1, 1);
     return SetStringCells(m_apItem[0], 2500, 1);
 }
 

@@ -91,7 +91,7 @@ const CSheetTables& SurplusLayout()
 BOOL SetStepSubItems(CObArray* pArray, int nFirst, UINT nFirstID, int nAlign)
 {
     for (int i = 0; i < kSteps * kStepCells; ++i)
-        if (!SetStringCell(pArray, nFirst + i, nFirstID + i % kStepCells, nAlign)) return FALSE;
+        if (!CDataClass::SetStringCells(pArray, nFirst + i, nFirstID + i % kStepCells, 1, nAlign)) return FALSE;
     return TRUE;
 }
 
@@ -153,7 +153,7 @@ BOOL CDataOtherIncomeClass::SetItemData(int)
 
 BOOL CDataOtherIncomeClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {10005, 1100, 1101}, 0) && SetStepSubItems(m_apSubItem[0], 3, 1100, 0);
+    return SetStringCells(m_apSubItem[0], 0, {10005, 1100, 1101}, 0) && SetStepSubItems(m_apSubItem[0], 3, 1100, 0);
 }
 
 BOOL CDataOtherIncomeClass::SetDataData(int)
@@ -242,7 +242,7 @@ BOOL CDataProRestOtherClass::SetItemData(int)
 
 BOOL CDataProRestOtherClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {10000, 10005}, 0);
+    return SetStringCells(m_apSubItem[0], 0, {10000, 10005}, 0);
 }
 
 BOOL CDataProRestOtherClass::SetDataData(int n)
@@ -305,7 +305,7 @@ BOOL CDataRestOtherMoneyClass::SetItemData(int)
 
 BOOL CDataRestOtherMoneyClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {1300, 1301, 1302, 10005, 1303, 1304}, 0) &&
+    return SetStringCells(m_apSubItem[0], 0, {1300, 1301, 1302, 10005, 1303, 1304}, 0) &&
            SetStepSubItems(m_apSubItem[0], 6, 1303, 1);
 }
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <utility>
 
-#include "data/datasheet.h"
+#include "sheet/sheetlayout.h"
 #include "sheet/numberformat.h"
 
 namespace {
@@ -210,11 +210,11 @@ BOOL CDataOutlineClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apIt
 BOOL CDataOutlineClass::SetSubItemPoint(int) { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
 BOOL CDataOutlineClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
 
-BOOL CDataOutlineClass::SetItemData(int) { return SetLabelTexts(m_apItem[0], 0, Layout().item.Count(), kLabel, 1); }
+BOOL CDataOutlineClass::SetItemData(int) { return SetStringCells(m_apItem[0], 0, kLabel, Layout().item.Count(), 1); }
 
 BOOL CDataOutlineClass::SetSubItemData(int)
 {
-    return SetLabelTexts(m_apSubItem[0], 0, Layout().subitem.Count(), kSubLabel, 0);
+    return SetStringCells(m_apSubItem[0], 0, kSubLabel, Layout().subitem.Count(), 0);
 }
 
 const double* CDataOutlineClass::EnteredArea(const double& dTsubo, const double& dHeibei) const

@@ -204,7 +204,7 @@ BOOL CDataRentalBasicClass::SetSubItemData(int k)
     if (k < 0 || k >= kSectionCount || !m_apSubItem[k]) return FALSE;
     const CSectionSpec& s = kSections[k];
     for (int i = 0; i < m_apSubItem[k]->GetSize(); ++i)
-        if (!SetStringCell(m_apSubItem[k], i, s.nSubLabelID + i % s.nSubLabelGroup, 0)) return FALSE;
+        if (!SetStringCells(m_apSubItem[k], i, s.nSubLabelID + i % s.nSubLabelGroup, 1, 0)) return FALSE;
     return TRUE;
 }
 

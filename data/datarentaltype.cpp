@@ -176,7 +176,7 @@ BOOL CDataRentalTermClass::SetDataData(int n)
     CObArray* p = m_apData[0];
     if (!SetIntegerCell(p, kCellNumber, n)) return FALSE;
     if (m_nCategory == -1)
-        return SetStringCell(p, kCellMessage, kNotRegisteredID, 0) &&
+        return SetStringCells(p, kCellMessage, kNotRegisteredID, 1, 0) &&
                ClearCells(p, kCellCategory, kCellTotal - kCellCategory);
 
     BOOL bOK = SetCellText(p, kCellMessage, "", 0) &&
@@ -279,7 +279,7 @@ BOOL CDataRentalTypeClass::SetDataPoint(int)
 
 BOOL CDataRentalTypeClass::SetSubItemData(int)
 {
-    return SetStringCell(m_apSubItem[0], 0, kNoteID, 0);
+    return SetStringCells(m_apSubItem[0], 0, kNoteID, 1, 0);
 }
 
 BOOL CDataRentalTypeClass::SetDataData(int)

@@ -3,27 +3,6 @@
 #include "sheet/numberformat.h"
 #include "sheet/printitem.h"
 
-BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign)
-{
-    if (!pArray) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetStringCell(pArray, i, nFirstID + i, nAlign)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetStringCells(CObArray* pArray, std::initializer_list<UINT> ids, int nAlign)
-{
-    int i = 0;
-    for (UINT nID : ids)
-        if (!SetStringCell(pArray, i++, nID, nAlign)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetStringCell(CObArray* pArray, int nIndex, UINT nID, int nAlign)
-{
-    return SetCellText(pArray, nIndex, LoadDataString(nID), nAlign);
-}
-
 BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
 {
     return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), 2);

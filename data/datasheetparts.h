@@ -9,11 +9,6 @@
 #include "data/datarate.h"
 #include "sheet/sheetlayout.h"
 
-// Cell i gets string nFirstID + i; FALSE at the first missing cell.
-BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign);
-// Cell i gets the i-th string of the list.
-BOOL SetStringCells(CObArray* pArray, std::initializer_list<UINT> ids, int nAlign);
-BOOL SetStringCell(CObArray* pArray, int nIndex, UINT nID, int nAlign);
 // All decimals, trailing zeros trimmed, thousands separators; right-aligned.
 BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
 // Plain decimal ("%d"), right-aligned.

@@ -117,12 +117,12 @@ BOOL CDataSupplyClass::SetDataPoint(int)
 
 BOOL CDataSupplyClass::SetItemData(int)
 {
-    return SetStringCells(m_apItem[0], {2400, 2400, 2401, 2402, 2403, 2404, 2405}, 1);
+    return SetStringCells(m_apItem[0], 0, {2400, 2400, 2401, 2402, 2403, 2404, 2405}, 1);
 }
 
 BOOL CDataSupplyClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {10005, 10005, 2420, 2421, 10000, 2422, 2423, 2424}, 0);
+    return SetStringCells(m_apSubItem[0], 0, {10005, 10005, 2420, 2421, 10000, 2422, 2423, 2424}, 0);
 }
 
 BOOL CDataSupplyClass::SetDataData(int)

@@ -103,13 +103,6 @@ std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> ro
     return rowEdges;
 }
 
-BOOL LoadCellStrings(CObArray* pArray, const std::vector<UINT>& ids, int nAlign)
-{
-    for (int i = 0; i < int(ids.size()); ++i)
-        if (!SetCellText(pArray, i, LoadDataString(ids[i]), nAlign)) return FALSE;
-    return TRUE;
-}
-
 BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
 {
     return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), kAlignRight);

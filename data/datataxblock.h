@@ -39,8 +39,6 @@ extern const std::vector<int> kChoiceRowEdges;
 // The cell edges of rows followed by those of the schedule's head and step rows.
 std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> rowEdges);
 
-// Loads string ids[i] of the library into cell i; FALSE at the first missing cell.
-BOOL LoadCellStrings(CObArray* pArray, const std::vector<UINT>& ids, int nAlign);
 // A number cell, right-aligned: all decimals, trailing zeros dropped, grouped.
 BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
 // A whole-number cell, right-aligned, "%d".
@@ -62,9 +60,9 @@ public:
     BOOL SetWLinePoint(int) override { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
     BOOL SetHLinePoint(int) override { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
     BOOL SetItemPoint(int) override { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
-    BOOL SetItemData(int) override { return taxblock::LoadCellStrings(m_apItem[0], Layout().items, 1); }
+    BOOL SetItemData(int) override { return SetStringCells(m_apItem[0], 0, Layout().items, 1); }
     BOOL SetSubItemPoint(int) override { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
-    BOOL SetSubItemData(int) override { return taxblock::LoadCellStrings(m_apSubItem[0], Layout().subitems, 0); }
+    BOOL SetSubItemData(int) override { return SetStringCells(m_apSubItem[0], 0, Layout().subitems, 0); }
     BOOL SetDataPoint(int) override { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
     // One page, whatever the count asked for.
     void CreatePrintArray(int) override

@@ -57,7 +57,7 @@ BOOL COptionBusinessRateClass::SetDataPoint(int nPage) { return PlaceOptionItems
 
 BOOL COptionBusinessRateClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 100, 4, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 100, 4, 1);
 }
 
 BOOL COptionBusinessRateClass::SetSubItemData(int nPage)
@@ -98,7 +98,7 @@ BOOL COptionAdvanceClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_ap
 
 BOOL COptionAdvanceClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 500, 3, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 500, 3, 1);
 }
 
 BOOL COptionAdvanceClass::SetSubItemData(int nPage)

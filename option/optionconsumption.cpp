@@ -70,7 +70,7 @@ BOOL COptionConsumptionCostClass::SetDataPoint(int nPage) { return PlaceOptionIt
 
 BOOL COptionConsumptionCostClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 600, 4, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 600, 4, 1);
 }
 
 BOOL COptionConsumptionCostClass::SetSubItemData(int nPage)
@@ -125,12 +125,12 @@ BOOL COptionConsumptionExpenseClass::SetDataPoint(int nPage) { return PlaceOptio
 
 BOOL COptionConsumptionExpenseClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 250, 2, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 250, 2, 1);
 }
 
 BOOL COptionConsumptionExpenseClass::SetSubItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apSubItem, nPage), 0, 300, 7, 0);
+    return SetStringCells(OptionPageArray(m_apSubItem, nPage), 0, 300, 7, 0);
 }
 
 BOOL COptionConsumptionExpenseClass::SetDataData(int)
@@ -175,7 +175,7 @@ BOOL COptionConsumptionRentalClass::SetDataPoint(int nPage) { return PlaceOption
 BOOL COptionConsumptionRentalClass::SetItemData(int nPage)
 {
     // Four headings, then the six item names.
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 850, 4 + kRentalItems, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 850, 4 + kRentalItems, 1);
 }
 
 BOOL COptionConsumptionRentalClass::SetSubItemData(int nPage)
@@ -221,7 +221,7 @@ BOOL COptionConsumptionIncomeClass::SetDataPoint(int nPage) { return PlaceOption
 
 BOOL COptionConsumptionIncomeClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 750, 4, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 750, 4, 1);
 }
 
 BOOL COptionConsumptionIncomeClass::SetSubItemData(int nPage)

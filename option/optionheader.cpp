@@ -59,7 +59,7 @@ BOOL COptionHeaderClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apD
 BOOL COptionHeaderClass::SetItemPoint(int nPage)
 {
     return PlaceOptionItems(m_apItem, nPage, HeaderLayout().item) &&
-           SetOptionStrings(m_apItem[nPage], 0, 10000, 2, 0);
+           SetStringCells(m_apItem[nPage], 0, 10000, 2, 0);
 }
 
 void COptionHeaderClass::CreatePrintArray(int)
@@ -78,7 +78,7 @@ BOOL COptionMemoClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apIte
 BOOL COptionMemoClass::SetItemData(int nPage)
 {
     CObArray* pItems = OptionPageArray(m_apItem, nPage);
-    return SetOptionStrings(pItems, 0, 25010, 2, 1) && SetOptionStrings(pItems, 2, 25012, 1, 0);
+    return SetStringCells(pItems, 0, 25010, 2, 1) && SetStringCells(pItems, 2, 25012, 1, 0);
 }
 
 void COptionMemoClass::CreatePrintArray(int)

@@ -116,12 +116,12 @@ BOOL COptionExpenseManageClass::SetItemData(int nPage)
 {
     if (!IsBlockPage(nPage)) return FALSE;
     CObArray* pItems = m_apItem[nPage];
-    return SetCellText(pItems, 0, LoadOptionString(400 + nPage), 1) && SetOptionStrings(pItems, 1, 430, 2, 1);
+    return SetCellText(pItems, 0, LoadOptionString(400 + nPage), 1) && SetStringCells(pItems, 1, 430, 2, 1);
 }
 
 BOOL COptionExpenseManageClass::SetSubItemData(int nPage)
 {
-    return IsBlockPage(nPage) && SetOptionStrings(m_apSubItem[nPage], 0, 450, 2 * kChoices, 0);
+    return IsBlockPage(nPage) && SetStringCells(m_apSubItem[nPage], 0, 450, 2 * kChoices, 0);
 }
 
 BOOL COptionExpenseManageClass::SetDataData(int nPage)
@@ -163,7 +163,7 @@ BOOL COptionOtherManageClass::SetDataPoint(int nPage) { return PlaceOptionItems(
 
 BOOL COptionOtherManageClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 1000, 10, 1);
+    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 1000, 10, 1);
 }
 
 BOOL COptionOtherManageClass::SetSubItemData(int nPage)
@@ -174,7 +174,7 @@ BOOL COptionOtherManageClass::SetSubItemData(int nPage)
         if (!SetCellText(pSub, 1 + j, LoadOptionString(1050), 0) ||
             !SetCellText(pSub, 1 + kAmortizeItems + j, LoadOptionString(1051), 0))
             return FALSE;
-    return SetOptionStrings(pSub, 1 + 2 * kAmortizeItems, 1052, 8, 0);
+    return SetStringCells(pSub, 1 + 2 * kAmortizeItems, 1052, 8, 0);
 }
 
 BOOL COptionOtherManageClass::SetDataData(int nPage)

@@ -10,13 +10,6 @@ BOOL PlaceOptionItems(CObArray* const* apArrays, int nPage, const CLayoutTable& 
     return CopyLayoutToPrintArray(OptionPageArray(apArrays, nPage), table, 0);
 }
 
-BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign)
-{
-    for (int i = 0; i < nCount; ++i)
-        if (!SetCellText(pArray, nFirst + i, LoadOptionString(nFirstID + i), nAlign)) return FALSE;
-    return TRUE;
-}
-
 CSheetTables TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels)
 {
     const int nRows = 1 + (nLeftItems > nRightItems ? nLeftItems : nRightItems);

@@ -10,8 +10,6 @@
 CObArray* OptionPageArray(CObArray* const* apArrays, int nPage);
 // Places the items of page nPage from the table; FALSE for a missing page or item.
 BOOL PlaceOptionItems(CObArray* const* apArrays, int nPage, const CLayoutTable& table);
-// Cells nFirst onwards get the option strings nFirstID onwards, nCount of them.
-BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign);
 
 // Items in a left and a right half under a row of four headings. An item is a
 // name (nNameCols wide on the left, up to column 35 on the right) and two check

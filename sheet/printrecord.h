@@ -12,6 +12,7 @@
 #pragma once
 
 #include <new>
+#include <vector>
 
 #include "platform/cdc.h"
 #include "sheet/printitem.h"
@@ -63,6 +64,17 @@ public:
     BOOL CreatePrintData(int n, CObArray* pArray);
     void SetPrintFlag(int nIndex, int nValue);
     BOOL OwnsPrintArray() const { return m_bOwnsSheet; }
+
+    // Cells nFirst to nFirst + nCount - 1 get the library's strings nFirstID
+    // onwards; FALSE at the first missing cell.
+    static BOOL SetStringCells(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign);
+    // Cells nFirst onwards get the library's strings ids in order.
+    static BOOL SetStringCells(CObArray* pArray, int nFirst, const std::vector<UINT>& ids, int nAlign);
+    // Every cell i of the array gets string nFirstID + i; FALSE when the array is missing.
+    static BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign)
+    {
+        return pArray && SetStringCells(pArray, 0, nFirstID, pArray->GetSize(), nAlign);
+    }
 
     CObArray* m_apFrame[NPages];
     CObArray* m_apWLine[NPages];
@@ -194,6 +206,24 @@ BOOL TPrintRecord<NPages, TLibrary>::CreatePrintData(int n, CObArray* pArray)
         if (!pItem) return FALSE;
         pArray->Add(pItem);
     }
+    return TRUE;
+}
+
+template <int NPages, class TLibrary>
+BOOL TPrintRecord<NPages, TLibrary>::SetStringCells(CObArray* pArray, int nFirst, UINT nFirstID, int nCount,
+                                                    int nAlign)
+{
+    for (int i = 0; i < nCount; ++i)
+        if (!SetCellText(pArray, nFirst + i, TLibrary::LoadString(nFirstID + UINT(i)), nAlign)) return FALSE;
+    return TRUE;
+}
+
+template <int NPages, class TLibrary>
+BOOL TPrintRecord<NPages, TLibrary>::SetStringCells(CObArray* pArray, int nFirst, const std::vector<UINT>& ids,
+                                                    int nAlign)
+{
+    for (UINT nID : ids)
+        if (!SetCellText(pArray, nFirst++, TLibrary::LoadString(nID), nAlign)) return FALSE;
     return TRUE;
 }
 

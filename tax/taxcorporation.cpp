@@ -108,13 +108,14 @@ BOOL CTaxCorporationClass::SetDataPoint(int)
 BOOL CTaxCorporationClass::SetItemData(int)
 {
     using namespace corporation;
-    return SetTaxStrings(m_apItem[0], 0, {kLabel, kLabel + 1, kLabel + 2}, 1);
+    return SetStringCells(m_apItem[0], 0, kLabel, 3, 1);
 }
 
 BOOL CTaxCorporationClass::SetSubItemData(int)
 {
     using namespace corporation;
-    return SetTaxStrings(m_apSubItem[0], 0, {kAtMost, kAtMost, kPercent, kAtMost, kOver, kPercent, kOver, kPercent}, 0);
+    return SetStringCells(m_apSubItem[0], 0,
+                          {kAtMost, kAtMost, kPercent, kAtMost, kOver, kPercent, kOver, kPercent}, 0);
 }
 
 BOOL CTaxCorporationClass::SetDataData(int)
@@ -171,12 +172,12 @@ BOOL CTaxResidentCorporationClass::SetDataPoint(int)
 
 BOOL CTaxResidentCorporationClass::SetItemData(int)
 {
-    return SetTaxStrings(m_apItem[0], 0, {resident::kLabel, resident::kLabel + 1}, 1);
+    return SetStringCells(m_apItem[0], 0, resident::kLabel, 2, 1);
 }
 
 BOOL CTaxResidentCorporationClass::SetSubItemData(int)
 {
-    return SetTaxStrings(m_apSubItem[0], 0, {kPercent, kPercent}, 0);
+    return SetStringCells(m_apSubItem[0], 0, {kPercent, kPercent}, 0);
 }
 
 BOOL CTaxResidentCorporationClass::SetDataData(int)

@@ -118,7 +118,7 @@ BOOL CTaxMemoClass::SetItemPoint(int nPage) { return Place(m_apItem, nPage, Memo
 BOOL CTaxMemoClass::SetItemData(int nPage)
 {
     CObArray* pItems = SheetPageArray(m_apItem, nPage);
-    if (!SetSheetLabels(pItems, kMemoLabelID)) return FALSE;
+    if (!SetStringCells(pItems, kMemoLabelID, 1)) return FALSE;
     CPrintItemClass* pLast = GetPrintItem(pItems, pItems->GetSize() - 1);
     if (pLast) pLast->m_nAlign = 0; // the remarks label starts at the left
     return TRUE;

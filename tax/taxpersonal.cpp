@@ -111,7 +111,7 @@ template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetItemData(int)
 {
     constexpr UINT id = TRecord::kLabelID;
-    return SetTaxStrings(m_apItem[0], 0, {id, id + 1, id + 2}, 1);
+    return SetStringCells(m_apItem[0], 0, id, 3, 1);
 }
 
 template <class TRecord>
@@ -119,7 +119,7 @@ BOOL TTaxStepTable<TRecord>::SetSubItemData(int)
 {
     constexpr UINT id = TRecord::kBoundID;
     for (int k = 0; k < kStepCount; ++k)
-        if (!SetTaxStrings(m_apSubItem[0], 4 * k, {id, id + 1, kYenID, kPercentID}, 0)) return FALSE;
+        if (!SetStringCells(m_apSubItem[0], 4 * k, {id, id + 1, kYenID, kPercentID}, 0)) return FALSE;
     return TRUE;
 }
 

@@ -51,22 +51,6 @@ void AddStepRow(CTaxSheetLayout& layout, int nRow, const CTaxStepColumns& c, boo
     layout.Value(nRow, 22, 28).Unit(nRow, 28, kSheetColumns, c.nUnitID);
 }
 
-BOOL SetSheetLabels(CObArray* pArray, UINT nLabelID)
-{
-    if (!pArray) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetCellText(pArray, i, LoadTaxString(nLabelID + UINT(i)), 1)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetSheetUnits(CObArray* pArray, const std::vector<UINT>& anUnitID)
-{
-    if (!pArray || size_t(pArray->GetSize()) > anUnitID.size()) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetCellText(pArray, i, LoadTaxString(anUnitID[size_t(i)]), 0)) return FALSE;
-    return TRUE;
-}
-
 BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues)
 {
     if (!pArray || size_t(pArray->GetSize()) > adValues.size()) return FALSE;

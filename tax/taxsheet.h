@@ -56,10 +56,12 @@ inline CObArray* SheetPageArray(CObArray* const (&apArrays)[CTaxClass::kPageCoun
     return nPage == 0 ? apArrays[0] : nullptr;
 }
 
-// Label i gets string nLabelID + i, centred.
-BOOL SetSheetLabels(CObArray* pArray, UINT nLabelID);
-// Sub-item i gets string anUnitID[i], left-aligned.
-BOOL SetSheetUnits(CObArray* pArray, const std::vector<UINT>& anUnitID);
+// TRUE when the array exists and a list of nCount entries has one for each of its cells.
+inline bool ListCoversArray(const CObArray* pArray, size_t nCount)
+{
+    return pArray && size_t(pArray->GetSize()) <= nCount;
+}
+
 // Cell i gets the number text of adValues[i], right-aligned.
 BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues);
 
@@ -79,11 +81,15 @@ public:
     BOOL SetWLinePoint(int nPage) override { return Place(m_apWLine, nPage, Sheet().wline); }
     BOOL SetHLinePoint(int nPage) override { return Place(m_apHLine, nPage, Sheet().hline); }
     BOOL SetItemPoint(int nPage) override { return Place(m_apItem, nPage, Sheet().item); }
-    BOOL SetItemData(int nPage) override { return SetSheetLabels(SheetPageArray(m_apItem, nPage), Sheet().nLabelID); }
+    BOOL SetItemData(int nPage) override
+    {
+        return SetStringCells(SheetPageArray(m_apItem, nPage), Sheet().nLabelID, 1);
+    }
     BOOL SetSubItemPoint(int nPage) override { return Place(m_apSubItem, nPage, Sheet().subitem); }
     BOOL SetSubItemData(int nPage) override
     {
-        return SetSheetUnits(SheetPageArray(m_apSubItem, nPage), Sheet().anUnitID);
+        CObArray* pArray = SheetPageArray(m_apSubItem, nPage);
+        return ListCoversArray(pArray, Sheet().anUnitID.size()) && SetStringCells(pArray, 0, Sheet().anUnitID, 0);
     }
     BOOL SetDataPoint(int nPage) override { return Place(m_apData, nPage, Sheet().data); }
     BOOL SetDataData(int nPage) override

@@ -8,13 +8,6 @@ BOOL CTaxSheetTables::Place(CObArray* pArray, Kind kind, int nFirst) const
     return kind >= 0 && kind < kKinds && CopyLayoutToPrintArray(pArray, *tables[kind], 4 * nFirst);
 }
 
-BOOL SetTaxStrings(CObArray* pArray, int nFirst, std::initializer_list<UINT> ids, int nAlign)
-{
-    for (UINT nID : ids)
-        if (!SetCellText(pArray, nFirst++, LoadTaxString(nID), nAlign)) return FALSE;
-    return TRUE;
-}
-
 BOOL SetTaxValues(CObArray* pArray, int nFirst, std::initializer_list<double> values, int nAlign)
 {
     for (double d : values)

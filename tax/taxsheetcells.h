@@ -16,8 +16,5 @@ struct CTaxSheetTables : CSheetTables {
     BOOL Place(CObArray* pArray, Kind kind, int nFirst = 0) const;
 };
 
-// Cells nFirst, nFirst + 1, ... get the tax strings ids in order; FALSE at the
-// first missing cell.
-BOOL SetTaxStrings(CObArray* pArray, int nFirst, std::initializer_list<UINT> ids, int nAlign);
-// The same with values: every decimal, trailing zeros trimmed, thousands separators.
+// Cells nFirst, nFirst + 1, ... get values: every decimal, trailing zeros trimmed, thousands separators.
 BOOL SetTaxValues(CObArray* pArray, int nFirst, std::initializer_list<double> values, int nAlign = 2);

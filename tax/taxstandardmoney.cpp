@@ -124,11 +124,12 @@ BOOL FillBurdenWords(CObArray* pSubItem, int nRows, bool bPercentRow)
     const UINT w = kAtLeastID; // "以上", "超", "～", "未満", "以下"
     int n = 0;
     for (int r = 0; r < nRows - 1; ++r, n += kFullRowWords)
-        if (!SetTaxStrings(pSubItem, n, {w, w + 1, w + 2, w + 3, w + 4}, 1)) return FALSE;
-    if (!SetTaxStrings(pSubItem, n, {w, w + 1, w + 2}, 1)) return FALSE;
+        if (!CTaxClass::SetStringCells(pSubItem, n, w, kFullRowWords, 1)) return FALSE;
+    if (!CTaxClass::SetStringCells(pSubItem, n, w, 3, 1)) return FALSE;
     if (!bPercentRow) return TRUE;
-    return SetTaxStrings(pSubItem, n + 3, {kMarkID}, 2) && SetTaxStrings(pSubItem, n + 4, {kPercentID}, 1) &&
-           SetTaxStrings(pSubItem, n + 5, {kNoteID}, 0);
+    return CTaxClass::SetStringCells(pSubItem, n + 3, kMarkID, 1, 2) &&
+           CTaxClass::SetStringCells(pSubItem, n + 4, kPercentID, 1, 1) &&
+           CTaxClass::SetStringCells(pSubItem, n + 5, kNoteID, 1, 0);
 }
 
 BOOL FillBurdenValues(CObArray* pData, const CTaxBurdenLevelClass* aLevel, int nRows)
@@ -237,9 +238,9 @@ BOOL CTaxStandardMoneyClass::SetDataPoint(int nPage) { return PlacePage(m_apData
 BOOL CTaxStandardMoneyClass::SetItemData(int nPage)
 {
     if (nPage < 0 || nPage >= kSheetPages) return FALSE;
-    if (nPage != kPriceDropPage) return SetTaxStrings(m_apItem[nPage], 0, {kHeadingID, kHeadingID + 1}, 1);
+    if (nPage != kPriceDropPage) return SetStringCells(m_apItem[nPage], 0, kHeadingID, 2, 1);
     const UINT id = kPriceDropLabelID;
-    return SetTaxStrings(m_apItem[nPage], 0, {id, id + 1, id + 2, id + 3, id + 4, id + 5}, 1);
+    return SetStringCells(m_apItem[nPage], 0, id, 6, 1);
 }
 
 BOOL CTaxStandardMoneyClass::SetSubItemData(int nPage)
@@ -249,7 +250,7 @@ BOOL CTaxStandardMoneyClass::SetSubItemData(int nPage)
     case kBusinessPage: return FillBurdenWords(m_apSubItem[nPage], kBusinessRows, true);
     case kPriceDropPage: {
         const UINT id = kUseID;
-        return SetTaxStrings(m_apSubItem[nPage], 0, {id, id + 1, id + 2, id + 3, id + 4, id + 5, id + 6, id + 7}, 0);
+        return SetStringCells(m_apSubItem[nPage], 0, id, 8, 0);
     }
     default: return FALSE;
     }
