@@ -1,13 +1,5 @@
 #include "data/costsheet.h"
 
-#include "sheet/numberformat.h"
-
-namespace {
-
-constexpr int kValuesFlag = 4;
-
-} // namespace
-
 void AddOptionCells(CSheetTables& t, int nRow, std::initializer_list<int> cols)
 {
     for (auto it = cols.begin(); it != cols.end(); ++it) {
@@ -28,17 +20,5 @@ CIdList& CIdList::Run(UINT nFirst, UINT nLast, int nTimes)
     for (int n = 0; n < nTimes; ++n)
         for (UINT id = nFirst; id <= nLast; ++id) m_anIds.push_back(id);
     return *this;
-}
-
-CString FormatAmountText(double dValue)
-{
-    return FormatNumberText(-1, dValue, TRUE);
-}
-
-CString FormatIntText(int nValue)
-{
-    CString str;
-    str.Format("%d", nValue);
-    return str;
 }
 

@@ -1,5 +1,5 @@
-// Layout tables and cell fillers shared by the running-cost and
-// construction-cost sheets.
+// Layout and label pieces shared by the running-cost and construction-cost
+// sheets.
 #pragma once
 
 #include <initializer_list>
@@ -26,9 +26,3 @@ private:
     std::vector<UINT> m_anIds;
 };
 
-// An amount or rate with all the decimals of "%f", trailing zeros trimmed.
-CString FormatAmountText(double dValue);
-// A whole number as "%d".
-CString FormatIntText(int nValue);
-
-enum { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };

@@ -210,8 +210,8 @@ BOOL CDataDepreciationClass::SetDataData(int)
     const int n = FirstAmountCell();
     CObArray* pData = m_apData[0];
     const BOOL bFilled = (!IsNamed() || SetCellText(pData, 0, m_strName, kAlignLeft)) &&
-                         SetCellText(pData, n, FormatAmountText(dAmount), kAlignRight) &&
-                         SetCellText(pData, n + 3, FormatAmountText(double(nLife)), kAlignRight) &&
+                         SetNumberCell(pData, n, dAmount) &&
+                         SetNumberCell(pData, n + 3, double(nLife)) &&
                          SetCheckGroup(pData, n + 4, 2, nMethod) && SetCheckGroup(pData, n + 6, 2, nExtra);
     if (!IsNamed())
         SetTitle(LoadDataString(kMainBuildingTitleId + m_nIndex));
@@ -301,8 +301,8 @@ BOOL CDataCapitalPayClass::SetSubItemData(int)
 BOOL CDataCapitalPayClass::SetDataData(int)
 {
     CObArray* pData = m_apData[0];
-    const BOOL bFilled = SetCellText(pData, 0, FormatIntText(nYear), kAlignRight) &&
-                         SetCellText(pData, 1, FormatAmountText(dAmount), kAlignRight) &&
+    const BOOL bFilled = SetIntegerCell(pData, 0, nYear) &&
+                         SetNumberCell(pData, 1, dAmount) &&
                          SetCheckGroup(pData, kFirstItemChoiceCell, CDataExpenseClass::kDepreciationCount, nItem) &&
                          SetCheckGroup(pData, kFirstSourceCell, kSourceChoices, nSource);
     SetTitle(LoadDataString(kCapitalPayTitleId) + FormatFullWidthNumber(m_nIndex + 1));
@@ -395,11 +395,11 @@ BOOL CDataExpenseClass::SetCostData()
     const BOOL bBookValue = bRatio && compression.nCompression != 0;
     CObArray* pData = m_apData[0];
     return SetCheckGroup(pData, kAmountInputCell, 2, bRatio ? 1 : 0) &&
-           SetCellText(pData, kCostCell, bRatio ? FormatAmountText(cost.dAmount) : CString(), kAlignRight) &&
+           SetCellText(pData, kCostCell, bRatio ? FormatNumberText(-1, cost.dAmount, TRUE) : CString(), kAlignRight) &&
            SetCheckGroup(pData, kUnitCell, 2, bRatio ? cost.nInputMethod - kRatioTotalInput : kNoChoice) &&
            SetCheckGroup(pData, kCompressionCell, 2, bRatio ? compression.nCompression : kNoChoice) &&
-           SetCellText(pData, kBookValueCell, bBookValue ? FormatAmountText(compression.dBookValue) : CString(),
-                       kAlignRight) &&
+           SetCellText(pData, kBookValueCell,
+                       bBookValue ? FormatNumberText(-1, compression.dBookValue, TRUE) : CString(), kAlignRight) &&
            SetCheckGroup(pData, kAccountingCell, kAccountingChoices, cost.nAccounting) &&
            SetCheckGroup(pData, kPaymentCell, kPaymentChoices, cost.nPayment);
 }

@@ -1,6 +1,8 @@
 #include "data/datacost.h"
 
 #include "data/costsheet.h"
+#include "data/datasheetparts.h"
+#include "sheet/numberformat.h"
 
 namespace {
 
@@ -8,7 +10,6 @@ constexpr int kItemRows = 8;
 constexpr int kLabelColumns = 8;
 constexpr int kItemBlockHeight = kItemRows * kSheetRow;
 constexpr int kItemsPerPage = 5;
-constexpr int kStepCells = 6;
 constexpr UINT kFirstTitleId = 20200;
 
 struct CCostItemSheet {
@@ -201,26 +202,14 @@ BOOL CDataCostItemClass::SetSubItemData(int)
 CString CDataCostItemClass::SelectedAmountText() const
 {
     if (nInputMethod != 0 && nInputMethod != 1) return CString();
-    return FormatAmountText(adAmount[nInputMethod]);
+    return FormatNumberText(-1, adAmount[nInputMethod], TRUE);
 }
 
 BOOL CDataCostItemClass::SetScheduleData(int nFirst)
 {
     CObArray* pData = m_apData[0];
-    if (!SetCellText(pData, nFirst, FormatIntText(nFromYear), kAlignRight) ||
-        !SetCellText(pData, nFirst + 1, FormatIntText(nToYear), kAlignRight))
-        return FALSE;
-    int nCell = nFirst + 2;
-    for (const tagDATARATE& step : m_aDataRate) {
-        if (!SetCellText(pData, nCell, FormatIntText(step.nStartYear), kAlignRight) ||
-            !SetCellText(pData, nCell + 1, FormatIntText(step.nEndYear), kAlignRight) ||
-            !SetCellText(pData, nCell + 2, FormatIntText(step.nInterval), kAlignRight) ||
-            !SetCellText(pData, nCell + 3, FormatAmountText(step.dRate), kAlignRight) ||
-            !SetCheckGroup(pData, nCell + 4, 2, step.bDecrease))
-            return FALSE;
-        nCell += kStepCells;
-    }
-    return TRUE;
+    return SetIntegerCell(pData, nFirst, nFromYear) && SetIntegerCell(pData, nFirst + 1, nToYear) &&
+           SetScheduleCells(pData, nFirst + 2, *this);
 }
 
 BOOL CDataCostItemClass::SetDataData1()
@@ -239,7 +228,7 @@ BOOL CDataCostItemClass::SetDataData2()
 BOOL CDataCostItemClass::SetDataData3()
 {
     return SetCellText(m_apData[0], 0, m_strOtherName, kAlignLeft) &&
-           SetCellText(m_apData[0], 1, FormatAmountText(adAmount[0]), kAlignRight) && SetScheduleData(2);
+           SetNumberCell(m_apData[0], 1, adAmount[0]) && SetScheduleData(2);
 }
 
 BOOL CDataCostItemClass::SetDataData(int)

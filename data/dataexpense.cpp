@@ -249,7 +249,7 @@ BOOL CDataExpenseMoneyClass::SetSubItemData(int)
 
 BOOL CDataExpenseMoneyClass::SetAmountData(int nCell)
 {
-    return SetCellText(m_apData[0], nCell, FormatAmountText(dAmount), kAlignRight);
+    return SetNumberCell(m_apData[0], nCell, dAmount);
 }
 
 BOOL CDataExpenseMoneyClass::SetBookingData(int nFirst, BOOL bPayment)

@@ -1,19 +1,6 @@
 #include "data/datasheetparts.h"
 
-#include "sheet/numberformat.h"
 #include "sheet/printitem.h"
-
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
-{
-    return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), 2);
-}
-
-BOOL SetIntegerCell(CObArray* pArray, int nIndex, int nValue)
-{
-    CString str;
-    str.Format("%d", nValue);
-    return SetCellText(pArray, nIndex, str, 2);
-}
 
 BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedule)
 {
@@ -25,11 +12,6 @@ BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedu
         nFirst += 6;
     }
     return TRUE;
-}
-
-BOOL ClearCells(CObArray* pArray, int nFirst, int nCount)
-{
-    return SetCheckGroup(pArray, nFirst, nCount, -1);
 }
 
 void DrawLabelCells(CObArray* pArray, CDC* pDC)

@@ -9,15 +9,9 @@
 #include "data/datarate.h"
 #include "sheet/sheetlayout.h"
 
-// All decimals, trailing zeros trimmed, thousands separators; right-aligned.
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
-// Plain decimal ("%d"), right-aligned.
-BOOL SetIntegerCell(CObArray* pArray, int nIndex, int nValue);
 // Six cells from nFirst + 6 s for each step s of a change schedule: start,
 // end and interval years, rate, and the rise and fall ticks.
 BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedule);
-// Empties the texts and clears the ticks of cells nFirst to nFirst + nCount - 1.
-BOOL ClearCells(CObArray* pArray, int nFirst, int nCount);
 
 // Draws the texts of labels, or the texts and ticks of value cells.
 void DrawLabelCells(CObArray* pArray, CDC* pDC);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "sheet/numberformat.h"
-
 namespace {
 
 bool HasEdge(const std::vector<int>& edges, int x)
@@ -15,8 +13,6 @@ void AddCell(CLayoutTable& t, int nRow, int nCol1, int nCol2, int nRows = 1)
 {
     t.Box(nCol1, nRow, nCol2 - nCol1, nRows);
 }
-
-enum { kAlignLeft, kAlignCentre, kAlignRight };
 
 const std::vector<int> kScheduleHeadEdges = {8, 15, 23, 30, 37};
 const std::vector<int> kScheduleStepEdges = {8, 11, 15, 18, 23, 26, 30, 36, 37, 38, 41, 42};
@@ -101,31 +97,6 @@ std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> ro
     rowEdges.push_back(kScheduleHeadEdges);
     rowEdges.insert(rowEdges.end(), CDataRateClass::kStepCount, kScheduleStepEdges);
     return rowEdges;
-}
-
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
-{
-    return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), kAlignRight);
-}
-
-BOOL SetWholeCell(CObArray* pArray, int nIndex, int nValue)
-{
-    CString text;
-    text.Format("%d", nValue);
-    return SetCellText(pArray, nIndex, text, kAlignRight);
-}
-
-BOOL SetScheduleData(CObArray* pArray, int nFirst, const tagDATARATE* pSteps)
-{
-    for (int i = 0; i < CDataRateClass::kStepCount; ++i) {
-        const tagDATARATE& step = pSteps[i];
-        const int n = nFirst + 6 * i;
-        if (!SetWholeCell(pArray, n, step.nStartYear) || !SetWholeCell(pArray, n + 1, step.nEndYear) ||
-            !SetWholeCell(pArray, n + 2, step.nInterval) || !SetNumberCell(pArray, n + 3, step.dRate) ||
-            !SetCheckGroup(pArray, n + 4, 2, step.bDecrease))
-            return FALSE;
-    }
-    return TRUE;
 }
 
 } // namespace taxblock

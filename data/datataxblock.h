@@ -39,13 +39,6 @@ extern const std::vector<int> kChoiceRowEdges;
 // The cell edges of rows followed by those of the schedule's head and step rows.
 std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> rowEdges);
 
-// A number cell, right-aligned: all decimals, trailing zeros dropped, grouped.
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
-// A whole-number cell, right-aligned, "%d".
-BOOL SetWholeCell(CObArray* pArray, int nIndex, int nValue);
-// The four schedule steps from cell nFirst: first year, last year, interval,
-// rate, then the rise and fall checks.
-BOOL SetScheduleData(CObArray* pArray, int nFirst, const tagDATARATE* pSteps);
 
 } // namespace taxblock
 

@@ -117,8 +117,8 @@ BOOL COptionAdvanceClass::SetDataData(int nPage)
     for (int k = 0; k < kCategories; ++k) {
         // The deposit rate prints first although it is stored second.
         if (!SetCellText(pData, k, m_astrTypeName[k], 1) ||
-            !SetCellText(pData, 8 + 2 * k, FormatNumberText(-1, m_aRate[k].dDepositRate, TRUE), 2) ||
-            !SetCellText(pData, 9 + 2 * k, FormatNumberText(-1, m_aRate[k].dSecurityRate, TRUE), 2))
+            !SetNumberCell(pData, 8 + 2 * k, m_aRate[k].dDepositRate) ||
+            !SetNumberCell(pData, 9 + 2 * k, m_aRate[k].dSecurityRate))
             return FALSE;
     }
     return TRUE;

@@ -181,7 +181,7 @@ BOOL COptionOtherManageClass::SetDataData(int nPage)
 {
     SetTitle(20007u);
     CObArray* pData = OptionPageArray(m_apData, nPage);
-    if (!SetCellText(pData, 0, FormatNumberText(-1, double(m_nStartupYear), TRUE), 2)) return FALSE;
+    if (!SetNumberCell(pData, 0, double(m_nStartupYear))) return FALSE;
     for (int j = 0; j < kAmortizeItems; ++j)
         if (!SetCellText(pData, 1 + j, m_astrAmortizeName[j], 1)) return FALSE;
     // Yield formulas 3 and 4 have no box and tick none.

@@ -12,6 +12,9 @@ constexpr int kSheetRow = 500;
 constexpr int kSheetWidth = 18000;
 constexpr int kSheetColumns = kSheetWidth / kSheetColumn;
 
+// Text alignments of a cell.
+enum { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };
+
 // The rectangle of a box on the grid: left, top, right, bottom.
 RECT GridRect(int nCol, int nRow, int nColSpan, int nRowSpan);
 
@@ -54,6 +57,15 @@ BOOL CopyLayoutToPrintArray(CObArray* pArray, const CLayoutTable& table, int nSt
 CPrintItemClass* GetPrintItem(const CObArray* pArray, int nIndex);
 // Sets a cell's text and alignment; FALSE when the cell is missing.
 BOOL SetCellText(CObArray* pArray, int nIndex, const CString& strText, int nAlign);
+// A number cell: all the decimals, trailing zeros dropped, thousands grouped;
+// right-aligned. FALSE when the cell is missing.
+BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
+// Cells nFirst onwards get the number texts of the values; FALSE at the first missing cell.
+BOOL SetNumberCells(CObArray* pArray, int nFirst, const std::vector<double>& values, int nAlign = kAlignRight);
+// A whole-number cell, "%d", right-aligned.
+BOOL SetIntegerCell(CObArray* pArray, int nIndex, int nValue);
+// Empties the texts and clears the ticks of cells nFirst to nFirst + nCount - 1.
+BOOL ClearCells(CObArray* pArray, int nFirst, int nCount);
 // Ticks cell nFirst + nValue of a group of nCount check cells and clears the
 // others; a value outside the group ticks nothing. FALSE when a cell is missing.
 BOOL SetCheckGroup(CObArray* pArray, int nFirst, int nCount, int nValue);

@@ -122,7 +122,7 @@ BOOL CTaxCorporationClass::SetDataData(int)
 {
     SetTitle(corporation::kTitle);
     const auto& s = m_adCapitalStep;
-    return SetTaxValues(m_apData[0], 0, {s[0][2], s[0][5], s[0][0], s[1][2], s[1][4], s[1][0], s[2][1], s[2][0]});
+    return SetNumberCells(m_apData[0], 0, {s[0][2], s[0][5], s[0][0], s[1][2], s[1][4], s[1][0], s[2][1], s[2][0]});
 }
 
 void CTaxResidentCorporationClass::InitData()
@@ -183,5 +183,5 @@ BOOL CTaxResidentCorporationClass::SetSubItemData(int)
 BOOL CTaxResidentCorporationClass::SetDataData(int)
 {
     SetTitle(resident::kTitle);
-    return SetTaxValues(m_apData[0], 0, {m_dPrefecturalRate, m_dVillageRate});
+    return SetNumberCells(m_apData[0], 0, {m_dPrefecturalRate, m_dVillageRate});
 }

@@ -130,7 +130,7 @@ BOOL TTaxStepTable<TRecord>::SetDataData(int)
     const CTaxPersonalClass* aStep = static_cast<TRecord*>(this)->m_aStep;
     for (int k = 0; k < kStepCount; ++k) {
         const CTaxPersonalClass& s = aStep[k];
-        if (!SetTaxValues(m_apData[0], 4 * k, {s.m_dLower, s.m_dUpper, s.m_dDeduction, s.m_dRate})) return FALSE;
+        if (!SetNumberCells(m_apData[0], 4 * k, {s.m_dLower, s.m_dUpper, s.m_dDeduction, s.m_dRate})) return FALSE;
     }
     return TRUE;
 }

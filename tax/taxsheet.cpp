@@ -1,7 +1,5 @@
 #include "tax/taxsheet.h"
 
-#include "sheet/numberformat.h"
-
 CTaxSheetLayout::CTaxSheetLayout(int nRows, UINT nTitleID, UINT nLabelID)
     : nTitleID(nTitleID), nLabelID(nLabelID), nRows(nRows)
 {
@@ -49,12 +47,4 @@ void AddStepRow(CTaxSheetLayout& layout, int nRow, const CTaxStepColumns& c, boo
     layout.Value(nRow, 0, 6).Unit(nRow, 6, 11, c.nOverID);
     if (bUpper) layout.Value(nRow, 11, c.nUpperEnd).Unit(nRow, c.nUpperEnd, 22, c.nUnderID);
     layout.Value(nRow, 22, 28).Unit(nRow, 28, kSheetColumns, c.nUnitID);
-}
-
-BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues)
-{
-    if (!pArray || size_t(pArray->GetSize()) > adValues.size()) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetCellText(pArray, i, FormatNumberText(-1, adValues[size_t(i)], TRUE), 2)) return FALSE;
-    return TRUE;
 }

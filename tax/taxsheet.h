@@ -62,8 +62,6 @@ inline bool ListCoversArray(const CObArray* pArray, size_t nCount)
     return pArray && size_t(pArray->GetSize()) <= nCount;
 }
 
-// Cell i gets the number text of adValues[i], right-aligned.
-BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues);
 
 // The operations of a tax record with a one-page sheet. TRecord supplies
 //   static const CTaxSheetLayout& SheetLayout();
@@ -96,7 +94,8 @@ public:
     {
         if (nPage != 0) return FALSE;
         SetTitle(Sheet().nTitleID);
-        return SetSheetValues(m_apData[0], static_cast<const TRecord*>(this)->SheetValues());
+        const std::vector<double> values = static_cast<const TRecord*>(this)->SheetValues();
+        return ListCoversArray(m_apData[0], values.size()) && SetNumberCells(m_apData[0], 0, values);
     }
     void CreatePrintArray(int) override
     {

@@ -1,8 +1,5 @@
-// Cell helpers of the tax-rate sheets: the layout tables of a page and
-// filling runs of cells with strings or values.
+// The layout tables of a tax-rate sheet, placed by kind.
 #pragma once
-
-#include <initializer_list>
 
 #include "sheet/sheetlayout.h"
 #include "tax/taxclass.h"
@@ -16,5 +13,3 @@ struct CTaxSheetTables : CSheetTables {
     BOOL Place(CObArray* pArray, Kind kind, int nFirst = 0) const;
 };
 
-// Cells nFirst, nFirst + 1, ... get values: every decimal, trailing zeros trimmed, thousands separators.
-BOOL SetTaxValues(CObArray* pArray, int nFirst, std::initializer_list<double> values, int nAlign = 2);

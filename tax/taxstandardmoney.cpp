@@ -137,26 +137,26 @@ BOOL FillBurdenValues(CObArray* pData, const CTaxBurdenLevelClass* aLevel, int n
     int n = 0;
     for (int r = 0; r < nRows - 1; ++r, n += kFullRowCells) {
         const CTaxBurdenLevelClass& row = aLevel[r];
-        if (!SetTaxValues(pData, n, {row.m_dLower}) || !SetCheckGroup(pData, n + 1, 2, row.m_nLowerExclusive) ||
-            !SetTaxValues(pData, n + 3, {row.m_dUpper}) || !SetCheckGroup(pData, n + 4, 2, row.m_nUpperInclusive) ||
-            !SetTaxValues(pData, n + 6, {row.m_dRate}))
+        if (!SetNumberCell(pData, n, row.m_dLower) || !SetCheckGroup(pData, n + 1, 2, row.m_nLowerExclusive) ||
+            !SetNumberCell(pData, n + 3, row.m_dUpper) || !SetCheckGroup(pData, n + 4, 2, row.m_nUpperInclusive) ||
+            !SetNumberCell(pData, n + 6, row.m_dRate))
             return FALSE;
     }
     const CTaxBurdenLevelClass& last = aLevel[nRows - 1];
-    return SetTaxValues(pData, n, {last.m_dLower}) && SetCheckGroup(pData, n + 1, 2, last.m_nLowerExclusive) &&
-           SetTaxValues(pData, n + 3, {last.m_dRate});
+    return SetNumberCell(pData, n, last.m_dLower) && SetCheckGroup(pData, n + 1, 2, last.m_nLowerExclusive) &&
+           SetNumberCell(pData, n + 3, last.m_dRate);
 }
 
 BOOL FillPriceDropValues(CObArray* pData, const CTaxPriceDropClass& drop)
 {
     return SetCheckGroup(pData, 0, 2, drop.m_nPriceDropUse) &&
-           SetTaxValues(pData, 2, {drop.m_dPriceDropRate}) &&
+           SetNumberCell(pData, 2, drop.m_dPriceDropRate) &&
            SetCheckGroup(pData, 3, 2, drop.m_nPriceDropExclusive) &&
-           SetTaxValues(pData, 5, {drop.m_dHouseLevel}) &&
+           SetNumberCell(pData, 5, drop.m_dHouseLevel) &&
            SetCheckGroup(pData, 6, 2, drop.m_nHouseLevelExclusive) &&
-           SetTaxValues(pData, 8, {drop.m_dBusinessLevel}) &&
+           SetNumberCell(pData, 8, drop.m_dBusinessLevel) &&
            SetCheckGroup(pData, 9, 2, drop.m_nBusinessLevelExclusive) &&
-           SetTaxValues(pData, 11, {drop.m_dAdjustRate}, 0); // left-aligned
+           SetNumberCells(pData, 11, {drop.m_dAdjustRate}, 0); // left-aligned
 }
 
 } // namespace
