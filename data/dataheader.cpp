@@ -56,10 +56,7 @@ void CDataHeaderClass::ReportDraw(CDC* pDC)
         SetCellText(m_apData[0], 2, m_strDataName, 0);
     }
     // The header has no title and leaves the window origin where it is.
-    const int nTitleFlag = m_anPrintFlag[0][0];
-    m_anPrintFlag[0][0] = 1;
-    DrawPrintPage(pDC, 0, 0);
-    m_anPrintFlag[0][0] = nTitleFlag;
+    DrawPrintBlock(pDC, 0);
 }
 
 BOOL CDataHeaderClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], HeaderLayout().frame, 0); }

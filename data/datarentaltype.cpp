@@ -260,10 +260,10 @@ void CDataRentalTypeClass::ReportDraw(CDC* pDC)
         CDataRentalTermClass* pTerm = GetTerm(i);
         if (!pTerm) break;
         DrawSubRecord(pDC, *pTerm, m_anPrintFlag[0][4]);
-        DrawValueCells(m_apData[0], pDC); // the category names print on blank forms too
+        DrawItems(m_apData[0], pDC, kValues); // the category names print on blank forms too
         MoveOriginDown(pDC, kTermRows * kSheetRow);
     }
-    if (!m_anPrintFlag[0][3]) DrawLabelCells(m_apSubItem[0], pDC);
+    if (!m_anPrintFlag[0][3]) DrawItems(m_apSubItem[0], pDC, kLabels);
     pDC->SelectObject(pOldFont);
 }
 

@@ -1,7 +1,5 @@
 #include "data/datasheetparts.h"
 
-#include "sheet/printitem.h"
-
 BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedule)
 {
     for (const tagDATARATE& step : schedule.m_aDataRate) {
@@ -12,17 +10,5 @@ BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedu
         nFirst += 6;
     }
     return TRUE;
-}
-
-void DrawLabelCells(CObArray* pArray, CDC* pDC)
-{
-    for (int i = 0; pArray && i < pArray->GetSize(); ++i)
-        if (CPrintItemClass* pItem = GetPrintItem(pArray, i)) pItem->DrawItem(pDC);
-}
-
-void DrawValueCells(CObArray* pArray, CDC* pDC)
-{
-    for (int i = 0; pArray && i < pArray->GetSize(); ++i)
-        if (CPrintItemClass* pItem = GetPrintItem(pArray, i)) pItem->DrawData(pDC);
 }
 

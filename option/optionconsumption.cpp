@@ -113,7 +113,7 @@ void COptionConsumptionExpenseClass::ReportDraw(CDC* pDC)
     else if (m_nPage == 2) nFirst = 12, nLast = 16;
     else return; // any other page: the title only
     for (int p = nFirst; p <= nLast; ++p)
-        if (DrawBlock(pDC, p)) MoveOriginDown(pDC, kFundBlockRows * kSheetRow);
+        if (DrawPrintBlock(pDC, p)) MoveOriginDown(pDC, kFundBlockRows * kSheetRow);
 }
 
 BOOL COptionConsumptionExpenseClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, FundBlockLayout().frame); }

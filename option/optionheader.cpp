@@ -48,7 +48,7 @@ void COptionHeaderClass::ReportDraw(CDC* pDC)
         SetCellText(pData, 1, m_strProjectName, 0);
         SetCellText(pData, 2, m_strDataName, 0);
     }
-    DrawBlock(pDC, 0);
+    DrawPrintBlock(pDC, 0);
 }
 
 BOOL COptionHeaderClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, HeaderLayout().frame); }

@@ -79,7 +79,7 @@ void COptionExpenseManageClass::ReportDraw(CDC* pDC)
 {
     if (!DrawBlockTitle(pDC)) return;
     for (int n = kFirstBlock; n <= kLastBlock; ++n)
-        if (DrawBlock(pDC, n)) MoveOriginDown(pDC, (n == kLastBlock ? 4 : 3) * kSheetRow);
+        if (DrawPrintBlock(pDC, n)) MoveOriginDown(pDC, (n == kLastBlock ? 4 : 3) * kSheetRow);
 }
 
 BOOL COptionExpenseManageClass::SetFramePoint(int nPage)

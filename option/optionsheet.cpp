@@ -68,14 +68,4 @@ BOOL COptionBlockClass::DrawBlockTitle(CDC* pDC)
     return TRUE;
 }
 
-BOOL COptionBlockClass::DrawBlock(CDC* pDC, int nPage)
-{
-    if (nPage < 0 || nPage >= kPageCount) return FALSE;
-    // The title belongs to the whole sheet: hidden while the block draws.
-    int& nTitleFlag = m_anPrintFlag[nPage][0];
-    const int nSaved = nTitleFlag;
-    nTitleFlag = 1;
-    const BOOL bDrawn = DrawPrintPage(pDC, nPage, 0);
-    nTitleFlag = nSaved;
-    return bDrawn;
-}
+

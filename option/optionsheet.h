@@ -32,6 +32,4 @@ protected:
     // m_strTitle unless flag [0] of page 0 is set. FALSE, drawing nothing, when
     // page 0 is not built or the fonts or pens cannot be created.
     BOOL DrawBlockTitle(CDC* pDC);
-    // Page nPage without a title; FALSE when nothing was drawn.
-    BOOL DrawBlock(CDC* pDC, int nPage);
 };

@@ -103,7 +103,11 @@ protected:
     // Draws page nPage: title (by nTitleID, or m_strTitle when 0), lines,
     // labels, sub-labels and values, each unless its flag is set. FALSE, with
     // nothing drawn, when a needed array or a font or pen is missing.
-    BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID);
+    BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID) { return DrawPage(pDC, nPage, true, nTitleID); }
+    // The same without the title, whatever flag [0] says.
+    BOOL DrawPrintBlock(CDC* pDC, int nPage) { return DrawPage(pDC, nPage, false, 0); }
+    enum { kLines, kLabels, kValues };
+    // Draws every item of the array as a line, a label or a value (text or tick).
     static BOOL DrawItems(CObArray* pArray, CDC* pDC, int nWhat);
     // A one-page sheet of the libraries whose sheets stack: page 0 with the
     // title m_strTitle, then the origin moves nRows rows down. Nothing
@@ -120,7 +124,7 @@ protected:
     }
 
 private:
-    enum { kLines, kLabels, kValues };
+    BOOL DrawPage(CDC* pDC, int nPage, bool bTitle, UINT nTitleID);
     void ClearSheetState();
     void CopySheetState(const TPrintRecord& other);
     void CopyArrays(const TPrintRecord& other);
@@ -272,7 +276,7 @@ BOOL TPrintRecord<NPages, TLibrary>::DrawItems(CObArray* pArray, CDC* pDC, int n
 }
 
 template <int NPages, class TLibrary>
-BOOL TPrintRecord<NPages, TLibrary>::DrawPrintPage(CDC* pDC, int p, UINT nTitleID)
+BOOL TPrintRecord<NPages, TLibrary>::DrawPage(CDC* pDC, int p, bool bTitle, UINT nTitleID)
 {
     if (p < 0 || p >= NPages || !m_apFrame[p] || !m_apItem[p] || !m_apSubItem[p] || !m_apData[p]) return FALSE;
     CFont font, titleFont;
@@ -282,7 +286,7 @@ BOOL TPrintRecord<NPages, TLibrary>::DrawPrintPage(CDC* pDC, int p, UINT nTitleI
     CFont* pOldFont = pDC->SelectObject(&font);
     CPen* pOldPen = pDC->SelectObject(&pen);
     const int* flags = m_anPrintFlag[p];
-    if (!flags[0]) {
+    if (bTitle && !flags[0]) {
         pDC->SelectObject(&titleFont);
         if (nTitleID) DrawTitle(pDC, nTitleID);
         else DrawTitle(pDC, m_strTitle);
