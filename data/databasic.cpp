@@ -50,12 +50,12 @@ void CDataBasicClass::DestroyData()
 
 void CDataBasicClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kTitle); }
 
-BOOL CDataBasicClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
-BOOL CDataBasicClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
-BOOL CDataBasicClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
-BOOL CDataBasicClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
-BOOL CDataBasicClass::SetSubItemPoint(int) { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
-BOOL CDataBasicClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+BOOL CDataBasicClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, Layout().frame); }
+BOOL CDataBasicClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, Layout().wline); }
+BOOL CDataBasicClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, Layout().hline); }
+BOOL CDataBasicClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, Layout().item); }
+BOOL CDataBasicClass::SetSubItemPoint(int) { return PlacePageItems(m_apSubItem, 0, Layout().subitem); }
+BOOL CDataBasicClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, Layout().data); }
 
 BOOL CDataBasicClass::SetItemData(int) { return SetStringCells(m_apItem[0], 0, kLabel, Layout().item.Count(), 1); }
 

@@ -167,32 +167,32 @@ void CDataDepreciationClass::CreatePrintArray(int)
 
 BOOL CDataDepreciationClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], DepreciationSheet(IsNamed()).tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, DepreciationSheet(IsNamed()).tables.frame);
 }
 
 BOOL CDataDepreciationClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], DepreciationSheet(IsNamed()).tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, DepreciationSheet(IsNamed()).tables.wline);
 }
 
 BOOL CDataDepreciationClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], DepreciationSheet(IsNamed()).tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, DepreciationSheet(IsNamed()).tables.hline);
 }
 
 BOOL CDataDepreciationClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], DepreciationSheet(IsNamed()).tables.item, 0);
+    return PlacePageItems(m_apItem, 0, DepreciationSheet(IsNamed()).tables.item);
 }
 
 BOOL CDataDepreciationClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], DepreciationSheet(IsNamed()).tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, DepreciationSheet(IsNamed()).tables.subitem);
 }
 
 BOOL CDataDepreciationClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], DepreciationSheet(IsNamed()).tables.data, 0);
+    return PlacePageItems(m_apData, 0, DepreciationSheet(IsNamed()).tables.data);
 }
 
 BOOL CDataDepreciationClass::SetItemData(int)
@@ -257,32 +257,32 @@ void CDataCapitalPayClass::CreatePrintArray(int)
 
 BOOL CDataCapitalPayClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], CapitalPayTables().frame, 0);
+    return PlacePageItems(m_apFrame, 0, CapitalPayTables().frame);
 }
 
 BOOL CDataCapitalPayClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], CapitalPayTables().wline, 0);
+    return PlacePageItems(m_apWLine, 0, CapitalPayTables().wline);
 }
 
 BOOL CDataCapitalPayClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], CapitalPayTables().hline, 0);
+    return PlacePageItems(m_apHLine, 0, CapitalPayTables().hline);
 }
 
 BOOL CDataCapitalPayClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], CapitalPayTables().item, 0);
+    return PlacePageItems(m_apItem, 0, CapitalPayTables().item);
 }
 
 BOOL CDataCapitalPayClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], CapitalPayTables().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, CapitalPayTables().subitem);
 }
 
 BOOL CDataCapitalPayClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], CapitalPayTables().data, 0);
+    return PlacePageItems(m_apData, 0, CapitalPayTables().data);
 }
 
 BOOL CDataCapitalPayClass::SetItemData(int)
@@ -349,32 +349,32 @@ void CDataExpenseClass::DestroyPrintArray()
 
 BOOL CDataExpenseClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], CostSheet().tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, CostSheet().tables.frame);
 }
 
 BOOL CDataExpenseClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], CostSheet().tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, CostSheet().tables.wline);
 }
 
 BOOL CDataExpenseClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], CostSheet().tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, CostSheet().tables.hline);
 }
 
 BOOL CDataExpenseClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], CostSheet().tables.item, 0);
+    return PlacePageItems(m_apItem, 0, CostSheet().tables.item);
 }
 
 BOOL CDataExpenseClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], CostSheet().tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, CostSheet().tables.subitem);
 }
 
 BOOL CDataExpenseClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], CostSheet().tables.data, 0);
+    return PlacePageItems(m_apData, 0, CostSheet().tables.data);
 }
 
 BOOL CDataExpenseClass::SetItemData(int)

@@ -132,32 +132,32 @@ void CDataCostItemClass::CreatePrintArray(int)
 
 BOOL CDataCostItemClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], Sheet(GetVariant()).tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, Sheet(GetVariant()).tables.frame);
 }
 
 BOOL CDataCostItemClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], Sheet(GetVariant()).tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, Sheet(GetVariant()).tables.wline);
 }
 
 BOOL CDataCostItemClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], Sheet(GetVariant()).tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, Sheet(GetVariant()).tables.hline);
 }
 
 BOOL CDataCostItemClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], Sheet(GetVariant()).tables.item, 0);
+    return PlacePageItems(m_apItem, 0, Sheet(GetVariant()).tables.item);
 }
 
 BOOL CDataCostItemClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], Sheet(GetVariant()).tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, Sheet(GetVariant()).tables.subitem);
 }
 
 BOOL CDataCostItemClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], Sheet(GetVariant()).tables.data, 0);
+    return PlacePageItems(m_apData, 0, Sheet(GetVariant()).tables.data);
 }
 
 BOOL CDataCostItemClass::SetItemData1()

@@ -180,32 +180,32 @@ void CDataExpenseMoneyClass::CreatePrintArray(int)
 
 BOOL CDataExpenseMoneyClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], Sheet(GetVariant()).tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, Sheet(GetVariant()).tables.frame);
 }
 
 BOOL CDataExpenseMoneyClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], Sheet(GetVariant()).tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, Sheet(GetVariant()).tables.wline);
 }
 
 BOOL CDataExpenseMoneyClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], Sheet(GetVariant()).tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, Sheet(GetVariant()).tables.hline);
 }
 
 BOOL CDataExpenseMoneyClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], Sheet(GetVariant()).tables.item, 0);
+    return PlacePageItems(m_apItem, 0, Sheet(GetVariant()).tables.item);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], Sheet(GetVariant()).tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, Sheet(GetVariant()).tables.subitem);
 }
 
 BOOL CDataExpenseMoneyClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], Sheet(GetVariant()).tables.data, 0);
+    return PlacePageItems(m_apData, 0, Sheet(GetVariant()).tables.data);
 }
 
 BOOL CDataExpenseMoneyClass::SetItemData(int)

@@ -59,14 +59,14 @@ void CDataHeaderClass::ReportDraw(CDC* pDC)
     DrawPrintBlock(pDC, 0);
 }
 
-BOOL CDataHeaderClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], HeaderLayout().frame, 0); }
-BOOL CDataHeaderClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], HeaderLayout().wline, 0); }
-BOOL CDataHeaderClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], HeaderLayout().hline, 0); }
-BOOL CDataHeaderClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], HeaderLayout().data, 0); }
+BOOL CDataHeaderClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, HeaderLayout().frame); }
+BOOL CDataHeaderClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, HeaderLayout().wline); }
+BOOL CDataHeaderClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, HeaderLayout().hline); }
+BOOL CDataHeaderClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, HeaderLayout().data); }
 
 BOOL CDataHeaderClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], HeaderLayout().item, 0) &&
+    return PlacePageItems(m_apItem, 0, HeaderLayout().item) &&
            SetStringCells(m_apItem[0], 0, kHeaderLabel, 2, 0);
 }
 
@@ -84,10 +84,10 @@ void CDataMemoClass::DestroyData()
 
 void CDataMemoClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kMemoTitle); }
 
-BOOL CDataMemoClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], MemoLayout().frame, 0); }
-BOOL CDataMemoClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], MemoLayout().wline, 0); }
-BOOL CDataMemoClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], MemoLayout().hline, 0); }
-BOOL CDataMemoClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[0], MemoLayout().item, 0); }
+BOOL CDataMemoClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, MemoLayout().frame); }
+BOOL CDataMemoClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, MemoLayout().wline); }
+BOOL CDataMemoClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, MemoLayout().hline); }
+BOOL CDataMemoClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, MemoLayout().item); }
 
 // The remarks heading sits at the left above the free rows.
 BOOL CDataMemoClass::SetItemData(int)

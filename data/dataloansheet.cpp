@@ -122,32 +122,32 @@ void CDataLoanClass::ReportDraw(CDC* pDC)
 
 BOOL CDataLoanClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], LoanLayout(IsAutoLoan()).frame, 0);
+    return PlacePageItems(m_apFrame, 0, LoanLayout(IsAutoLoan()).frame);
 }
 
 BOOL CDataLoanClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], LoanLayout(IsAutoLoan()).wline, 0);
+    return PlacePageItems(m_apWLine, 0, LoanLayout(IsAutoLoan()).wline);
 }
 
 BOOL CDataLoanClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], LoanLayout(IsAutoLoan()).hline, 0);
+    return PlacePageItems(m_apHLine, 0, LoanLayout(IsAutoLoan()).hline);
 }
 
 BOOL CDataLoanClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], LoanLayout(IsAutoLoan()).item, 0);
+    return PlacePageItems(m_apItem, 0, LoanLayout(IsAutoLoan()).item);
 }
 
 BOOL CDataLoanClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], LoanLayout(IsAutoLoan()).subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, LoanLayout(IsAutoLoan()).subitem);
 }
 
 BOOL CDataLoanClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], LoanLayout(IsAutoLoan()).data, 0);
+    return PlacePageItems(m_apData, 0, LoanLayout(IsAutoLoan()).data);
 }
 
 BOOL CDataLoanClass::SetItemData(int)

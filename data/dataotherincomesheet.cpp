@@ -118,32 +118,32 @@ void CDataOtherIncomeClass::ReportDraw(CDC* pDC)
 
 BOOL CDataOtherIncomeClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], IncomeLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, IncomeLayout().frame);
 }
 
 BOOL CDataOtherIncomeClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], IncomeLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, IncomeLayout().wline);
 }
 
 BOOL CDataOtherIncomeClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], IncomeLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, IncomeLayout().hline);
 }
 
 BOOL CDataOtherIncomeClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], IncomeLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, IncomeLayout().item);
 }
 
 BOOL CDataOtherIncomeClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], IncomeLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, IncomeLayout().subitem);
 }
 
 BOOL CDataOtherIncomeClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], IncomeLayout().data, 0);
+    return PlacePageItems(m_apData, 0, IncomeLayout().data);
 }
 
 BOOL CDataOtherIncomeClass::SetItemData(int)
@@ -207,32 +207,32 @@ void CDataProRestOtherClass::ReportDraw2(CDC* pDC)
 
 BOOL CDataProRestOtherClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], SurplusLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, SurplusLayout().frame);
 }
 
 BOOL CDataProRestOtherClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], SurplusLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, SurplusLayout().wline);
 }
 
 BOOL CDataProRestOtherClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], SurplusLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, SurplusLayout().hline);
 }
 
 BOOL CDataProRestOtherClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], SurplusLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, SurplusLayout().item);
 }
 
 BOOL CDataProRestOtherClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], SurplusLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, SurplusLayout().subitem);
 }
 
 BOOL CDataProRestOtherClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], SurplusLayout().data, 0);
+    return PlacePageItems(m_apData, 0, SurplusLayout().data);
 }
 
 BOOL CDataProRestOtherClass::SetItemData(int)
@@ -270,32 +270,32 @@ void CDataRestOtherMoneyClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRestOtherMoneyClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], MoneyLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, MoneyLayout().frame);
 }
 
 BOOL CDataRestOtherMoneyClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], MoneyLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, MoneyLayout().wline);
 }
 
 BOOL CDataRestOtherMoneyClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], MoneyLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, MoneyLayout().hline);
 }
 
 BOOL CDataRestOtherMoneyClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], MoneyLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, MoneyLayout().item);
 }
 
 BOOL CDataRestOtherMoneyClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], MoneyLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, MoneyLayout().subitem);
 }
 
 BOOL CDataRestOtherMoneyClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], MoneyLayout().data, 0);
+    return PlacePageItems(m_apData, 0, MoneyLayout().data);
 }
 
 BOOL CDataRestOtherMoneyClass::SetItemData(int)

@@ -203,12 +203,12 @@ void CDataOutlineClass::HeibeiToTubo(tagDATALAND* pLand, tagDATABUILDING* pBuild
 
 void CDataOutlineClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kTitle); }
 
-BOOL CDataOutlineClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
-BOOL CDataOutlineClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
-BOOL CDataOutlineClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
-BOOL CDataOutlineClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
-BOOL CDataOutlineClass::SetSubItemPoint(int) { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
-BOOL CDataOutlineClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+BOOL CDataOutlineClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, Layout().frame); }
+BOOL CDataOutlineClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, Layout().wline); }
+BOOL CDataOutlineClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, Layout().hline); }
+BOOL CDataOutlineClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, Layout().item); }
+BOOL CDataOutlineClass::SetSubItemPoint(int) { return PlacePageItems(m_apSubItem, 0, Layout().subitem); }
+BOOL CDataOutlineClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, Layout().data); }
 
 BOOL CDataOutlineClass::SetItemData(int) { return SetStringCells(m_apItem[0], 0, kLabel, Layout().item.Count(), 1); }
 

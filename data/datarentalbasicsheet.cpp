@@ -160,37 +160,37 @@ void CDataRentalBasicClass::ReportDraw(CDC* pDC)
 BOOL CDataRentalBasicClass::SetFramePoint(int k)
 {
     const CSheetTables* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apFrame[k], l->frame, 0);
+    return l && PlacePageItems(m_apFrame, k, l->frame);
 }
 
 BOOL CDataRentalBasicClass::SetWLinePoint(int k)
 {
     const CSheetTables* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apWLine[k], l->wline, 0);
+    return l && PlacePageItems(m_apWLine, k, l->wline);
 }
 
 BOOL CDataRentalBasicClass::SetHLinePoint(int k)
 {
     const CSheetTables* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apHLine[k], l->hline, 0);
+    return l && PlacePageItems(m_apHLine, k, l->hline);
 }
 
 BOOL CDataRentalBasicClass::SetItemPoint(int k)
 {
     const CSheetTables* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apItem[k], l->item, 0);
+    return l && PlacePageItems(m_apItem, k, l->item);
 }
 
 BOOL CDataRentalBasicClass::SetSubItemPoint(int k)
 {
     const CSheetTables* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apSubItem[k], l->subitem, 0);
+    return l && PlacePageItems(m_apSubItem, k, l->subitem);
 }
 
 BOOL CDataRentalBasicClass::SetDataPoint(int k)
 {
     const CSheetTables* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apData[k], l->data, 0);
+    return l && PlacePageItems(m_apData, k, l->data);
 }
 
 BOOL CDataRentalBasicClass::SetItemData(int k)

@@ -133,32 +133,32 @@ void CDataRentalTermClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRentalTermClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], TermLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, TermLayout().frame);
 }
 
 BOOL CDataRentalTermClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], TermLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, TermLayout().wline);
 }
 
 BOOL CDataRentalTermClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], TermLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, TermLayout().hline);
 }
 
 BOOL CDataRentalTermClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], TermLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, TermLayout().item);
 }
 
 BOOL CDataRentalTermClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], TermLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, TermLayout().subitem);
 }
 
 BOOL CDataRentalTermClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], TermLayout().data, 0);
+    return PlacePageItems(m_apData, 0, TermLayout().data);
 }
 
 BOOL CDataRentalTermClass::SetItemData(int)
@@ -269,12 +269,12 @@ void CDataRentalTypeClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRentalTypeClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], NameLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, NameLayout().subitem);
 }
 
 BOOL CDataRentalTypeClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], NameLayout().data, 0);
+    return PlacePageItems(m_apData, 0, NameLayout().data);
 }
 
 BOOL CDataRentalTypeClass::SetSubItemData(int)

@@ -87,32 +87,32 @@ void CDataSupplyClass::ReportDraw2(CDC* pDC)
 
 BOOL CDataSupplyClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], FundLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, FundLayout().frame);
 }
 
 BOOL CDataSupplyClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], FundLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, FundLayout().wline);
 }
 
 BOOL CDataSupplyClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], FundLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, FundLayout().hline);
 }
 
 BOOL CDataSupplyClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], FundLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, FundLayout().item);
 }
 
 BOOL CDataSupplyClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], FundLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, FundLayout().subitem);
 }
 
 BOOL CDataSupplyClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], FundLayout().data, 0);
+    return PlacePageItems(m_apData, 0, FundLayout().data);
 }
 
 BOOL CDataSupplyClass::SetItemData(int)

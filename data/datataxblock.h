@@ -49,14 +49,14 @@ class TDataTaxBlockClass : public CDataClass {
 public:
     void DestroyData() override { InitData(); }
     void ReportDraw(CDC* pDC) override { DrawPrintPage(pDC, 0, Self().TitleID()); }
-    BOOL SetFramePoint(int) override { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
-    BOOL SetWLinePoint(int) override { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
-    BOOL SetHLinePoint(int) override { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
-    BOOL SetItemPoint(int) override { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
+    BOOL SetFramePoint(int) override { return PlacePageItems(m_apFrame, 0, Layout().frame); }
+    BOOL SetWLinePoint(int) override { return PlacePageItems(m_apWLine, 0, Layout().wline); }
+    BOOL SetHLinePoint(int) override { return PlacePageItems(m_apHLine, 0, Layout().hline); }
+    BOOL SetItemPoint(int) override { return PlacePageItems(m_apItem, 0, Layout().item); }
     BOOL SetItemData(int) override { return SetStringCells(m_apItem[0], 0, Layout().items, 1); }
-    BOOL SetSubItemPoint(int) override { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
+    BOOL SetSubItemPoint(int) override { return PlacePageItems(m_apSubItem, 0, Layout().subitem); }
     BOOL SetSubItemData(int) override { return SetStringCells(m_apSubItem[0], 0, Layout().subitems, 0); }
-    BOOL SetDataPoint(int) override { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+    BOOL SetDataPoint(int) override { return PlacePageItems(m_apData, 0, Layout().data); }
     // One page, whatever the count asked for.
     void CreatePrintArray(int) override
     {

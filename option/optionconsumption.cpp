@@ -61,27 +61,27 @@ void COptionConsumptionCostClass::InitData()
 
 void COptionConsumptionCostClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 8); }
 
-BOOL COptionConsumptionCostClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, CostLayout().frame); }
-BOOL COptionConsumptionCostClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, CostLayout().wline); }
-BOOL COptionConsumptionCostClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, CostLayout().hline); }
-BOOL COptionConsumptionCostClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, CostLayout().item); }
-BOOL COptionConsumptionCostClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, CostLayout().subitem); }
-BOOL COptionConsumptionCostClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, CostLayout().data); }
+BOOL COptionConsumptionCostClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, CostLayout().frame); }
+BOOL COptionConsumptionCostClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, CostLayout().wline); }
+BOOL COptionConsumptionCostClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, CostLayout().hline); }
+BOOL COptionConsumptionCostClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, CostLayout().item); }
+BOOL COptionConsumptionCostClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, CostLayout().subitem); }
+BOOL COptionConsumptionCostClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, CostLayout().data); }
 
 BOOL COptionConsumptionCostClass::SetItemData(int nPage)
 {
-    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 600, 4, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 600, 4, 1);
 }
 
 BOOL COptionConsumptionCostClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kCostItems, 650);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kCostItems, 650);
 }
 
 BOOL COptionConsumptionCostClass::SetDataData(int nPage)
 {
     SetTitle(20004u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     for (int j = 0; j < kCostItems; ++j) {
         // Items 5 to 10 are the project's other expenses, the rest fixed labels.
         const CString name = (j >= 5 && j <= 10) ? m_astrItemName[j - 5] : LoadOptionString(700 + j);
@@ -116,21 +116,21 @@ void COptionConsumptionExpenseClass::ReportDraw(CDC* pDC)
         if (DrawPrintBlock(pDC, p)) MoveOriginDown(pDC, kFundBlockRows * kSheetRow);
 }
 
-BOOL COptionConsumptionExpenseClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, FundBlockLayout().frame); }
-BOOL COptionConsumptionExpenseClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, FundBlockLayout().wline); }
-BOOL COptionConsumptionExpenseClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, FundBlockLayout().hline); }
-BOOL COptionConsumptionExpenseClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, FundBlockLayout().item); }
-BOOL COptionConsumptionExpenseClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, FundBlockLayout().subitem); }
-BOOL COptionConsumptionExpenseClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, FundBlockLayout().data); }
+BOOL COptionConsumptionExpenseClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, FundBlockLayout().frame); }
+BOOL COptionConsumptionExpenseClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, FundBlockLayout().wline); }
+BOOL COptionConsumptionExpenseClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, FundBlockLayout().hline); }
+BOOL COptionConsumptionExpenseClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, FundBlockLayout().item); }
+BOOL COptionConsumptionExpenseClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, FundBlockLayout().subitem); }
+BOOL COptionConsumptionExpenseClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, FundBlockLayout().data); }
 
 BOOL COptionConsumptionExpenseClass::SetItemData(int nPage)
 {
-    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 250, 2, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 250, 2, 1);
 }
 
 BOOL COptionConsumptionExpenseClass::SetSubItemData(int nPage)
 {
-    return SetStringCells(OptionPageArray(m_apSubItem, nPage), 0, 300, 7, 0);
+    return SetStringCells(PageArray(m_apSubItem, nPage), 0, 300, 7, 0);
 }
 
 BOOL COptionConsumptionExpenseClass::SetDataData(int)
@@ -138,7 +138,7 @@ BOOL COptionConsumptionExpenseClass::SetDataData(int)
     SetTitle(20001u);
     BOOL bAll = TRUE;
     for (int i = 0; i < kFundItems; ++i) {
-        CObArray* pData = OptionPageArray(m_apData, i);
+        CObArray* pData = PageArray(m_apData, i);
         const CString name = i < kFundNamedItems ? LoadOptionString(350 + i) : m_astrCostName[i - kFundNamedItems];
         // Only bookings 0 to 4 have a box; 5 (non-business expenditure) ticks none.
         if (!SetCellText(pData, 0, name, 1) || !SetCheckGroup(pData, 1, 2, m_aItem[i].nTax) ||
@@ -165,28 +165,28 @@ void COptionConsumptionRentalClass::InitData()
 
 void COptionConsumptionRentalClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 4); }
 
-BOOL COptionConsumptionRentalClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, RentalLayout().frame); }
-BOOL COptionConsumptionRentalClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, RentalLayout().wline); }
-BOOL COptionConsumptionRentalClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, RentalLayout().hline); }
-BOOL COptionConsumptionRentalClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, RentalLayout().item); }
-BOOL COptionConsumptionRentalClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, RentalLayout().subitem); }
-BOOL COptionConsumptionRentalClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, RentalLayout().data); }
+BOOL COptionConsumptionRentalClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, RentalLayout().frame); }
+BOOL COptionConsumptionRentalClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, RentalLayout().wline); }
+BOOL COptionConsumptionRentalClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, RentalLayout().hline); }
+BOOL COptionConsumptionRentalClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, RentalLayout().item); }
+BOOL COptionConsumptionRentalClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, RentalLayout().subitem); }
+BOOL COptionConsumptionRentalClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, RentalLayout().data); }
 
 BOOL COptionConsumptionRentalClass::SetItemData(int nPage)
 {
     // Four headings, then the six item names.
-    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 850, 4 + kRentalItems, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 850, 4 + kRentalItems, 1);
 }
 
 BOOL COptionConsumptionRentalClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kRentalItems, 900);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kRentalItems, 900);
 }
 
 BOOL COptionConsumptionRentalClass::SetDataData(int nPage)
 {
     SetTitle(LoadOptionString(20006) + m_strTypeName);
-    return SetTwoChoiceChecks(OptionPageArray(m_apData, nPage), 0, m_anTax, kRentalItems);
+    return SetTwoChoiceChecks(PageArray(m_apData, nPage), 0, m_anTax, kRentalItems);
 }
 
 void COptionConsumptionRentalClass::CreatePrintArray(int)
@@ -212,27 +212,27 @@ void COptionConsumptionIncomeClass::ReportDraw(CDC* pDC)
     for (COptionConsumptionRentalClass& rental : m_aRental) rental.ReportDraw(pDC);
 }
 
-BOOL COptionConsumptionIncomeClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, IncomeLayout().frame); }
-BOOL COptionConsumptionIncomeClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, IncomeLayout().wline); }
-BOOL COptionConsumptionIncomeClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, IncomeLayout().hline); }
-BOOL COptionConsumptionIncomeClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, IncomeLayout().item); }
-BOOL COptionConsumptionIncomeClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, IncomeLayout().subitem); }
-BOOL COptionConsumptionIncomeClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, IncomeLayout().data); }
+BOOL COptionConsumptionIncomeClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, IncomeLayout().frame); }
+BOOL COptionConsumptionIncomeClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, IncomeLayout().wline); }
+BOOL COptionConsumptionIncomeClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, IncomeLayout().hline); }
+BOOL COptionConsumptionIncomeClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, IncomeLayout().item); }
+BOOL COptionConsumptionIncomeClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, IncomeLayout().subitem); }
+BOOL COptionConsumptionIncomeClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, IncomeLayout().data); }
 
 BOOL COptionConsumptionIncomeClass::SetItemData(int nPage)
 {
-    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 750, 4, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 750, 4, 1);
 }
 
 BOOL COptionConsumptionIncomeClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kIncomeItems, 800);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kIncomeItems, 800);
 }
 
 BOOL COptionConsumptionIncomeClass::SetDataData(int nPage)
 {
     SetTitle(20005u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     // Other incomes 1 to 6, then the cash-balance interest as item 6.
     BOOL bOk = SetCellText(pData, kOtherIncomes, LoadOptionString(808), 1) &&
                SetTwoChoiceChecks(pData, kIncomeItems, m_anOtherTax, kOtherIncomes) &&

@@ -51,14 +51,14 @@ void COptionHeaderClass::ReportDraw(CDC* pDC)
     DrawPrintBlock(pDC, 0);
 }
 
-BOOL COptionHeaderClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, HeaderLayout().frame); }
-BOOL COptionHeaderClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, HeaderLayout().wline); }
-BOOL COptionHeaderClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, HeaderLayout().hline); }
-BOOL COptionHeaderClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, HeaderLayout().data); }
+BOOL COptionHeaderClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, HeaderLayout().frame); }
+BOOL COptionHeaderClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, HeaderLayout().wline); }
+BOOL COptionHeaderClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, HeaderLayout().hline); }
+BOOL COptionHeaderClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, HeaderLayout().data); }
 
 BOOL COptionHeaderClass::SetItemPoint(int nPage)
 {
-    return PlaceOptionItems(m_apItem, nPage, HeaderLayout().item) &&
+    return PlacePageItems(m_apItem, nPage, HeaderLayout().item) &&
            SetStringCells(m_apItem[nPage], 0, 10000, 2, 0);
 }
 
@@ -70,14 +70,14 @@ void COptionHeaderClass::CreatePrintArray(int)
 
 void COptionMemoClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, 25000); }
 
-BOOL COptionMemoClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, MemoLayout().frame); }
-BOOL COptionMemoClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, MemoLayout().wline); }
-BOOL COptionMemoClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, MemoLayout().hline); }
-BOOL COptionMemoClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, MemoLayout().item); }
+BOOL COptionMemoClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, MemoLayout().frame); }
+BOOL COptionMemoClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, MemoLayout().wline); }
+BOOL COptionMemoClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, MemoLayout().hline); }
+BOOL COptionMemoClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, MemoLayout().item); }
 
 BOOL COptionMemoClass::SetItemData(int nPage)
 {
-    CObArray* pItems = OptionPageArray(m_apItem, nPage);
+    CObArray* pItems = PageArray(m_apItem, nPage);
     return SetStringCells(pItems, 0, 25010, 2, 1) && SetStringCells(pItems, 2, 25012, 1, 0);
 }
 

@@ -84,32 +84,32 @@ void COptionExpenseManageClass::ReportDraw(CDC* pDC)
 
 BOOL COptionExpenseManageClass::SetFramePoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apFrame, nPage, ManageBlockLayout().frame);
+    return IsBlockPage(nPage) && PlacePageItems(m_apFrame, nPage, ManageBlockLayout().frame);
 }
 
 BOOL COptionExpenseManageClass::SetWLinePoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apWLine, nPage, ManageBlockLayout().wline);
+    return IsBlockPage(nPage) && PlacePageItems(m_apWLine, nPage, ManageBlockLayout().wline);
 }
 
 BOOL COptionExpenseManageClass::SetHLinePoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apHLine, nPage, ManageBlockLayout().hline);
+    return IsBlockPage(nPage) && PlacePageItems(m_apHLine, nPage, ManageBlockLayout().hline);
 }
 
 BOOL COptionExpenseManageClass::SetItemPoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apItem, nPage, ManageBlockLayout().item);
+    return IsBlockPage(nPage) && PlacePageItems(m_apItem, nPage, ManageBlockLayout().item);
 }
 
 BOOL COptionExpenseManageClass::SetSubItemPoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apSubItem, nPage, ManageBlockLayout().subitem);
+    return IsBlockPage(nPage) && PlacePageItems(m_apSubItem, nPage, ManageBlockLayout().subitem);
 }
 
 BOOL COptionExpenseManageClass::SetDataPoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apData, nPage, ManageBlockLayout().data);
+    return IsBlockPage(nPage) && PlacePageItems(m_apData, nPage, ManageBlockLayout().data);
 }
 
 BOOL COptionExpenseManageClass::SetItemData(int nPage)
@@ -154,21 +154,21 @@ void COptionOtherManageClass::InitData()
 
 void COptionOtherManageClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 10); }
 
-BOOL COptionOtherManageClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, OtherManageLayout().frame); }
-BOOL COptionOtherManageClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, OtherManageLayout().wline); }
-BOOL COptionOtherManageClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, OtherManageLayout().hline); }
-BOOL COptionOtherManageClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, OtherManageLayout().item); }
-BOOL COptionOtherManageClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, OtherManageLayout().subitem); }
-BOOL COptionOtherManageClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, OtherManageLayout().data); }
+BOOL COptionOtherManageClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, OtherManageLayout().frame); }
+BOOL COptionOtherManageClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, OtherManageLayout().wline); }
+BOOL COptionOtherManageClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, OtherManageLayout().hline); }
+BOOL COptionOtherManageClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, OtherManageLayout().item); }
+BOOL COptionOtherManageClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, OtherManageLayout().subitem); }
+BOOL COptionOtherManageClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, OtherManageLayout().data); }
 
 BOOL COptionOtherManageClass::SetItemData(int nPage)
 {
-    return SetStringCells(OptionPageArray(m_apItem, nPage), 0, 1000, 10, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 1000, 10, 1);
 }
 
 BOOL COptionOtherManageClass::SetSubItemData(int nPage)
 {
-    CObArray* pSub = OptionPageArray(m_apSubItem, nPage);
+    CObArray* pSub = PageArray(m_apSubItem, nPage);
     if (!SetCellText(pSub, 0, LoadOptionString(2), 0)) return FALSE;
     for (int j = 0; j < kAmortizeItems; ++j)
         if (!SetCellText(pSub, 1 + j, LoadOptionString(1050), 0) ||
@@ -180,7 +180,7 @@ BOOL COptionOtherManageClass::SetSubItemData(int nPage)
 BOOL COptionOtherManageClass::SetDataData(int nPage)
 {
     SetTitle(20007u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     if (!SetNumberCell(pData, 0, double(m_nStartupYear))) return FALSE;
     for (int j = 0; j < kAmortizeItems; ++j)
         if (!SetCellText(pData, 1 + j, m_astrAmortizeName[j], 1)) return FALSE;

@@ -1,15 +1,5 @@
 #include "option/optionsheet.h"
 
-CObArray* OptionPageArray(CObArray* const* apArrays, int nPage)
-{
-    return nPage >= 0 && nPage < COptionClass::kPageCount ? apArrays[nPage] : nullptr;
-}
-
-BOOL PlaceOptionItems(CObArray* const* apArrays, int nPage, const CLayoutTable& table)
-{
-    return CopyLayoutToPrintArray(OptionPageArray(apArrays, nPage), table, 0);
-}
-
 CSheetTables TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels)
 {
     const int nRows = 1 + (nLeftItems > nRightItems ? nLeftItems : nRightItems);

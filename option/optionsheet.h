@@ -1,15 +1,9 @@
-// Helpers shared by the option sheets: the element tables of a page, placing
-// and label filling, the table of two-choice items, and records whose sheet is
-// blocks drawn under one title.
+// Helpers shared by the option sheets: the table of two-choice items, and
+// records whose sheet is blocks drawn under one title.
 #pragma once
 
 #include "option/optionclass.h"
 #include "sheet/sheetlayout.h"
-
-// The array of page nPage, or null for a page outside the record's 30.
-CObArray* OptionPageArray(CObArray* const* apArrays, int nPage);
-// Places the items of page nPage from the table; FALSE for a missing page or item.
-BOOL PlaceOptionItems(CObArray* const* apArrays, int nPage, const CLayoutTable& table);
 
 // Items in a left and a right half under a row of four headings. An item is a
 // name (nNameCols wide on the left, up to column 35 on the right) and two check

@@ -65,6 +65,18 @@ public:
     void SetPrintFlag(int nIndex, int nValue);
     BOOL OwnsPrintArray() const { return m_bOwnsSheet; }
 
+    // The array of page nPage, or null for a page outside the record's.
+    static CObArray* PageArray(CObArray* const (&apArrays)[NPages], int nPage)
+    {
+        return nPage >= 0 && nPage < NPages ? apArrays[nPage] : nullptr;
+    }
+    // Places the items of page nPage from rectangle nFirst of the table on;
+    // FALSE for a missing page, item or rectangle.
+    static BOOL PlacePageItems(CObArray* const (&apArrays)[NPages], int nPage, const CLayoutTable& table,
+                               int nFirst = 0)
+    {
+        return CopyLayoutToPrintArray(PageArray(apArrays, nPage), table, 4 * nFirst);
+    }
     // Cells nFirst to nFirst + nCount - 1 get the library's strings nFirstID
     // onwards; FALSE at the first missing cell.
     static BOOL SetStringCells(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign);

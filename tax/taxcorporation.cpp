@@ -1,10 +1,10 @@
 #include "tax/taxcorporation.h"
 
-#include "tax/taxsheetcells.h"
+#include "sheet/sheetlayout.h"
 
 namespace {
 
-using Tables = CTaxSheetTables;
+using Tables = CSheetTables;
 
 constexpr UINT kPercent = 0;
 
@@ -77,32 +77,32 @@ void CTaxCorporationClass::CreatePrintArray(int)
 
 BOOL CTaxCorporationClass::SetFramePoint(int)
 {
-    return corporation::Layout().Place(m_apFrame[0], Tables::kFrame);
+    return PlacePageItems(m_apFrame, 0, corporation::Layout().frame);
 }
 
 BOOL CTaxCorporationClass::SetWLinePoint(int)
 {
-    return corporation::Layout().Place(m_apWLine[0], Tables::kWLine);
+    return PlacePageItems(m_apWLine, 0, corporation::Layout().wline);
 }
 
 BOOL CTaxCorporationClass::SetHLinePoint(int)
 {
-    return corporation::Layout().Place(m_apHLine[0], Tables::kHLine);
+    return PlacePageItems(m_apHLine, 0, corporation::Layout().hline);
 }
 
 BOOL CTaxCorporationClass::SetItemPoint(int)
 {
-    return corporation::Layout().Place(m_apItem[0], Tables::kItem);
+    return PlacePageItems(m_apItem, 0, corporation::Layout().item);
 }
 
 BOOL CTaxCorporationClass::SetSubItemPoint(int)
 {
-    return corporation::Layout().Place(m_apSubItem[0], Tables::kSubItem);
+    return PlacePageItems(m_apSubItem, 0, corporation::Layout().subitem);
 }
 
 BOOL CTaxCorporationClass::SetDataPoint(int)
 {
-    return corporation::Layout().Place(m_apData[0], Tables::kData);
+    return PlacePageItems(m_apData, 0, corporation::Layout().data);
 }
 
 BOOL CTaxCorporationClass::SetItemData(int)
@@ -142,32 +142,32 @@ void CTaxResidentCorporationClass::CreatePrintArray(int)
 
 BOOL CTaxResidentCorporationClass::SetFramePoint(int)
 {
-    return resident::Layout().Place(m_apFrame[0], Tables::kFrame);
+    return PlacePageItems(m_apFrame, 0, resident::Layout().frame);
 }
 
 BOOL CTaxResidentCorporationClass::SetWLinePoint(int)
 {
-    return resident::Layout().Place(m_apWLine[0], Tables::kWLine);
+    return PlacePageItems(m_apWLine, 0, resident::Layout().wline);
 }
 
 BOOL CTaxResidentCorporationClass::SetHLinePoint(int)
 {
-    return resident::Layout().Place(m_apHLine[0], Tables::kHLine);
+    return PlacePageItems(m_apHLine, 0, resident::Layout().hline);
 }
 
 BOOL CTaxResidentCorporationClass::SetItemPoint(int)
 {
-    return resident::Layout().Place(m_apItem[0], Tables::kItem);
+    return PlacePageItems(m_apItem, 0, resident::Layout().item);
 }
 
 BOOL CTaxResidentCorporationClass::SetSubItemPoint(int)
 {
-    return resident::Layout().Place(m_apSubItem[0], Tables::kSubItem);
+    return PlacePageItems(m_apSubItem, 0, resident::Layout().subitem);
 }
 
 BOOL CTaxResidentCorporationClass::SetDataPoint(int)
 {
-    return resident::Layout().Place(m_apData[0], Tables::kData);
+    return PlacePageItems(m_apData, 0, resident::Layout().data);
 }
 
 BOOL CTaxResidentCorporationClass::SetItemData(int)

@@ -33,11 +33,6 @@ const CSheetTables& MemoLayout()
 
 enum : UINT { kHeaderLabelID = 20000, kMemoTitleID = 20010, kMemoLabelID = 20011 };
 
-BOOL Place(CObArray* const (&apArrays)[CTaxClass::kPageCount], int nPage, const CLayoutTable& table)
-{
-    return CopyLayoutToPrintArray(SheetPageArray(apArrays, nPage), table, 0);
-}
-
 template <class F>
 void ForEachItem(CObArray* pArray, F draw)
 {
@@ -85,14 +80,14 @@ void CTaxHeaderClass::ReportDraw(CDC* pDC)
     pDC->SelectObject(pOldPen);
 }
 
-BOOL CTaxHeaderClass::SetFramePoint(int nPage) { return Place(m_apFrame, nPage, HeaderLayout().frame); }
-BOOL CTaxHeaderClass::SetWLinePoint(int nPage) { return Place(m_apWLine, nPage, HeaderLayout().wline); }
-BOOL CTaxHeaderClass::SetHLinePoint(int nPage) { return Place(m_apHLine, nPage, HeaderLayout().hline); }
-BOOL CTaxHeaderClass::SetDataPoint(int nPage) { return Place(m_apData, nPage, HeaderLayout().data); }
+BOOL CTaxHeaderClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, HeaderLayout().frame); }
+BOOL CTaxHeaderClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, HeaderLayout().wline); }
+BOOL CTaxHeaderClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, HeaderLayout().hline); }
+BOOL CTaxHeaderClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, HeaderLayout().data); }
 
 BOOL CTaxHeaderClass::SetItemPoint(int nPage)
 {
-    CObArray* pItems = SheetPageArray(m_apItem, nPage);
+    CObArray* pItems = PageArray(m_apItem, nPage);
     if (!CopyLayoutToPrintArray(pItems, HeaderLayout().item, 0)) return FALSE;
     for (int i = 0; i < pItems->GetSize(); ++i)
         if (!SetCellText(pItems, i, LoadTaxString(kHeaderLabelID + UINT(i)), 0)) return FALSE;
@@ -110,14 +105,14 @@ void CTaxMemoClass::ReportDraw(CDC* pDC)
     DrawPrintPage(pDC, 0, kMemoTitleID);
 }
 
-BOOL CTaxMemoClass::SetFramePoint(int nPage) { return Place(m_apFrame, nPage, MemoLayout().frame); }
-BOOL CTaxMemoClass::SetWLinePoint(int nPage) { return Place(m_apWLine, nPage, MemoLayout().wline); }
-BOOL CTaxMemoClass::SetHLinePoint(int nPage) { return Place(m_apHLine, nPage, MemoLayout().hline); }
-BOOL CTaxMemoClass::SetItemPoint(int nPage) { return Place(m_apItem, nPage, MemoLayout().item); }
+BOOL CTaxMemoClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, MemoLayout().frame); }
+BOOL CTaxMemoClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, MemoLayout().wline); }
+BOOL CTaxMemoClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, MemoLayout().hline); }
+BOOL CTaxMemoClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, MemoLayout().item); }
 
 BOOL CTaxMemoClass::SetItemData(int nPage)
 {
-    CObArray* pItems = SheetPageArray(m_apItem, nPage);
+    CObArray* pItems = PageArray(m_apItem, nPage);
     if (!SetStringCells(pItems, kMemoLabelID, 1)) return FALSE;
     CPrintItemClass* pLast = GetPrintItem(pItems, pItems->GetSize() - 1);
     if (pLast) pLast->m_nAlign = 0; // the remarks label starts at the left

@@ -50,12 +50,6 @@ void AppendStepValues(std::vector<double>& adValues, const TStep& step, bool bUp
     adValues.push_back(step.m_dValue);
 }
 
-// A tax sheet has page 0 only: any other page has no arrays.
-inline CObArray* SheetPageArray(CObArray* const (&apArrays)[CTaxClass::kPageCount], int nPage)
-{
-    return nPage == 0 ? apArrays[0] : nullptr;
-}
-
 // TRUE when the array exists and a list of nCount entries has one for each of its cells.
 inline bool ListCoversArray(const CObArray* pArray, size_t nCount)
 {
@@ -75,21 +69,21 @@ public:
         if (Sheet().bMovesOrigin) DrawStackedSheet(pDC, Sheet().nRows);
         else DrawPrintPage(pDC, 0, 0);
     }
-    BOOL SetFramePoint(int nPage) override { return Place(m_apFrame, nPage, Sheet().frame); }
-    BOOL SetWLinePoint(int nPage) override { return Place(m_apWLine, nPage, Sheet().wline); }
-    BOOL SetHLinePoint(int nPage) override { return Place(m_apHLine, nPage, Sheet().hline); }
-    BOOL SetItemPoint(int nPage) override { return Place(m_apItem, nPage, Sheet().item); }
+    BOOL SetFramePoint(int nPage) override { return PlacePageItems(m_apFrame, nPage, Sheet().frame); }
+    BOOL SetWLinePoint(int nPage) override { return PlacePageItems(m_apWLine, nPage, Sheet().wline); }
+    BOOL SetHLinePoint(int nPage) override { return PlacePageItems(m_apHLine, nPage, Sheet().hline); }
+    BOOL SetItemPoint(int nPage) override { return PlacePageItems(m_apItem, nPage, Sheet().item); }
     BOOL SetItemData(int nPage) override
     {
-        return SetStringCells(SheetPageArray(m_apItem, nPage), Sheet().nLabelID, 1);
+        return SetStringCells(PageArray(m_apItem, nPage), Sheet().nLabelID, 1);
     }
-    BOOL SetSubItemPoint(int nPage) override { return Place(m_apSubItem, nPage, Sheet().subitem); }
+    BOOL SetSubItemPoint(int nPage) override { return PlacePageItems(m_apSubItem, nPage, Sheet().subitem); }
     BOOL SetSubItemData(int nPage) override
     {
-        CObArray* pArray = SheetPageArray(m_apSubItem, nPage);
+        CObArray* pArray = PageArray(m_apSubItem, nPage);
         return ListCoversArray(pArray, Sheet().anUnitID.size()) && SetStringCells(pArray, 0, Sheet().anUnitID, 0);
     }
-    BOOL SetDataPoint(int nPage) override { return Place(m_apData, nPage, Sheet().data); }
+    BOOL SetDataPoint(int nPage) override { return PlacePageItems(m_apData, nPage, Sheet().data); }
     BOOL SetDataData(int nPage) override
     {
         if (nPage != 0) return FALSE;
@@ -105,8 +99,4 @@ public:
 
 private:
     static const CTaxSheetLayout& Sheet() { return TRecord::SheetLayout(); }
-    static BOOL Place(CObArray* const (&apArrays)[kPageCount], int nPage, const CLayoutTable& table)
-    {
-        return CopyLayoutToPrintArray(SheetPageArray(apArrays, nPage), table, 0);
-    }
 };

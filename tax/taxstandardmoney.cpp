@@ -1,6 +1,6 @@
 #include "tax/taxstandardmoney.h"
 
-#include "tax/taxsheetcells.h"
+#include "sheet/sheetlayout.h"
 
 namespace {
 
@@ -28,9 +28,10 @@ constexpr int kPriceDropRows = 6;
 constexpr int kPageAdvance[] = {9, 11, 8}; // rows the origin moves after each page
 constexpr UINT kTitleID = 10002;           // + page
 
-using Tables = CTaxSheetTables;
-using Kind = Tables::Kind;
-constexpr int kCounts[][Tables::kKinds] = {
+// The kinds of print items, in the order of their tables.
+enum Kind { kFrame, kWLine, kHLine, kItem, kSubItem, kData, kKinds };
+using Tables = CSheetTables;
+constexpr int kCounts[][kKinds] = {
     {4, 6, 11, 2, 28, 39},
     {4, 7, 12, 2, 36, 46},
     {4, 5, 10, 6, 8, 12},
@@ -106,17 +107,19 @@ const Tables& Layout()
 // row rules, and the two burden pages their sub-labels.
 int FirstOf(Kind kind, int nPage)
 {
-    if (kind == Tables::kWLine || (kind == Tables::kSubItem && nPage != kPriceDropPage)) return 0;
+    if (kind == kWLine || (kind == kSubItem && nPage != kPriceDropPage)) return 0;
     int n = 0;
-    for (int p = (kind == Tables::kSubItem ? kBusinessPage : 0); p < nPage; ++p) n += kCounts[p][kind];
+    for (int p = (kind == kSubItem ? kBusinessPage : 0); p < nPage; ++p) n += kCounts[p][kind];
     return n;
 }
 
 // Places page nPage of the record's arrays apArray of one kind.
-BOOL PlacePage(CObArray* const* apArray, Kind kind, int nPage)
+BOOL PlacePage(CObArray* const (&apArray)[CTaxClass::kPageCount], Kind kind, int nPage)
 {
-    if (nPage < 0 || nPage >= CTaxStandardMoneyClass::kSheetPages) return FALSE;
-    return Layout().Place(apArray[nPage], kind, FirstOf(kind, nPage));
+    if (nPage >= CTaxStandardMoneyClass::kSheetPages) return FALSE;
+    const Tables& t = Layout();
+    const CLayoutTable* tables[kKinds] = {&t.frame, &t.wline, &t.hline, &t.item, &t.subitem, &t.data};
+    return CTaxClass::PlacePageItems(apArray, nPage, *tables[kind], FirstOf(kind, nPage));
 }
 
 BOOL FillBurdenWords(CObArray* pSubItem, int nRows, bool bPercentRow)
@@ -223,17 +226,17 @@ void CTaxStandardMoneyClass::CreatePrintArray(int)
     CTaxClass::CreatePrintArray(kSheetPages);
     for (int p = 0; p < kSheetPages; ++p) {
         const int* c = kCounts[p];
-        BuildPrintPage(p, {c[Tables::kFrame], c[Tables::kWLine], c[Tables::kHLine], c[Tables::kItem],
-                           c[Tables::kSubItem], c[Tables::kData]});
+        BuildPrintPage(p, {c[kFrame], c[kWLine], c[kHLine], c[kItem],
+                           c[kSubItem], c[kData]});
     }
 }
 
-BOOL CTaxStandardMoneyClass::SetFramePoint(int nPage) { return PlacePage(m_apFrame, Tables::kFrame, nPage); }
-BOOL CTaxStandardMoneyClass::SetWLinePoint(int nPage) { return PlacePage(m_apWLine, Tables::kWLine, nPage); }
-BOOL CTaxStandardMoneyClass::SetHLinePoint(int nPage) { return PlacePage(m_apHLine, Tables::kHLine, nPage); }
-BOOL CTaxStandardMoneyClass::SetItemPoint(int nPage) { return PlacePage(m_apItem, Tables::kItem, nPage); }
-BOOL CTaxStandardMoneyClass::SetSubItemPoint(int nPage) { return PlacePage(m_apSubItem, Tables::kSubItem, nPage); }
-BOOL CTaxStandardMoneyClass::SetDataPoint(int nPage) { return PlacePage(m_apData, Tables::kData, nPage); }
+BOOL CTaxStandardMoneyClass::SetFramePoint(int nPage) { return PlacePage(m_apFrame, kFrame, nPage); }
+BOOL CTaxStandardMoneyClass::SetWLinePoint(int nPage) { return PlacePage(m_apWLine, kWLine, nPage); }
+BOOL CTaxStandardMoneyClass::SetHLinePoint(int nPage) { return PlacePage(m_apHLine, kHLine, nPage); }
+BOOL CTaxStandardMoneyClass::SetItemPoint(int nPage) { return PlacePage(m_apItem, kItem, nPage); }
+BOOL CTaxStandardMoneyClass::SetSubItemPoint(int nPage) { return PlacePage(m_apSubItem, kSubItem, nPage); }
+BOOL CTaxStandardMoneyClass::SetDataPoint(int nPage) { return PlacePage(m_apData, kData, nPage); }
 
 BOOL CTaxStandardMoneyClass::SetItemData(int nPage)
 {
