@@ -108,7 +108,7 @@ CString ItemTitle(const CString& strName, UINT nFirstTitleID, int nIndex)
 void CDataOtherIncomeClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 7, 14, 13, 27, 28});
+    BuildPrintPage(0, IncomeLayout());
 }
 
 void CDataOtherIncomeClass::ReportDraw(CDC* pDC)
@@ -170,7 +170,7 @@ void CDataProRestOtherClass::CreatePrintArray(int)
 {
     for (CDataOtherIncomeClass& item : m_aOtherIncome) item.CreatePrintArray(1);
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 0, 5, 2, 2, 2});
+    BuildPrintPage(0, SurplusLayout());
 }
 
 void CDataProRestOtherClass::DestroyPrintArray()
@@ -260,7 +260,7 @@ BOOL CDataProRestOtherClass::SetDataData(int n)
 void CDataRestOtherMoneyClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 8, 19, 14, 30, 31});
+    BuildPrintPage(0, MoneyLayout());
 }
 
 void CDataRestOtherMoneyClass::ReportDraw(CDC* pDC)

@@ -10,7 +10,6 @@ constexpr UINT kSectionTitleID = 20100;
 constexpr int kLabelColumns = 10;
 
 struct CSectionSpec {
-    int nFrame, nWLine, nHLine, nItem, nSubItem, nData;
     UINT nLabelID;
     UINT nSubLabelID;
     int nSubLabelGroup; // sub-label i is string nSubLabelID + i % nSubLabelGroup
@@ -18,12 +17,12 @@ struct CSectionSpec {
 };
 
 constexpr CSectionSpec kSections[CDataRentalBasicClass::kSectionCount] = {
-    {4, 1, 2, 2, 1, 2, 400, 500, 1, 3},
-    {4, 4, 7, 7, 12, 12, 410, 510, 3, 6},
-    {4, 4, 7, 7, 12, 12, 420, 510, 3, 6},
-    {4, 4, 12, 9, 24, 24, 430, 520, 6, 6},
-    {4, 1, 4, 2, 3, 3, 450, 530, 3, 3},
-    {4, 5, 13, 8, 12, 11, 460, 540, 12, 0},
+    {400, 500, 1, 3},
+    {410, 510, 3, 6},
+    {420, 510, 3, 6},
+    {430, 520, 6, 6},
+    {450, 530, 3, 3},
+    {460, 540, 12, 0},
 };
 
 constexpr int kSteps = CDataRateClass::kStepCount;
@@ -141,10 +140,7 @@ BOOL SetLevelCells(CObArray* p, const CDataRateClass& schedule)
 void CDataRentalBasicClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(kSectionCount);
-    for (int k = 0; k < kSectionCount; ++k) {
-        const CSectionSpec& s = kSections[k];
-        BuildPrintPage(k, {s.nFrame, s.nWLine, s.nHLine, s.nItem, s.nSubItem, s.nData});
-    }
+    for (int k = 0; k < kSectionCount; ++k) BuildPrintPage(k, *SectionLayout(k));
 }
 
 void CDataRentalBasicClass::ReportDraw(CDC* pDC)

@@ -194,7 +194,7 @@ BOOL CDataRentalTermClass::SetDataData(int n)
 void CDataRentalTermClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 11, 16, 11, 13, kCellTotal});
+    BuildPrintPage(0, TermLayout());
     m_anPrintFlag[0][0] = 1;
 }
 
@@ -296,7 +296,7 @@ void CDataRentalTypeClass::CreatePrintArray(int)
     if (!m_pTermArray) return;
     for (int i = 0; CDataRentalTermClass* pTerm = GetTerm(i); ++i) pTerm->CreatePrintArray(1);
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {0, 0, 0, 0, 1, kCategoryCount});
+    BuildPrintPage(0, NameLayout());
 }
 
 void CDataRentalTypeClass::DestroyPrintArray()

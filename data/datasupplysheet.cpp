@@ -50,7 +50,7 @@ void CDataSupplyClass::CreatePrintArray(int)
         m_aLoan[i].CreatePrintArray(1);
     }
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 6, 8, 7, 8, 7});
+    BuildPrintPage(0, FundLayout());
 }
 
 void CDataSupplyClass::DestroyPrintArray()

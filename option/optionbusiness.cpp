@@ -77,7 +77,7 @@ BOOL COptionBusinessRateClass::SetDataData(int nPage)
 void COptionBusinessRateClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 11, 9, 4, 42, 63});
+    BuildPrintPage(0, BusinessLayout());
 }
 
 void COptionAdvanceClass::InitData()
@@ -127,5 +127,5 @@ BOOL COptionAdvanceClass::SetDataData(int nPage)
 void COptionAdvanceClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 8, 4, 3, 16, 24});
+    BuildPrintPage(0, AdvanceLayout());
 }

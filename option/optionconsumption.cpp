@@ -93,7 +93,7 @@ BOOL COptionConsumptionCostClass::SetDataData(int nPage)
 void COptionConsumptionCostClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 7, 9, 4, 26, 39});
+    BuildPrintPage(0, CostLayout());
 }
 
 // Construction funds.
@@ -151,7 +151,7 @@ BOOL COptionConsumptionExpenseClass::SetDataData(int)
 void COptionConsumptionExpenseClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(kFundItems);
-    for (int p = 0; p < kFundItems; ++p) BuildPrintPage(p, {4, 3, 8, 2, 7, 8});
+    for (int p = 0; p < kFundItems; ++p) BuildPrintPage(p, FundBlockLayout());
 }
 
 // One rental category.
@@ -192,7 +192,7 @@ BOOL COptionConsumptionRentalClass::SetDataData(int nPage)
 void COptionConsumptionRentalClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 3, 9, 10, 12, 12});
+    BuildPrintPage(0, RentalLayout());
 }
 
 // Other incomes.
@@ -252,7 +252,7 @@ void COptionConsumptionIncomeClass::CreatePrintArray(int)
         m_aRental[k].CreatePrintArray(1);
     }
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 4, 9, 4, 14, 21});
+    BuildPrintPage(0, IncomeLayout());
 }
 
 void COptionConsumptionIncomeClass::DestroyPrintArray()

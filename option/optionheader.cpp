@@ -65,7 +65,7 @@ BOOL COptionHeaderClass::SetItemPoint(int nPage)
 void COptionHeaderClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 2, 1, 2, 0, 3});
+    BuildPrintPage(0, HeaderLayout());
 }
 
 void COptionMemoClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, 25000); }
@@ -84,5 +84,5 @@ BOOL COptionMemoClass::SetItemData(int nPage)
 void COptionMemoClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 2, 1, 3, 0, 0});
+    BuildPrintPage(0, MemoLayout());
 }

@@ -136,7 +136,7 @@ BOOL COptionExpenseManageClass::SetDataData(int nPage)
 void COptionExpenseManageClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(kLastBlock + 1);
-    for (int n = kFirstBlock; n <= kLastBlock; ++n) BuildPrintPage(n, {4, 2, 8, 3, 8, 8});
+    for (int n = kFirstBlock; n <= kLastBlock; ++n) BuildPrintPage(n, ManageBlockLayout());
 }
 
 // Other processing methods.
@@ -193,5 +193,5 @@ BOOL COptionOtherManageClass::SetDataData(int nPage)
 void COptionOtherManageClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 9, 22, 10, 17, 20});
+    BuildPrintPage(0, OtherManageLayout());
 }

@@ -72,7 +72,7 @@ void CTaxCorporationClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, corporat
 void CTaxCorporationClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 3, 5, 3, 8, 8});
+    BuildPrintPage(0, corporation::Layout());
 }
 
 BOOL CTaxCorporationClass::SetFramePoint(int)
@@ -137,7 +137,7 @@ void CTaxResidentCorporationClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 
 void CTaxResidentCorporationClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 1, 2, 2, 2, 2});
+    BuildPrintPage(0, resident::Layout());
 }
 
 BOOL CTaxResidentCorporationClass::SetFramePoint(int)

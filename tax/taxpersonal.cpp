@@ -68,7 +68,7 @@ template <class TRecord>
 void TTaxStepTable<TRecord>::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 20, 7, 3, 80, 80});
+    BuildPrintPage(0, Layout());
 }
 
 template <class TRecord>
