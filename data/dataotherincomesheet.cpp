@@ -90,8 +90,8 @@ const CSheetTables& SurplusLayout()
 // The units of the four step rows: strings nFirstID to nFirstID + 5 in each.
 BOOL SetStepSubItems(CObArray* pArray, int nFirst, UINT nFirstID, int nAlign)
 {
-    for (int i = 0; i < kSteps * kStepCells; ++i)
-        if (!CDataClass::SetStringCells(pArray, nFirst + i, nFirstID + i % kStepCells, 1, nAlign)) return FALSE;
+    for (int s = 0; s < kSteps; ++s)
+        if (!CDataClass::SetStringCells(pArray, nFirst + s * kStepCells, nFirstID, kStepCells, nAlign)) return FALSE;
     return TRUE;
 }
 

@@ -234,7 +234,7 @@ BOOL COptionConsumptionIncomeClass::SetDataData(int nPage)
     SetTitle(20005u);
     CObArray* pData = PageArray(m_apData, nPage);
     // Other incomes 1 to 6, then the cash-balance interest as item 6.
-    BOOL bOk = SetCellText(pData, kOtherIncomes, LoadOptionString(808), 1) &&
+    BOOL bOk = SetStringCells(pData, kOtherIncomes, 808, 1, 1) &&
                SetTwoChoiceChecks(pData, kIncomeItems, m_anOtherTax, kOtherIncomes) &&
                SetCheckGroup(pData, kIncomeItems + 2 * kOtherIncomes, 2, m_nInterestTax);
     for (int j = 0; j < kOtherIncomes; ++j) bOk = SetCellText(pData, j, m_astrIncomeName[j], 1) && bOk;

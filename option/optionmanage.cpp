@@ -116,7 +116,7 @@ BOOL COptionExpenseManageClass::SetItemData(int nPage)
 {
     if (!IsBlockPage(nPage)) return FALSE;
     CObArray* pItems = m_apItem[nPage];
-    return SetCellText(pItems, 0, LoadOptionString(400 + nPage), 1) && SetStringCells(pItems, 1, 430, 2, 1);
+    return SetStringCells(pItems, 0, 400 + nPage, 1, 1) && SetStringCells(pItems, 1, 430, 2, 1);
 }
 
 BOOL COptionExpenseManageClass::SetSubItemData(int nPage)
@@ -169,7 +169,7 @@ BOOL COptionOtherManageClass::SetItemData(int nPage)
 BOOL COptionOtherManageClass::SetSubItemData(int nPage)
 {
     CObArray* pSub = PageArray(m_apSubItem, nPage);
-    if (!SetCellText(pSub, 0, LoadOptionString(2), 0)) return FALSE;
+    if (!SetStringCells(pSub, 0, 2, 1, 0)) return FALSE;
     for (int j = 0; j < kAmortizeItems; ++j)
         if (!SetCellText(pSub, 1 + j, LoadOptionString(1050), 0) ||
             !SetCellText(pSub, 1 + kAmortizeItems + j, LoadOptionString(1051), 0))

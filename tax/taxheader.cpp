@@ -87,11 +87,8 @@ BOOL CTaxHeaderClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, 
 
 BOOL CTaxHeaderClass::SetItemPoint(int nPage)
 {
-    CObArray* pItems = PageArray(m_apItem, nPage);
-    if (!CopyLayoutToPrintArray(pItems, HeaderLayout().item, 0)) return FALSE;
-    for (int i = 0; i < pItems->GetSize(); ++i)
-        if (!SetCellText(pItems, i, LoadTaxString(kHeaderLabelID + UINT(i)), 0)) return FALSE;
-    return TRUE;
+    return PlacePageItems(m_apItem, nPage, HeaderLayout().item) &&
+           SetStringCells(PageArray(m_apItem, nPage), kHeaderLabelID, 0);
 }
 
 void CTaxHeaderClass::CreatePrintArray(int)
