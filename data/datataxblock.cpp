@@ -9,11 +9,6 @@ bool HasEdge(const std::vector<int>& edges, int x)
     return std::find(edges.begin(), edges.end(), x) != edges.end();
 }
 
-void AddCell(CLayoutTable& t, int nRow, int nCol1, int nCol2, int nRows = 1)
-{
-    t.Box(nCol1, nRow, nCol2 - nCol1, nRows);
-}
-
 const std::vector<int> kScheduleHeadEdges = {8, 15, 23, 30, 37};
 const std::vector<int> kScheduleStepEdges = {8, 11, 15, 18, 23, 26, 30, 36, 37, 38, 41, 42};
 
@@ -21,19 +16,19 @@ const std::vector<int> kScheduleStepEdges = {8, 11, 15, 18, 23, 26, 30, 36, 37, 
 
 void CDataTaxBlockLayout::Item(int nRow, int nCol1, int nCol2, UINT nID, int nRows)
 {
-    AddCell(item, nRow, nCol1, nCol2, nRows);
+    item.Span(nRow, nCol1, nCol2, nRows);
     items.push_back(nID);
 }
 
 void CDataTaxBlockLayout::SubItem(int nRow, int nCol1, int nCol2, UINT nID)
 {
-    AddCell(subitem, nRow, nCol1, nCol2);
+    subitem.Span(nRow, nCol1, nCol2);
     subitems.push_back(nID);
 }
 
 void CDataTaxBlockLayout::Data(int nRow, int nCol1, int nCol2)
 {
-    AddCell(data, nRow, nCol1, nCol2);
+    data.Span(nRow, nCol1, nCol2);
 }
 
 void CDataTaxBlockLayout::RowLines(int nRow1, int nRow2, int nCol1, int nCol2)

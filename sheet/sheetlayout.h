@@ -23,6 +23,11 @@ class CLayoutTable {
 public:
     // A box of nColSpan columns and nRowSpan rows.
     CLayoutTable& Box(int nCol, int nRow, int nColSpan, int nRowSpan = 1);
+    // A box on grid row nRow from the left edge of column nCol1 to that of nCol2.
+    CLayoutTable& Span(int nRow, int nCol1, int nCol2, int nRowSpan = 1)
+    {
+        return Box(nCol1, nRow, nCol2 - nCol1, nRowSpan);
+    }
     // nCount boxes side by side, or one below another when bDown is set.
     CLayoutTable& Boxes(int nCol, int nRow, int nColSpan, int nRowSpan, int nCount, bool bDown = false);
     // A horizontal line at the top of grid row nRow from column nCol1 to nCol2.

@@ -14,19 +14,19 @@ CTaxSheetLayout& CTaxSheetLayout::Heading(int nRow)
 
 CTaxSheetLayout& CTaxSheetLayout::Label(int nRow, int nCol1, int nCol2)
 {
-    item.Box(nCol1, nRow, nCol2 - nCol1);
+    item.Span(nRow, nCol1, nCol2);
     return *this;
 }
 
 CTaxSheetLayout& CTaxSheetLayout::Value(int nRow, int nCol1, int nCol2)
 {
-    data.Box(nCol1, nRow, nCol2 - nCol1);
+    data.Span(nRow, nCol1, nCol2);
     return *this;
 }
 
 CTaxSheetLayout& CTaxSheetLayout::Unit(int nRow, int nCol1, int nCol2, UINT nID)
 {
-    subitem.Box(nCol1, nRow, nCol2 - nCol1);
+    subitem.Span(nRow, nCol1, nCol2);
     anUnitID.push_back(nID);
     return *this;
 }
