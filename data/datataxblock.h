@@ -1,5 +1,5 @@
-// Records printed as one block of a data sheet page: their layout tables,
-// the loading of their labels and the rows of a rise/fall schedule.
+// Records printed as one block of a data sheet page: their layout tables
+// with the labels' string ids, and the rows of a rise/fall schedule.
 #pragma once
 
 #include <vector>
@@ -38,7 +38,6 @@ namespace taxblock {
 extern const std::vector<int> kChoiceRowEdges;
 // The cell edges of rows followed by those of the schedule's head and step rows.
 std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> rowEdges);
-
 
 } // namespace taxblock
 

@@ -58,4 +58,3 @@ BOOL COptionBlockClass::DrawBlockTitle(CDC* pDC)
     return TRUE;
 }
 
-

@@ -56,7 +56,6 @@ inline bool ListCoversArray(const CObArray* pArray, size_t nCount)
     return pArray && size_t(pArray->GetSize()) <= nCount;
 }
 
-
 // The operations of a tax record with a one-page sheet. TRecord supplies
 //   static const CTaxSheetLayout& SheetLayout();
 //   std::vector<double> SheetValues() const;   // one value per cell, in cell order
