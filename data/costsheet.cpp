@@ -21,4 +21,3 @@ CIdList& CIdList::Run(UINT nFirst, UINT nLast, int nTimes)
         for (UINT id = nFirst; id <= nLast; ++id) m_anIds.push_back(id);
     return *this;
 }
-

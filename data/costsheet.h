@@ -25,4 +25,3 @@ public:
 private:
     std::vector<UINT> m_anIds;
 };
-

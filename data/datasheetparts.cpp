@@ -11,4 +11,3 @@ BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedu
     }
     return TRUE;
 }
-

@@ -57,4 +57,3 @@ BOOL COptionBlockClass::DrawBlockTitle(CDC* pDC)
     pDC->SelectObject(pOldFont);
     return TRUE;
 }
-
