@@ -1,21 +1,12 @@
 #include "data/costsheet.h"
 
-#include "sheet/numberformat.h"
-
-namespace {
-
-constexpr int kValuesFlag = 4;
-
-} // namespace
-
-CSheetTables& CSheetTables::Options(int nRow, std::initializer_list<int> cols)
+void AddOptionCells(CSheetTables& t, int nRow, std::initializer_list<int> cols)
 {
     for (auto it = cols.begin(); it != cols.end(); ++it) {
         const int nNext = (it + 1 != cols.end()) ? *(it + 1) : kSheetColumns;
-        data.Box(*it, nRow, 1);
-        subitem.Box(*it + 1, nRow, nNext - *it - 1);
+        t.data.Box(*it, nRow, 1);
+        t.subitem.Box(*it + 1, nRow, nNext - *it - 1);
     }
-    return *this;
 }
 
 CIdList& CIdList::Add(std::initializer_list<UINT> ids)
@@ -30,23 +21,3 @@ CIdList& CIdList::Run(UINT nFirst, UINT nLast, int nTimes)
         for (UINT id = nFirst; id <= nLast; ++id) m_anIds.push_back(id);
     return *this;
 }
-
-BOOL SetCellStrings(CObArray* pArray, const CIdList& ids, int nAlign, int nFirst)
-{
-    for (UINT nID : ids.Ids())
-        if (!SetCellText(pArray, nFirst++, LoadDataString(nID), nAlign)) return FALSE;
-    return TRUE;
-}
-
-CString FormatAmountText(double dValue)
-{
-    return FormatNumberText(-1, dValue, TRUE);
-}
-
-CString FormatIntText(int nValue)
-{
-    CString str;
-    str.Format("%d", nValue);
-    return str;
-}
-

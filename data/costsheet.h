@@ -1,5 +1,5 @@
-// Layout tables and cell fillers shared by the running-cost and
-// construction-cost sheets.
+// Layout and label pieces shared by the running-cost and construction-cost
+// sheets.
 #pragma once
 
 #include <initializer_list>
@@ -8,22 +8,10 @@
 #include "data/dataclass.h"
 #include "sheet/sheetlayout.h"
 
-// The layout tables of a one-page sheet, one per print array.
-struct CSheetTables {
-    CLayoutTable frame, wline, hline, item, subitem, data;
-
-    // Element counts in the form the record base builds a page from.
-    template <class TCounts>
-    TCounts Counts() const
-    {
-        return {frame.Count(), wline.Count(), hline.Count(), item.Count(), subitem.Count(), data.Count()};
-    }
-
-    // Option cells of grid row nRow: a tick cell one column wide at each
-    // column given (a value) and its label (a sub-label) from the next column
-    // up to the following tick, the last one up to the sheet's right edge.
-    CSheetTables& Options(int nRow, std::initializer_list<int> cols);
-};
+// Option cells of grid row nRow: a tick cell one column wide at each column
+// given (a value) and its label (a sub-label) from the next column up to the
+// following tick, the last one up to the sheet's right edge.
+void AddOptionCells(CSheetTables& t, int nRow, std::initializer_list<int> cols);
 
 // String ids in cell order.
 class CIdList {
@@ -37,13 +25,3 @@ public:
 private:
     std::vector<UINT> m_anIds;
 };
-
-// Loads the data library's string ids[i] into cell nFirst + i with the
-// alignment; FALSE at the first missing cell.
-BOOL SetCellStrings(CObArray* pArray, const CIdList& ids, int nAlign, int nFirst = 0);
-// An amount or rate with all the decimals of "%f", trailing zeros trimmed.
-CString FormatAmountText(double dValue);
-// A whole number as "%d".
-CString FormatIntText(int nValue);
-
-enum { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };

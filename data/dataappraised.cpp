@@ -1,5 +1,7 @@
 #include "data/dataappraised.h"
 
+#include "data/datasheetparts.h"
+
 namespace {
 
 CDataTaxBlockLayout LandLayout()
@@ -82,10 +84,10 @@ BOOL CDataAppraisedClass::SetHLinePoint(int nPage)
 BOOL CDataAppraisedClass::SetDataData(int)
 {
     CObArray* p = m_apData[0];
-    if (!taxblock::SetNumberCell(p, 0, dAmount)) return FALSE;
+    if (!SetNumberCell(p, 0, dAmount)) return FALSE;
     if (IsBuilding())
         return SetCheckGroup(p, 1, 2, nInputMethod == 2 ? 1 : 0) && SetCheckGroup(p, 3, 3, nInputMethod) &&
-               taxblock::SetScheduleData(p, 6, m_aDataRate);
-    return SetCheckGroup(p, 1, 2, nInputMethod) && taxblock::SetNumberCell(p, 3, dAssetBaseRatio) &&
-           taxblock::SetNumberCell(p, 4, dCityBaseRatio) && taxblock::SetScheduleData(p, 5, m_aDataRate);
+               SetScheduleCells(p, 6, *this);
+    return SetCheckGroup(p, 1, 2, nInputMethod) && SetNumberCell(p, 3, dAssetBaseRatio) &&
+           SetNumberCell(p, 4, dCityBaseRatio) && SetScheduleCells(p, 5, *this);
 }

@@ -1,6 +1,6 @@
 #include "data/databasic.h"
 
-#include "data/datasheet.h"
+#include "sheet/sheetlayout.h"
 #include "sheet/numberformat.h"
 
 namespace {
@@ -11,10 +11,10 @@ constexpr UINT kSubLabel = 100;
 
 // Eight rows: labels in columns 0-9, check boxes in columns 10 and 28 with
 // their choice texts to the right.
-const CDataSheetTables& Layout()
+const CSheetTables& Layout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 8);
         l.wline.HLine(1, 0, 45).HLine(2, 10, 45).HLine(3, 10, 45).HLine(4, 0, 45).HLine(5, 0, 45).HLine(6, 0, 45);
         l.hline.VLine(10, 0, 8).VLine(11, 1, 5).VLine(11, 6, 8).VLine(29, 1, 5).VLine(29, 6, 8).VLine(28, 1, 8);
@@ -50,18 +50,18 @@ void CDataBasicClass::DestroyData()
 
 void CDataBasicClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kTitle); }
 
-BOOL CDataBasicClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
-BOOL CDataBasicClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
-BOOL CDataBasicClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
-BOOL CDataBasicClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
-BOOL CDataBasicClass::SetSubItemPoint(int) { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
-BOOL CDataBasicClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+BOOL CDataBasicClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, Layout().frame); }
+BOOL CDataBasicClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, Layout().wline); }
+BOOL CDataBasicClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, Layout().hline); }
+BOOL CDataBasicClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, Layout().item); }
+BOOL CDataBasicClass::SetSubItemPoint(int) { return PlacePageItems(m_apSubItem, 0, Layout().subitem); }
+BOOL CDataBasicClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, Layout().data); }
 
-BOOL CDataBasicClass::SetItemData(int) { return SetLabelTexts(m_apItem[0], 0, Layout().item.Count(), kLabel, 1); }
+BOOL CDataBasicClass::SetItemData(int) { return SetStringCells(m_apItem[0], 0, kLabel, Layout().item.Count(), 1); }
 
 BOOL CDataBasicClass::SetSubItemData(int)
 {
-    return SetLabelTexts(m_apSubItem[0], 0, Layout().subitem.Count(), kSubLabel, 0);
+    return SetStringCells(m_apSubItem[0], 0, kSubLabel, Layout().subitem.Count(), 0);
 }
 
 BOOL CDataBasicClass::SetDataData(int)
@@ -76,5 +76,5 @@ BOOL CDataBasicClass::SetDataData(int)
 void CDataBasicClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, Layout().Counts<PageCounts>());
+    BuildPrintPage(0, Layout());
 }

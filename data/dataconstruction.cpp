@@ -56,11 +56,12 @@ CSheetTables DepreciationTables(bool bNamed)
     if (bNamed) t.data.Box(11, 0, 34);
     // Amount with its unit, useful life, method and extra depreciation.
     t.data.Box(11, top, 17);
-    t.Options(top, {28, 36});
+    AddOptionCells(t, top, {28, 36});
     for (int col : {28, 29, 36}) t.hline.VLine(col, top, top + 1);
     t.data.Box(11, top + 1, 17);
     t.subitem.Box(28, top + 1, 17);
-    t.Options(top + 2, {11, 28}).Options(top + 3, {11, 28});
+    AddOptionCells(t, top + 2, {11, 28});
+    AddOptionCells(t, top + 3, {11, 28});
     for (int row = top + 1; row < rows; ++row) t.hline.VLine(28, row, row + 1);
     return t;
 }
@@ -86,8 +87,8 @@ const CSheetTables& CapitalPayTables()
         // Year and amount with their units, the item choices, the source.
         t.data.Box(11, 0, 17).Box(11, 1, 17);
         t.subitem.Box(28, 0, 17).Box(28, 1, 17);
-        for (int row = 2; row < 5; ++row) t.Options(row, {11, 28});
-        t.Options(5, {11, 22, 33});
+        for (int row = 2; row < 5; ++row) AddOptionCells(t, row, {11, 28});
+        AddOptionCells(t, 5, {11, 22, 33});
         t.subitem.Box(0, kCapitalPayRows, kSheetColumns);
         return t;
     }();
@@ -108,13 +109,15 @@ const CRecordSheet& CostSheet()
             if (!bHeading) t.hline.VLine(kLabelColumns, row, row + 1);
         }
         for (int row : {0, 1, 2, 4, 5}) t.hline.VLine(28, row, row + 1);
-        t.Options(0, {11, 28});
+        AddOptionCells(t, 0, {11, 28});
         t.data.Box(11, 1, 17);
         t.subitem.Box(28, 1, 17);
-        t.Options(2, {11, 28}).Options(4, {11, 28});
+        AddOptionCells(t, 2, {11, 28});
+        AddOptionCells(t, 4, {11, 28});
         t.data.Box(11, 5, 17);
         t.subitem.Box(28, 5, 17);
-        t.Options(7, {11, 18, 25, 28, 35}).Options(8, {11, 19, 28, 36});
+        AddOptionCells(t, 7, {11, 18, 25, 28, 35});
+        AddOptionCells(t, 8, {11, 19, 28, 36});
         for (int col : {18, 25, 35}) t.hline.VLine(col, 7, 8);
         for (int col : {19, 36}) t.hline.VLine(col, 8, 9);
         t.hline.VLine(28, 7, 9);
@@ -159,47 +162,47 @@ void CDataDepreciationClass::ReportDraw(CDC* pDC)
 void CDataDepreciationClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, DepreciationSheet(IsNamed()).tables.Counts<PageCounts>());
+    BuildPrintPage(0, DepreciationSheet(IsNamed()).tables);
 }
 
 BOOL CDataDepreciationClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], DepreciationSheet(IsNamed()).tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, DepreciationSheet(IsNamed()).tables.frame);
 }
 
 BOOL CDataDepreciationClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], DepreciationSheet(IsNamed()).tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, DepreciationSheet(IsNamed()).tables.wline);
 }
 
 BOOL CDataDepreciationClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], DepreciationSheet(IsNamed()).tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, DepreciationSheet(IsNamed()).tables.hline);
 }
 
 BOOL CDataDepreciationClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], DepreciationSheet(IsNamed()).tables.item, 0);
+    return PlacePageItems(m_apItem, 0, DepreciationSheet(IsNamed()).tables.item);
 }
 
 BOOL CDataDepreciationClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], DepreciationSheet(IsNamed()).tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, DepreciationSheet(IsNamed()).tables.subitem);
 }
 
 BOOL CDataDepreciationClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], DepreciationSheet(IsNamed()).tables.data, 0);
+    return PlacePageItems(m_apData, 0, DepreciationSheet(IsNamed()).tables.data);
 }
 
 BOOL CDataDepreciationClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], DepreciationSheet(IsNamed()).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, DepreciationSheet(IsNamed()).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataDepreciationClass::SetSubItemData(int)
 {
-    return SetCellStrings(m_apSubItem[0], CIdList{10005, 10000, 10006}.Run(2720, 2723), kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, CIdList{10005, 10000, 10006}.Run(2720, 2723).Ids(), kAlignLeft);
 }
 
 BOOL CDataDepreciationClass::SetDataData(int)
@@ -207,8 +210,8 @@ BOOL CDataDepreciationClass::SetDataData(int)
     const int n = FirstAmountCell();
     CObArray* pData = m_apData[0];
     const BOOL bFilled = (!IsNamed() || SetCellText(pData, 0, m_strName, kAlignLeft)) &&
-                         SetCellText(pData, n, FormatAmountText(dAmount), kAlignRight) &&
-                         SetCellText(pData, n + 3, FormatAmountText(double(nLife)), kAlignRight) &&
+                         SetNumberCell(pData, n, dAmount) &&
+                         SetNumberCell(pData, n + 3, double(nLife)) &&
                          SetCheckGroup(pData, n + 4, 2, nMethod) && SetCheckGroup(pData, n + 6, 2, nExtra);
     if (!IsNamed())
         SetTitle(LoadDataString(kMainBuildingTitleId + m_nIndex));
@@ -249,57 +252,57 @@ void CDataCapitalPayClass::ReportDraw(CDC* pDC)
 void CDataCapitalPayClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, CapitalPayTables().Counts<PageCounts>());
+    BuildPrintPage(0, CapitalPayTables());
 }
 
 BOOL CDataCapitalPayClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], CapitalPayTables().frame, 0);
+    return PlacePageItems(m_apFrame, 0, CapitalPayTables().frame);
 }
 
 BOOL CDataCapitalPayClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], CapitalPayTables().wline, 0);
+    return PlacePageItems(m_apWLine, 0, CapitalPayTables().wline);
 }
 
 BOOL CDataCapitalPayClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], CapitalPayTables().hline, 0);
+    return PlacePageItems(m_apHLine, 0, CapitalPayTables().hline);
 }
 
 BOOL CDataCapitalPayClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], CapitalPayTables().item, 0);
+    return PlacePageItems(m_apItem, 0, CapitalPayTables().item);
 }
 
 BOOL CDataCapitalPayClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], CapitalPayTables().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, CapitalPayTables().subitem);
 }
 
 BOOL CDataCapitalPayClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], CapitalPayTables().data, 0);
+    return PlacePageItems(m_apData, 0, CapitalPayTables().data);
 }
 
 BOOL CDataCapitalPayClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], CIdList().Run(2800, 2803), kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, 2800, 4, kAlignCentre);
 }
 
 // The six item choices are labelled by SetItemName.
 BOOL CDataCapitalPayClass::SetSubItemData(int)
 {
-    return SetCellStrings(m_apSubItem[0], {10006, 10005}, kAlignLeft) &&
-           SetCellStrings(m_apSubItem[0], CIdList().Run(2820, 2822).Add({kFirstLoanNoteId + m_nIndex}), kAlignLeft,
-                          kFirstSourceCell);
+    return SetStringCells(m_apSubItem[0], 0, {10006, 10005}, kAlignLeft) &&
+           SetStringCells(m_apSubItem[0], kFirstSourceCell,
+                          CIdList().Run(2820, 2822).Add({kFirstLoanNoteId + m_nIndex}).Ids(), kAlignLeft);
 }
 
 BOOL CDataCapitalPayClass::SetDataData(int)
 {
     CObArray* pData = m_apData[0];
-    const BOOL bFilled = SetCellText(pData, 0, FormatIntText(nYear), kAlignRight) &&
-                         SetCellText(pData, 1, FormatAmountText(dAmount), kAlignRight) &&
+    const BOOL bFilled = SetIntegerCell(pData, 0, nYear) &&
+                         SetNumberCell(pData, 1, dAmount) &&
                          SetCheckGroup(pData, kFirstItemChoiceCell, CDataExpenseClass::kDepreciationCount, nItem) &&
                          SetCheckGroup(pData, kFirstSourceCell, kSourceChoices, nSource);
     SetTitle(LoadDataString(kCapitalPayTitleId) + FormatFullWidthNumber(m_nIndex + 1));
@@ -310,7 +313,7 @@ void CDataCapitalPayClass::SetItemName(CString* pNames)
 {
     if (!pNames) return;
     CObArray* pSubItem = m_apSubItem[0];
-    SetCellStrings(pSubItem, {kMainBuildingTitleId, kMainBuildingTitleId + 1}, kAlignLeft, kFirstItemChoiceCell);
+    SetStringCells(pSubItem, kFirstItemChoiceCell, kMainBuildingTitleId, 2, kAlignLeft);
     for (int i = 2; i < CDataExpenseClass::kDepreciationCount; ++i)
         SetCellText(pSubItem, kFirstItemChoiceCell + i, pNames[i], kAlignLeft);
 }
@@ -334,7 +337,7 @@ void CDataExpenseClass::CreatePrintArray(int)
         m_aCapitalPay[i].CreatePrintArray(1);
     }
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, CostSheet().tables.Counts<PageCounts>());
+    BuildPrintPage(0, CostSheet().tables);
 }
 
 void CDataExpenseClass::DestroyPrintArray()
@@ -346,42 +349,42 @@ void CDataExpenseClass::DestroyPrintArray()
 
 BOOL CDataExpenseClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], CostSheet().tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, CostSheet().tables.frame);
 }
 
 BOOL CDataExpenseClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], CostSheet().tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, CostSheet().tables.wline);
 }
 
 BOOL CDataExpenseClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], CostSheet().tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, CostSheet().tables.hline);
 }
 
 BOOL CDataExpenseClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], CostSheet().tables.item, 0);
+    return PlacePageItems(m_apItem, 0, CostSheet().tables.item);
 }
 
 BOOL CDataExpenseClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], CostSheet().tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, CostSheet().tables.subitem);
 }
 
 BOOL CDataExpenseClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], CostSheet().tables.data, 0);
+    return PlacePageItems(m_apData, 0, CostSheet().tables.data);
 }
 
 BOOL CDataExpenseClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], CostSheet().labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, CostSheet().labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataExpenseClass::SetSubItemData(int)
 {
-    return SetCellStrings(m_apSubItem[0], CostSubLabels(), kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, CostSubLabels().Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseClass::SetCostData()
@@ -392,11 +395,11 @@ BOOL CDataExpenseClass::SetCostData()
     const BOOL bBookValue = bRatio && compression.nCompression != 0;
     CObArray* pData = m_apData[0];
     return SetCheckGroup(pData, kAmountInputCell, 2, bRatio ? 1 : 0) &&
-           SetCellText(pData, kCostCell, bRatio ? FormatAmountText(cost.dAmount) : CString(), kAlignRight) &&
+           SetCellText(pData, kCostCell, bRatio ? FormatNumberText(-1, cost.dAmount, TRUE) : CString(), kAlignRight) &&
            SetCheckGroup(pData, kUnitCell, 2, bRatio ? cost.nInputMethod - kRatioTotalInput : kNoChoice) &&
            SetCheckGroup(pData, kCompressionCell, 2, bRatio ? compression.nCompression : kNoChoice) &&
-           SetCellText(pData, kBookValueCell, bBookValue ? FormatAmountText(compression.dBookValue) : CString(),
-                       kAlignRight) &&
+           SetCellText(pData, kBookValueCell,
+                       bBookValue ? FormatNumberText(-1, compression.dBookValue, TRUE) : CString(), kAlignRight) &&
            SetCheckGroup(pData, kAccountingCell, kAccountingChoices, cost.nAccounting) &&
            SetCheckGroup(pData, kPaymentCell, kPaymentChoices, cost.nPayment);
 }

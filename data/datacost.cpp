@@ -1,6 +1,8 @@
 #include "data/datacost.h"
 
 #include "data/costsheet.h"
+#include "data/datasheetparts.h"
+#include "sheet/numberformat.h"
 
 namespace {
 
@@ -8,7 +10,6 @@ constexpr int kItemRows = 8;
 constexpr int kLabelColumns = 8;
 constexpr int kItemBlockHeight = kItemRows * kSheetRow;
 constexpr int kItemsPerPage = 5;
-constexpr int kStepCells = 6;
 constexpr UINT kFirstTitleId = 20200;
 
 struct CCostItemSheet {
@@ -31,7 +32,7 @@ void AddScheduleRows(CSheetTables& t)
     for (int row = 4; row < kItemRows; ++row) {
         t.subitem.Box(11, row, 4).Box(18, row, 5).Box(26, row, 4).Box(36, row, 1);
         t.data.Box(8, row, 3).Box(15, row, 3).Box(23, row, 3).Box(30, row, 6);
-        t.Options(row, {37, 41});
+        AddOptionCells(t, row, {37, 41});
     }
 }
 
@@ -53,7 +54,7 @@ void AddPerTsuboRows(CSheetTables& t)
     t.data.Box(8, 0, 15);
     t.subitem.Box(23, 0, 22);
     t.hline.VLine(23, 0, 1);
-    t.Options(1, {8, 23});
+    AddOptionCells(t, 1, {8, 23});
     for (int col : {9, 23}) t.hline.VLine(col, 1, 2);
 }
 
@@ -61,9 +62,9 @@ void AddPerTsuboRows(CSheetTables& t)
 void AddConstructionShareRows(CSheetTables& t)
 {
     t.data.Box(8, 0, 15);
-    t.Options(0, {23, 34});
+    AddOptionCells(t, 0, {23, 34});
     for (int col : {23, 24, 34}) t.hline.VLine(col, 0, 1);
-    t.Options(1, {8, 23});
+    AddOptionCells(t, 1, {8, 23});
     for (int col : {9, 23}) t.hline.VLine(col, 1, 2);
 }
 
@@ -126,62 +127,62 @@ void CDataCostItemClass::ReportDraw(CDC* pDC)
 void CDataCostItemClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, Sheet(GetVariant()).tables.Counts<PageCounts>());
+    BuildPrintPage(0, Sheet(GetVariant()).tables);
 }
 
 BOOL CDataCostItemClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], Sheet(GetVariant()).tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, Sheet(GetVariant()).tables.frame);
 }
 
 BOOL CDataCostItemClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], Sheet(GetVariant()).tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, Sheet(GetVariant()).tables.wline);
 }
 
 BOOL CDataCostItemClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], Sheet(GetVariant()).tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, Sheet(GetVariant()).tables.hline);
 }
 
 BOOL CDataCostItemClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], Sheet(GetVariant()).tables.item, 0);
+    return PlacePageItems(m_apItem, 0, Sheet(GetVariant()).tables.item);
 }
 
 BOOL CDataCostItemClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], Sheet(GetVariant()).tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, Sheet(GetVariant()).tables.subitem);
 }
 
 BOOL CDataCostItemClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], Sheet(GetVariant()).tables.data, 0);
+    return PlacePageItems(m_apData, 0, Sheet(GetVariant()).tables.data);
 }
 
 BOOL CDataCostItemClass::SetItemData1()
 {
-    return SetCellStrings(m_apItem[0], Sheet(kPerTsubo).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, Sheet(kPerTsubo).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataCostItemClass::SetItemData2()
 {
-    return SetCellStrings(m_apItem[0], Sheet(kOtherExpense).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, Sheet(kOtherExpense).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataCostItemClass::SetSubItemData1()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kPerTsubo).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kPerTsubo).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataCostItemClass::SetSubItemData2()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kConstructionShare).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kConstructionShare).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataCostItemClass::SetSubItemData3()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kOtherExpense).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kOtherExpense).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataCostItemClass::SetItemData(int)
@@ -201,26 +202,14 @@ BOOL CDataCostItemClass::SetSubItemData(int)
 CString CDataCostItemClass::SelectedAmountText() const
 {
     if (nInputMethod != 0 && nInputMethod != 1) return CString();
-    return FormatAmountText(adAmount[nInputMethod]);
+    return FormatNumberText(-1, adAmount[nInputMethod], TRUE);
 }
 
 BOOL CDataCostItemClass::SetScheduleData(int nFirst)
 {
     CObArray* pData = m_apData[0];
-    if (!SetCellText(pData, nFirst, FormatIntText(nFromYear), kAlignRight) ||
-        !SetCellText(pData, nFirst + 1, FormatIntText(nToYear), kAlignRight))
-        return FALSE;
-    int nCell = nFirst + 2;
-    for (const tagDATARATE& step : m_aDataRate) {
-        if (!SetCellText(pData, nCell, FormatIntText(step.nStartYear), kAlignRight) ||
-            !SetCellText(pData, nCell + 1, FormatIntText(step.nEndYear), kAlignRight) ||
-            !SetCellText(pData, nCell + 2, FormatIntText(step.nInterval), kAlignRight) ||
-            !SetCellText(pData, nCell + 3, FormatAmountText(step.dRate), kAlignRight) ||
-            !SetCheckGroup(pData, nCell + 4, 2, step.bDecrease))
-            return FALSE;
-        nCell += kStepCells;
-    }
-    return TRUE;
+    return SetIntegerCell(pData, nFirst, nFromYear) && SetIntegerCell(pData, nFirst + 1, nToYear) &&
+           SetScheduleCells(pData, nFirst + 2, *this);
 }
 
 BOOL CDataCostItemClass::SetDataData1()
@@ -239,7 +228,7 @@ BOOL CDataCostItemClass::SetDataData2()
 BOOL CDataCostItemClass::SetDataData3()
 {
     return SetCellText(m_apData[0], 0, m_strOtherName, kAlignLeft) &&
-           SetCellText(m_apData[0], 1, FormatAmountText(adAmount[0]), kAlignRight) && SetScheduleData(2);
+           SetNumberCell(m_apData[0], 1, adAmount[0]) && SetScheduleData(2);
 }
 
 BOOL CDataCostItemClass::SetDataData(int)

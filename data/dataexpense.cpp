@@ -24,7 +24,8 @@ struct CExpenseLineSheet {
 // accounting cells' column rules.
 void AddBookingRows(CSheetTables& t)
 {
-    t.Options(2, {9, 16, 23, 30, 37}).Options(3, {9, 16, 23, 30});
+    AddOptionCells(t, 2, {9, 16, 23, 30, 37});
+    AddOptionCells(t, 3, {9, 16, 23, 30});
     for (int col : {kLabelColumns, 16, 23, 30}) t.hline.VLine(col, 2, 4);
     t.hline.VLine(37, 2, 3);
 }
@@ -33,7 +34,7 @@ void AddBookingRows(CSheetTables& t)
 // choices.
 void AddInterestRows(CSheetTables& t)
 {
-    t.Options(2, {9, 16, 23, 30, 37});
+    AddOptionCells(t, 2, {9, 16, 23, 30, 37});
     for (int col : {kLabelColumns, 16, 23, 30, 37}) t.hline.VLine(col, 2, 3);
     t.subitem.Box(0, 3, kSheetColumns);
 }
@@ -51,7 +52,8 @@ void AddAmountRow(CSheetTables& t)
 void AddShareRows(CSheetTables& t)
 {
     t.data.Box(9, 0, 18);
-    t.Options(0, {27, 36}).Options(1, {9, 27});
+    AddOptionCells(t, 0, {27, 36});
+    AddOptionCells(t, 1, {9, 27});
     for (int col : {kLabelColumns, 27, 28, 36}) t.hline.VLine(col, 0, 1);
     t.hline.VLine(kLabelColumns, 1, 2);
 }
@@ -59,7 +61,7 @@ void AddShareRows(CSheetTables& t)
 void AddTotalOrTsuboRows(CSheetTables& t)
 {
     AddAmountRow(t);
-    t.Options(1, {9, 27});
+    AddOptionCells(t, 1, {9, 27});
     t.hline.VLine(kLabelColumns, 1, 2);
     AddBookingRows(t);
 }
@@ -156,7 +158,7 @@ void CDataExpenseMoneyClass::ReportDraw(CDC* pDC)
 
 void CDataExpenseMoneyClass::CreateVariantPage(Variant variant)
 {
-    BuildPrintPage(0, Sheet(variant).tables.Counts<PageCounts>());
+    BuildPrintPage(0, Sheet(variant).tables);
 }
 
 void CDataExpenseMoneyClass::CreatePrintArray1() { CreateVariantPage(kTotalOrTsubo); }
@@ -178,61 +180,61 @@ void CDataExpenseMoneyClass::CreatePrintArray(int)
 
 BOOL CDataExpenseMoneyClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], Sheet(GetVariant()).tables.frame, 0);
+    return PlacePageItems(m_apFrame, 0, Sheet(GetVariant()).tables.frame);
 }
 
 BOOL CDataExpenseMoneyClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], Sheet(GetVariant()).tables.wline, 0);
+    return PlacePageItems(m_apWLine, 0, Sheet(GetVariant()).tables.wline);
 }
 
 BOOL CDataExpenseMoneyClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], Sheet(GetVariant()).tables.hline, 0);
+    return PlacePageItems(m_apHLine, 0, Sheet(GetVariant()).tables.hline);
 }
 
 BOOL CDataExpenseMoneyClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], Sheet(GetVariant()).tables.item, 0);
+    return PlacePageItems(m_apItem, 0, Sheet(GetVariant()).tables.item);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], Sheet(GetVariant()).tables.subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, Sheet(GetVariant()).tables.subitem);
 }
 
 BOOL CDataExpenseMoneyClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], Sheet(GetVariant()).tables.data, 0);
+    return PlacePageItems(m_apData, 0, Sheet(GetVariant()).tables.data);
 }
 
 BOOL CDataExpenseMoneyClass::SetItemData(int)
 {
-    return SetCellStrings(m_apItem[0], Sheet(GetVariant()).labels, kAlignCentre);
+    return SetStringCells(m_apItem[0], 0, Sheet(GetVariant()).labels.Ids(), kAlignCentre);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData1()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kTotalOrTsubo).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kTotalOrTsubo).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData2()
 {
     if (GetVariant() != kInterest)
-        return SetCellStrings(m_apSubItem[0], Sheet(kConstructionShare).subLabels, kAlignLeft);
+        return SetStringCells(m_apSubItem[0], 0, Sheet(kConstructionShare).subLabels.Ids(), kAlignLeft);
     const CIdList& ids = Sheet(kInterest).subLabels;
-    return SetCellStrings(m_apSubItem[0], ids, kAlignLeft) &&
-           SetCellStrings(m_apSubItem[0], {kInterestNoteId}, kAlignCentre, int(ids.Ids().size()));
+    return SetStringCells(m_apSubItem[0], 0, ids.Ids(), kAlignLeft) &&
+           SetStringCells(m_apSubItem[0], int(ids.Ids().size()), {kInterestNoteId}, kAlignCentre);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData3()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kTotalOnly).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kTotalOnly).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData4()
 {
-    return SetCellStrings(m_apSubItem[0], Sheet(kNamed).subLabels, kAlignLeft);
+    return SetStringCells(m_apSubItem[0], 0, Sheet(kNamed).subLabels.Ids(), kAlignLeft);
 }
 
 BOOL CDataExpenseMoneyClass::SetSubItemData(int)
@@ -247,7 +249,7 @@ BOOL CDataExpenseMoneyClass::SetSubItemData(int)
 
 BOOL CDataExpenseMoneyClass::SetAmountData(int nCell)
 {
-    return SetCellText(m_apData[0], nCell, FormatAmountText(dAmount), kAlignRight);
+    return SetNumberCell(m_apData[0], nCell, dAmount);
 }
 
 BOOL CDataExpenseMoneyClass::SetBookingData(int nFirst, BOOL bPayment)

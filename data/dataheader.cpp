@@ -1,6 +1,6 @@
 #include "data/dataheader.h"
 
-#include "data/datasheet.h"
+#include "sheet/sheetlayout.h"
 
 namespace {
 
@@ -9,10 +9,10 @@ constexpr UINT kMemoLabel = 2900;
 constexpr UINT kHeaderLabel = 10101;
 
 // Three rows: the date across the width, then project name and page name.
-const CDataSheetTables& HeaderLayout()
+const CSheetTables& HeaderLayout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 3);
         l.wline.HLine(1, 0, 45).HLine(2, 0, 45);
         l.hline.VLine(12, 1, 3);
@@ -24,10 +24,10 @@ const CDataSheetTables& HeaderLayout()
 }
 
 // Eight rows: department, person in charge, then remarks below a heading.
-const CDataSheetTables& MemoLayout()
+const CSheetTables& MemoLayout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 8);
         l.wline.HLine(1, 0, 45).HLine(2, 0, 45);
         l.hline.VLine(8, 0, 2);
@@ -56,27 +56,24 @@ void CDataHeaderClass::ReportDraw(CDC* pDC)
         SetCellText(m_apData[0], 2, m_strDataName, 0);
     }
     // The header has no title and leaves the window origin where it is.
-    const int nTitleFlag = m_anPrintFlag[0][0];
-    m_anPrintFlag[0][0] = 1;
-    DrawPrintPage(pDC, 0, 0);
-    m_anPrintFlag[0][0] = nTitleFlag;
+    DrawPrintBlock(pDC, 0);
 }
 
-BOOL CDataHeaderClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], HeaderLayout().frame, 0); }
-BOOL CDataHeaderClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], HeaderLayout().wline, 0); }
-BOOL CDataHeaderClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], HeaderLayout().hline, 0); }
-BOOL CDataHeaderClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], HeaderLayout().data, 0); }
+BOOL CDataHeaderClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, HeaderLayout().frame); }
+BOOL CDataHeaderClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, HeaderLayout().wline); }
+BOOL CDataHeaderClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, HeaderLayout().hline); }
+BOOL CDataHeaderClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, HeaderLayout().data); }
 
 BOOL CDataHeaderClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], HeaderLayout().item, 0) &&
-           SetLabelTexts(m_apItem[0], 0, 2, kHeaderLabel, 0);
+    return PlacePageItems(m_apItem, 0, HeaderLayout().item) &&
+           SetStringCells(m_apItem[0], 0, kHeaderLabel, 2, 0);
 }
 
 void CDataHeaderClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, HeaderLayout().Counts<PageCounts>());
+    BuildPrintPage(0, HeaderLayout());
 }
 
 void CDataMemoClass::DestroyData()
@@ -87,19 +84,19 @@ void CDataMemoClass::DestroyData()
 
 void CDataMemoClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kMemoTitle); }
 
-BOOL CDataMemoClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], MemoLayout().frame, 0); }
-BOOL CDataMemoClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], MemoLayout().wline, 0); }
-BOOL CDataMemoClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], MemoLayout().hline, 0); }
-BOOL CDataMemoClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[0], MemoLayout().item, 0); }
+BOOL CDataMemoClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, MemoLayout().frame); }
+BOOL CDataMemoClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, MemoLayout().wline); }
+BOOL CDataMemoClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, MemoLayout().hline); }
+BOOL CDataMemoClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, MemoLayout().item); }
 
 // The remarks heading sits at the left above the free rows.
 BOOL CDataMemoClass::SetItemData(int)
 {
-    return SetLabelTexts(m_apItem[0], 0, 2, kMemoLabel, 1) && SetLabelTexts(m_apItem[0], 2, 1, kMemoLabel + 2, 0);
+    return SetStringCells(m_apItem[0], 0, kMemoLabel, 2, 1) && SetStringCells(m_apItem[0], 2, kMemoLabel + 2, 1, 0);
 }
 
 void CDataMemoClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, MemoLayout().Counts<PageCounts>());
+    BuildPrintPage(0, MemoLayout());
 }

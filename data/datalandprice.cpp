@@ -1,5 +1,7 @@
 #include "data/datalandprice.h"
 
+#include "data/datasheetparts.h"
+
 namespace {
 
 CDataTaxBlockLayout TaxLandLayout()
@@ -48,7 +50,7 @@ const CDataTaxBlockLayout& CDataTaxLandClass::BlockLayout() const
 BOOL CDataTaxLandClass::SetDataData(int)
 {
     CObArray* p = m_apData[0];
-    return taxblock::SetNumberCell(p, 0, dTotalValue) && taxblock::SetNumberCell(p, 1, dProjectValue) &&
+    return SetNumberCell(p, 0, dTotalValue) && SetNumberCell(p, 1, dProjectValue) &&
            SetCheckGroup(p, 2, 2, nInputMethod) && SetCheckGroup(p, 4, 2, nInputMethod) &&
-           taxblock::SetScheduleData(p, 6, m_aDataRate);
+           SetScheduleCells(p, 6, *this);
 }

@@ -29,7 +29,7 @@ CLayoutTable LoanWLines()
 // last repayment period: extra repayment years, amount and source, the table
 // heads, the grace period and the four periods, with "開始年" 12-20,
 // "終了年" 20-28, "金利" 28-37 and "返済年数" 37-45.
-void AddRepayRows(CDataBlockLayout& l, int b)
+void AddRepayRows(CSheetTables& l, int b)
 {
     const int rEnd = b + 10;
     l.hline.VLine(kLabelColumns, b + 1, rEnd);
@@ -55,9 +55,9 @@ void AddRepayRows(CDataBlockLayout& l, int b)
 }
 
 // Lender, amount, repayment method and mortgage fee above the shared rows.
-CDataBlockLayout OrdinaryLayout()
+CSheetTables OrdinaryLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, kOrdinaryRows);
     l.wline = LoanWLines();
     l.hline.VLine(kLabelColumns, 0, 4).VLine(24, 1, 4).VLine(13, 2, 4).VLine(25, 2, 4).VLine(28, 1, 2);
@@ -69,9 +69,9 @@ CDataBlockLayout OrdinaryLayout()
 }
 
 // Use, three repayment methods and mortgage fee above the shared rows.
-CDataBlockLayout AutoLayout()
+CSheetTables AutoLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, kAutoRows);
     l.wline = LoanWLines();
     l.hline.VLine(kLabelColumns, 0, 3).VLine(13, 0, 3);
@@ -86,9 +86,9 @@ CDataBlockLayout AutoLayout()
     return l;
 }
 
-const CDataBlockLayout& LoanLayout(bool bAuto)
+const CSheetTables& LoanLayout(bool bAuto)
 {
-    static const CDataBlockLayout ordinary = OrdinaryLayout(), automatic = AutoLayout();
+    static const CSheetTables ordinary = OrdinaryLayout(), automatic = AutoLayout();
     return bAuto ? automatic : ordinary;
 }
 
@@ -122,38 +122,38 @@ void CDataLoanClass::ReportDraw(CDC* pDC)
 
 BOOL CDataLoanClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], LoanLayout(IsAutoLoan()).frame, 0);
+    return PlacePageItems(m_apFrame, 0, LoanLayout(IsAutoLoan()).frame);
 }
 
 BOOL CDataLoanClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], LoanLayout(IsAutoLoan()).wline, 0);
+    return PlacePageItems(m_apWLine, 0, LoanLayout(IsAutoLoan()).wline);
 }
 
 BOOL CDataLoanClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], LoanLayout(IsAutoLoan()).hline, 0);
+    return PlacePageItems(m_apHLine, 0, LoanLayout(IsAutoLoan()).hline);
 }
 
 BOOL CDataLoanClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], LoanLayout(IsAutoLoan()).item, 0);
+    return PlacePageItems(m_apItem, 0, LoanLayout(IsAutoLoan()).item);
 }
 
 BOOL CDataLoanClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], LoanLayout(IsAutoLoan()).subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, LoanLayout(IsAutoLoan()).subitem);
 }
 
 BOOL CDataLoanClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], LoanLayout(IsAutoLoan()).data, 0);
+    return PlacePageItems(m_apData, 0, LoanLayout(IsAutoLoan()).data);
 }
 
 BOOL CDataLoanClass::SetItemData(int)
 {
     // The automatic loan's first label replaces the lender and amount rows.
-    if (IsAutoLoan()) return SetStringCells(m_apItem[0], 2501, 1) && SetStringCell(m_apItem[0], 0, 2518, 1);
+    if (IsAutoLoan()) return SetStringCells(m_apItem[0], 2501, 1) && SetStringCells(m_apItem[0], 0, 2518, 1, 1);
     return SetStringCells(m_apItem[0], 2500, 1);
 }
 

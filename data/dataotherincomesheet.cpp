@@ -17,9 +17,9 @@ constexpr int kSteps = CDataRateClass::kStepCount;
 constexpr int kStepCells = 6;
 
 // The frame, the rules under every row but the last and the label column rule.
-CDataBlockLayout BlockFrame(int nRows)
+CSheetTables BlockFrame(int nRows)
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, nRows);
     for (int r = 1; r < nRows; ++r) l.wline.HLine(r, 0, 45);
     l.hline.VLine(8, 0, nRows);
@@ -28,7 +28,7 @@ CDataBlockLayout BlockFrame(int nRows)
 
 // Name, amount, booking years, the schedule heads and the four steps, from
 // row r0 to the block's last row. The rate head ends at nRateHeadEnd.
-void AddScheduleRows(CDataBlockLayout& l, int r0, int nRateHeadEnd)
+void AddScheduleRows(CSheetTables& l, int r0, int nRateHeadEnd)
 {
     const int rEnd = r0 + kIncomeRows;
     l.hline.VLine(23, r0 + 1, rEnd).VLine(15, r0 + 2, rEnd).VLine(11, r0 + 2, r0 + 3).VLine(18, r0 + 2, r0 + 3);
@@ -47,10 +47,10 @@ void AddScheduleRows(CDataBlockLayout& l, int r0, int nRateHeadEnd)
     }
 }
 
-const CDataBlockLayout& IncomeLayout()
+const CSheetTables& IncomeLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l = BlockFrame(kIncomeRows);
+    static const CSheetTables layout = [] {
+        CSheetTables l = BlockFrame(kIncomeRows);
         AddScheduleRows(l, 0, 37);
         return l;
     }();
@@ -58,10 +58,10 @@ const CDataBlockLayout& IncomeLayout()
 }
 
 // The kind row with its three check cells above the other-income rows.
-const CDataBlockLayout& MoneyLayout()
+const CSheetTables& MoneyLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l = BlockFrame(kMoneyRows);
+    static const CSheetTables layout = [] {
+        CSheetTables l = BlockFrame(kMoneyRows);
         for (int c : {9, 20, 21, 32, 33}) l.hline.VLine(c, 0, 1);
         l.item.Box(0, 0, 8);
         l.subitem.Box(9, 0, 11).Box(21, 0, 11).Box(33, 0, 12);
@@ -73,10 +73,10 @@ const CDataBlockLayout& MoneyLayout()
 }
 
 // Surplus-fund rate and minimum cash on one row.
-const CDataBlockLayout& SurplusLayout()
+const CSheetTables& SurplusLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 1);
         for (int c : {12, 22, 24, 36, 42}) l.hline.VLine(c, 0, 1);
         l.item.Box(0, 0, 12).Box(24, 0, 12);
@@ -90,8 +90,8 @@ const CDataBlockLayout& SurplusLayout()
 // The units of the four step rows: strings nFirstID to nFirstID + 5 in each.
 BOOL SetStepSubItems(CObArray* pArray, int nFirst, UINT nFirstID, int nAlign)
 {
-    for (int i = 0; i < kSteps * kStepCells; ++i)
-        if (!SetStringCell(pArray, nFirst + i, nFirstID + i % kStepCells, nAlign)) return FALSE;
+    for (int s = 0; s < kSteps; ++s)
+        if (!CDataClass::SetStringCells(pArray, nFirst + s * kStepCells, nFirstID, kStepCells, nAlign)) return FALSE;
     return TRUE;
 }
 
@@ -108,7 +108,7 @@ CString ItemTitle(const CString& strName, UINT nFirstTitleID, int nIndex)
 void CDataOtherIncomeClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 7, 14, 13, 27, 28});
+    BuildPrintPage(0, IncomeLayout());
 }
 
 void CDataOtherIncomeClass::ReportDraw(CDC* pDC)
@@ -118,32 +118,32 @@ void CDataOtherIncomeClass::ReportDraw(CDC* pDC)
 
 BOOL CDataOtherIncomeClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], IncomeLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, IncomeLayout().frame);
 }
 
 BOOL CDataOtherIncomeClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], IncomeLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, IncomeLayout().wline);
 }
 
 BOOL CDataOtherIncomeClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], IncomeLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, IncomeLayout().hline);
 }
 
 BOOL CDataOtherIncomeClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], IncomeLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, IncomeLayout().item);
 }
 
 BOOL CDataOtherIncomeClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], IncomeLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, IncomeLayout().subitem);
 }
 
 BOOL CDataOtherIncomeClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], IncomeLayout().data, 0);
+    return PlacePageItems(m_apData, 0, IncomeLayout().data);
 }
 
 BOOL CDataOtherIncomeClass::SetItemData(int)
@@ -153,7 +153,7 @@ BOOL CDataOtherIncomeClass::SetItemData(int)
 
 BOOL CDataOtherIncomeClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {10005, 1100, 1101}, 0) && SetStepSubItems(m_apSubItem[0], 3, 1100, 0);
+    return SetStringCells(m_apSubItem[0], 0, {10005, 1100, 1101}, 0) && SetStepSubItems(m_apSubItem[0], 3, 1100, 0);
 }
 
 BOOL CDataOtherIncomeClass::SetDataData(int)
@@ -170,7 +170,7 @@ void CDataProRestOtherClass::CreatePrintArray(int)
 {
     for (CDataOtherIncomeClass& item : m_aOtherIncome) item.CreatePrintArray(1);
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 0, 5, 2, 2, 2});
+    BuildPrintPage(0, SurplusLayout());
 }
 
 void CDataProRestOtherClass::DestroyPrintArray()
@@ -207,32 +207,32 @@ void CDataProRestOtherClass::ReportDraw2(CDC* pDC)
 
 BOOL CDataProRestOtherClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], SurplusLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, SurplusLayout().frame);
 }
 
 BOOL CDataProRestOtherClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], SurplusLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, SurplusLayout().wline);
 }
 
 BOOL CDataProRestOtherClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], SurplusLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, SurplusLayout().hline);
 }
 
 BOOL CDataProRestOtherClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], SurplusLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, SurplusLayout().item);
 }
 
 BOOL CDataProRestOtherClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], SurplusLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, SurplusLayout().subitem);
 }
 
 BOOL CDataProRestOtherClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], SurplusLayout().data, 0);
+    return PlacePageItems(m_apData, 0, SurplusLayout().data);
 }
 
 BOOL CDataProRestOtherClass::SetItemData(int)
@@ -242,7 +242,7 @@ BOOL CDataProRestOtherClass::SetItemData(int)
 
 BOOL CDataProRestOtherClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {10000, 10005}, 0);
+    return SetStringCells(m_apSubItem[0], 0, {10000, 10005}, 0);
 }
 
 BOOL CDataProRestOtherClass::SetDataData(int n)
@@ -260,7 +260,7 @@ BOOL CDataProRestOtherClass::SetDataData(int n)
 void CDataRestOtherMoneyClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 8, 19, 14, 30, 31});
+    BuildPrintPage(0, MoneyLayout());
 }
 
 void CDataRestOtherMoneyClass::ReportDraw(CDC* pDC)
@@ -270,32 +270,32 @@ void CDataRestOtherMoneyClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRestOtherMoneyClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], MoneyLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, MoneyLayout().frame);
 }
 
 BOOL CDataRestOtherMoneyClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], MoneyLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, MoneyLayout().wline);
 }
 
 BOOL CDataRestOtherMoneyClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], MoneyLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, MoneyLayout().hline);
 }
 
 BOOL CDataRestOtherMoneyClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], MoneyLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, MoneyLayout().item);
 }
 
 BOOL CDataRestOtherMoneyClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], MoneyLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, MoneyLayout().subitem);
 }
 
 BOOL CDataRestOtherMoneyClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], MoneyLayout().data, 0);
+    return PlacePageItems(m_apData, 0, MoneyLayout().data);
 }
 
 BOOL CDataRestOtherMoneyClass::SetItemData(int)
@@ -305,7 +305,7 @@ BOOL CDataRestOtherMoneyClass::SetItemData(int)
 
 BOOL CDataRestOtherMoneyClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {1300, 1301, 1302, 10005, 1303, 1304}, 0) &&
+    return SetStringCells(m_apSubItem[0], 0, {1300, 1301, 1302, 10005, 1303, 1304}, 0) &&
            SetStepSubItems(m_apSubItem[0], 6, 1303, 1);
 }
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <utility>
 
-#include "data/datasheet.h"
+#include "sheet/sheetlayout.h"
 #include "sheet/numberformat.h"
 
 namespace {
@@ -30,7 +30,7 @@ constexpr int kRowCount = int(std::size(kRows));
 
 // Labels in columns 0-11, values in 12-27, boxes at columns 28, 33 and 39
 // with their unit words to the right.
-void AddRowCells(CDataSheetTables& l, int r, RowKind kind)
+void AddRowCells(CSheetTables& l, int r, RowKind kind)
 {
     switch (kind) {
     case kValueUnit:
@@ -57,10 +57,10 @@ void AddRowCells(CDataSheetTables& l, int r, RowKind kind)
     }
 }
 
-const CDataSheetTables& Layout()
+const CSheetTables& Layout()
 {
-    static const CDataSheetTables t = [] {
-        CDataSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, kRowCount);
         for (int r = 0; r < kRowCount; ++r) {
             // A part's two-row label has no line between its rows.
@@ -203,18 +203,18 @@ void CDataOutlineClass::HeibeiToTubo(tagDATALAND* pLand, tagDATABUILDING* pBuild
 
 void CDataOutlineClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kTitle); }
 
-BOOL CDataOutlineClass::SetFramePoint(int) { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
-BOOL CDataOutlineClass::SetWLinePoint(int) { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
-BOOL CDataOutlineClass::SetHLinePoint(int) { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
-BOOL CDataOutlineClass::SetItemPoint(int) { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
-BOOL CDataOutlineClass::SetSubItemPoint(int) { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
-BOOL CDataOutlineClass::SetDataPoint(int) { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+BOOL CDataOutlineClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, Layout().frame); }
+BOOL CDataOutlineClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, Layout().wline); }
+BOOL CDataOutlineClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, Layout().hline); }
+BOOL CDataOutlineClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, Layout().item); }
+BOOL CDataOutlineClass::SetSubItemPoint(int) { return PlacePageItems(m_apSubItem, 0, Layout().subitem); }
+BOOL CDataOutlineClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, Layout().data); }
 
-BOOL CDataOutlineClass::SetItemData(int) { return SetLabelTexts(m_apItem[0], 0, Layout().item.Count(), kLabel, 1); }
+BOOL CDataOutlineClass::SetItemData(int) { return SetStringCells(m_apItem[0], 0, kLabel, Layout().item.Count(), 1); }
 
 BOOL CDataOutlineClass::SetSubItemData(int)
 {
-    return SetLabelTexts(m_apSubItem[0], 0, Layout().subitem.Count(), kSubLabel, 0);
+    return SetStringCells(m_apSubItem[0], 0, kSubLabel, Layout().subitem.Count(), 0);
 }
 
 const double* CDataOutlineClass::EnteredArea(const double& dTsubo, const double& dHeibei) const
@@ -267,5 +267,5 @@ BOOL CDataOutlineClass::SetDataData(int)
 void CDataOutlineClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, Layout().Counts<PageCounts>());
+    BuildPrintPage(0, Layout());
 }

@@ -10,7 +10,6 @@ constexpr UINT kSectionTitleID = 20100;
 constexpr int kLabelColumns = 10;
 
 struct CSectionSpec {
-    int nFrame, nWLine, nHLine, nItem, nSubItem, nData;
     UINT nLabelID;
     UINT nSubLabelID;
     int nSubLabelGroup; // sub-label i is string nSubLabelID + i % nSubLabelGroup
@@ -18,20 +17,20 @@ struct CSectionSpec {
 };
 
 constexpr CSectionSpec kSections[CDataRentalBasicClass::kSectionCount] = {
-    {4, 1, 2, 2, 1, 2, 400, 500, 1, 3},
-    {4, 4, 7, 7, 12, 12, 410, 510, 3, 6},
-    {4, 4, 7, 7, 12, 12, 420, 510, 3, 6},
-    {4, 4, 12, 9, 24, 24, 430, 520, 6, 6},
-    {4, 1, 4, 2, 3, 3, 450, 530, 3, 3},
-    {4, 5, 13, 8, 12, 11, 460, 540, 12, 0},
+    {400, 500, 1, 3},
+    {410, 510, 3, 6},
+    {420, 510, 3, 6},
+    {430, 520, 6, 6},
+    {450, 530, 3, 3},
+    {460, 540, 12, 0},
 };
 
 constexpr int kSteps = CDataRateClass::kStepCount;
 
 // Name across, contract years with "年".
-CDataBlockLayout NameLayout()
+CSheetTables NameLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, 2);
     l.wline.HLine(1, 0, 45);
     l.hline.VLine(kLabelColumns, 0, 2).VLine(16, 1, 2);
@@ -43,9 +42,9 @@ CDataBlockLayout NameLayout()
 
 // A heading row and four step rows in a step column 4 wide; frame and rows
 // are the same for the three schedule sections.
-CDataBlockLayout StepTableLayout()
+CSheetTables StepTableLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, 45, 1 + kSteps);
     for (int r = 1; r <= kSteps; ++r) l.wline.HLine(r, 0, 45);
     l.item.Boxes(0, 1, 4, 1, kSteps, true);
@@ -53,9 +52,9 @@ CDataBlockLayout StepTableLayout()
 }
 
 // Start year, end year and level of each step.
-CDataBlockLayout LevelLayout()
+CSheetTables LevelLayout()
 {
-    CDataBlockLayout l = StepTableLayout();
+    CSheetTables l = StepTableLayout();
     for (int c : {4, 12, 21, 29}) l.hline.VLine(c, 0, 1 + kSteps);
     for (int c : {8, 16, 27}) l.hline.VLine(c, 1, 1 + kSteps);
     l.item.Box(4, 0, 8).Box(12, 0, 9).Box(21, 0, 8);
@@ -67,9 +66,9 @@ CDataBlockLayout LevelLayout()
 }
 
 // Start, end, interval, rate and rise or fall of each rent step.
-CDataBlockLayout RentLayout()
+CSheetTables RentLayout()
 {
-    CDataBlockLayout l = StepTableLayout();
+    CSheetTables l = StepTableLayout();
     for (int c : {4, 12, 21, 28, 36}) l.hline.VLine(c, 0, 1 + kSteps);
     for (int c : {8, 16, 24, 34, 37, 41, 42}) l.hline.VLine(c, 1, 1 + kSteps);
     l.item.Box(4, 0, 8).Box(12, 0, 9).Box(21, 0, 7).Box(28, 0, 8).Box(36, 0, 9);
@@ -82,7 +81,7 @@ CDataBlockLayout RentLayout()
 
 // Amortisation ratio, then the two change options: rows 0 and 1 of the
 // deposit and the security-money sections.
-void AddRatioRows(CDataBlockLayout& l, int nRows)
+void AddRatioRows(CSheetTables& l, int nRows)
 {
     l.frame.Frame(0, 0, 45, nRows);
     for (int r = 1; r < nRows; ++r) l.wline.HLine(r, 0, 45);
@@ -92,18 +91,18 @@ void AddRatioRows(CDataBlockLayout& l, int nRows)
     l.data.Box(kLabelColumns, 0, 6).Box(kLabelColumns, 1, 1).Box(25, 1, 1);
 }
 
-CDataBlockLayout DepositLayout()
+CSheetTables DepositLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     AddRatioRows(l, 2);
     return l;
 }
 
 // Ratio and change rows, repayment method, then the grace period and the
 // repayment period under "開始年", "終了年", "金利", and the note below.
-CDataBlockLayout SecurityLayout()
+CSheetTables SecurityLayout()
 {
-    CDataBlockLayout l;
+    CSheetTables l;
     AddRatioRows(l, 6);
     l.hline.VLine(20, 2, 3).VLine(30, 2, 3).VLine(40, 2, 3);
     l.hline.VLine(20, 3, 6).VLine(30, 3, 6).VLine(40, 3, 6).VLine(25, 4, 6).VLine(37, 4, 6).VLine(15, 5, 6);
@@ -116,11 +115,11 @@ CDataBlockLayout SecurityLayout()
     return l;
 }
 
-const CDataBlockLayout* SectionLayout(int k)
+const CSheetTables* SectionLayout(int k)
 {
-    static const CDataBlockLayout name = NameLayout(), level = LevelLayout(), rent = RentLayout(),
+    static const CSheetTables name = NameLayout(), level = LevelLayout(), rent = RentLayout(),
                                   deposit = DepositLayout(), security = SecurityLayout();
-    static const CDataBlockLayout* const layouts[] = {&name, &level, &level, &rent, &deposit, &security};
+    static const CSheetTables* const layouts[] = {&name, &level, &level, &rent, &deposit, &security};
     return (k >= 0 && k < CDataRentalBasicClass::kSectionCount) ? layouts[k] : nullptr;
 }
 
@@ -141,10 +140,7 @@ BOOL SetLevelCells(CObArray* p, const CDataRateClass& schedule)
 void CDataRentalBasicClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(kSectionCount);
-    for (int k = 0; k < kSectionCount; ++k) {
-        const CSectionSpec& s = kSections[k];
-        BuildPrintPage(k, {s.nFrame, s.nWLine, s.nHLine, s.nItem, s.nSubItem, s.nData});
-    }
+    for (int k = 0; k < kSectionCount; ++k) BuildPrintPage(k, *SectionLayout(k));
 }
 
 void CDataRentalBasicClass::ReportDraw(CDC* pDC)
@@ -159,38 +155,38 @@ void CDataRentalBasicClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRentalBasicClass::SetFramePoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apFrame[k], l->frame, 0);
+    const CSheetTables* l = SectionLayout(k);
+    return l && PlacePageItems(m_apFrame, k, l->frame);
 }
 
 BOOL CDataRentalBasicClass::SetWLinePoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apWLine[k], l->wline, 0);
+    const CSheetTables* l = SectionLayout(k);
+    return l && PlacePageItems(m_apWLine, k, l->wline);
 }
 
 BOOL CDataRentalBasicClass::SetHLinePoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apHLine[k], l->hline, 0);
+    const CSheetTables* l = SectionLayout(k);
+    return l && PlacePageItems(m_apHLine, k, l->hline);
 }
 
 BOOL CDataRentalBasicClass::SetItemPoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apItem[k], l->item, 0);
+    const CSheetTables* l = SectionLayout(k);
+    return l && PlacePageItems(m_apItem, k, l->item);
 }
 
 BOOL CDataRentalBasicClass::SetSubItemPoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apSubItem[k], l->subitem, 0);
+    const CSheetTables* l = SectionLayout(k);
+    return l && PlacePageItems(m_apSubItem, k, l->subitem);
 }
 
 BOOL CDataRentalBasicClass::SetDataPoint(int k)
 {
-    const CDataBlockLayout* l = SectionLayout(k);
-    return l && CopyLayoutToPrintArray(m_apData[k], l->data, 0);
+    const CSheetTables* l = SectionLayout(k);
+    return l && PlacePageItems(m_apData, k, l->data);
 }
 
 BOOL CDataRentalBasicClass::SetItemData(int k)
@@ -204,7 +200,7 @@ BOOL CDataRentalBasicClass::SetSubItemData(int k)
     if (k < 0 || k >= kSectionCount || !m_apSubItem[k]) return FALSE;
     const CSectionSpec& s = kSections[k];
     for (int i = 0; i < m_apSubItem[k]->GetSize(); ++i)
-        if (!SetStringCell(m_apSubItem[k], i, s.nSubLabelID + i % s.nSubLabelGroup, 0)) return FALSE;
+        if (!SetStringCells(m_apSubItem[k], i, s.nSubLabelID + i % s.nSubLabelGroup, 1, 0)) return FALSE;
     return TRUE;
 }
 

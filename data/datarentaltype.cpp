@@ -30,10 +30,10 @@ enum {
 int CheckColumn(int i) { return i % 2 ? 27 : 10; }
 
 // A line's block: 12 rows, label column 10 wide.
-const CDataBlockLayout& TermLayout()
+const CSheetTables& TermLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, kTermRows);
         for (int r = 1; r < kTermRows; ++r) l.wline.HLine(r, (r >= 2 && r <= 4) || r == 7 ? 10 : 0, 45);
         l.hline.VLine(10, 0, 12).VLine(14, 0, 1);
@@ -65,10 +65,10 @@ const CDataBlockLayout& TermLayout()
 
 // The record's own cells: the note, and the category names beside a line's
 // category check cells.
-const CDataBlockLayout& NameLayout()
+const CSheetTables& NameLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.subitem.Box(0, 0, 45);
         for (int c = 0; c < CDataRentalTypeClass::kCategoryCount; ++c)
             l.data.Box(CheckColumn(c) + 1, 1 + c / 2, c % 2 ? 17 : 16);
@@ -133,32 +133,32 @@ void CDataRentalTermClass::ReportDraw(CDC* pDC)
 
 BOOL CDataRentalTermClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], TermLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, TermLayout().frame);
 }
 
 BOOL CDataRentalTermClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], TermLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, TermLayout().wline);
 }
 
 BOOL CDataRentalTermClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], TermLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, TermLayout().hline);
 }
 
 BOOL CDataRentalTermClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], TermLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, TermLayout().item);
 }
 
 BOOL CDataRentalTermClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], TermLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, TermLayout().subitem);
 }
 
 BOOL CDataRentalTermClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], TermLayout().data, 0);
+    return PlacePageItems(m_apData, 0, TermLayout().data);
 }
 
 BOOL CDataRentalTermClass::SetItemData(int)
@@ -176,7 +176,7 @@ BOOL CDataRentalTermClass::SetDataData(int n)
     CObArray* p = m_apData[0];
     if (!SetIntegerCell(p, kCellNumber, n)) return FALSE;
     if (m_nCategory == -1)
-        return SetStringCell(p, kCellMessage, kNotRegisteredID, 0) &&
+        return SetStringCells(p, kCellMessage, kNotRegisteredID, 1, 0) &&
                ClearCells(p, kCellCategory, kCellTotal - kCellCategory);
 
     BOOL bOK = SetCellText(p, kCellMessage, "", 0) &&
@@ -194,7 +194,7 @@ BOOL CDataRentalTermClass::SetDataData(int n)
 void CDataRentalTermClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 11, 16, 11, 13, kCellTotal});
+    BuildPrintPage(0, TermLayout());
     m_anPrintFlag[0][0] = 1;
 }
 
@@ -260,26 +260,26 @@ void CDataRentalTypeClass::ReportDraw(CDC* pDC)
         CDataRentalTermClass* pTerm = GetTerm(i);
         if (!pTerm) break;
         DrawSubRecord(pDC, *pTerm, m_anPrintFlag[0][4]);
-        DrawValueCells(m_apData[0], pDC); // the category names print on blank forms too
+        DrawItems(m_apData[0], pDC, kValues); // the category names print on blank forms too
         MoveOriginDown(pDC, kTermRows * kSheetRow);
     }
-    if (!m_anPrintFlag[0][3]) DrawLabelCells(m_apSubItem[0], pDC);
+    if (!m_anPrintFlag[0][3]) DrawItems(m_apSubItem[0], pDC, kLabels);
     pDC->SelectObject(pOldFont);
 }
 
 BOOL CDataRentalTypeClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], NameLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, NameLayout().subitem);
 }
 
 BOOL CDataRentalTypeClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], NameLayout().data, 0);
+    return PlacePageItems(m_apData, 0, NameLayout().data);
 }
 
 BOOL CDataRentalTypeClass::SetSubItemData(int)
 {
-    return SetStringCell(m_apSubItem[0], 0, kNoteID, 0);
+    return SetStringCells(m_apSubItem[0], 0, kNoteID, 1, 0);
 }
 
 BOOL CDataRentalTypeClass::SetDataData(int)
@@ -296,7 +296,7 @@ void CDataRentalTypeClass::CreatePrintArray(int)
     if (!m_pTermArray) return;
     for (int i = 0; CDataRentalTermClass* pTerm = GetTerm(i); ++i) pTerm->CreatePrintArray(1);
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {0, 0, 0, 0, 1, kCategoryCount});
+    BuildPrintPage(0, NameLayout());
 }
 
 void CDataRentalTypeClass::DestroyPrintArray()

@@ -1,41 +1,5 @@
 #include "data/datasheetparts.h"
 
-#include "sheet/numberformat.h"
-#include "sheet/printitem.h"
-
-BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign)
-{
-    if (!pArray) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetStringCell(pArray, i, nFirstID + i, nAlign)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetStringCells(CObArray* pArray, std::initializer_list<UINT> ids, int nAlign)
-{
-    int i = 0;
-    for (UINT nID : ids)
-        if (!SetStringCell(pArray, i++, nID, nAlign)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetStringCell(CObArray* pArray, int nIndex, UINT nID, int nAlign)
-{
-    return SetCellText(pArray, nIndex, LoadDataString(nID), nAlign);
-}
-
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
-{
-    return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), 2);
-}
-
-BOOL SetIntegerCell(CObArray* pArray, int nIndex, int nValue)
-{
-    CString str;
-    str.Format("%d", nValue);
-    return SetCellText(pArray, nIndex, str, 2);
-}
-
 BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedule)
 {
     for (const tagDATARATE& step : schedule.m_aDataRate) {
@@ -47,21 +11,3 @@ BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedu
     }
     return TRUE;
 }
-
-BOOL ClearCells(CObArray* pArray, int nFirst, int nCount)
-{
-    return SetCheckGroup(pArray, nFirst, nCount, -1);
-}
-
-void DrawLabelCells(CObArray* pArray, CDC* pDC)
-{
-    for (int i = 0; pArray && i < pArray->GetSize(); ++i)
-        if (CPrintItemClass* pItem = GetPrintItem(pArray, i)) pItem->DrawItem(pDC);
-}
-
-void DrawValueCells(CObArray* pArray, CDC* pDC)
-{
-    for (int i = 0; pArray && i < pArray->GetSize(); ++i)
-        if (CPrintItemClass* pItem = GetPrintItem(pArray, i)) pItem->DrawData(pDC);
-}
-

@@ -1,35 +1,9 @@
-// Pieces shared by the sheets of the rental, loan, funding and other-income
-// records: the six layout tables of a block, cell filling, and drawing the
-// blocks of sub-records one below another.
+// Cells of the data sheets that print a rise/fall schedule.
 #pragma once
 
-#include <initializer_list>
-
-#include "data/dataclass.h"
 #include "data/datarate.h"
 #include "sheet/sheetlayout.h"
 
-// The layout tables of one printed block, one per kind of print item.
-struct CDataBlockLayout {
-    CLayoutTable frame, wline, hline, item, subitem, data;
-};
-
-// Cell i gets string nFirstID + i; FALSE at the first missing cell.
-BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign);
-// Cell i gets the i-th string of the list.
-BOOL SetStringCells(CObArray* pArray, std::initializer_list<UINT> ids, int nAlign);
-BOOL SetStringCell(CObArray* pArray, int nIndex, UINT nID, int nAlign);
-// All decimals, trailing zeros trimmed, thousands separators; right-aligned.
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
-// Plain decimal ("%d"), right-aligned.
-BOOL SetIntegerCell(CObArray* pArray, int nIndex, int nValue);
 // Six cells from nFirst + 6 s for each step s of a change schedule: start,
 // end and interval years, rate, and the rise and fall ticks.
 BOOL SetScheduleCells(CObArray* pArray, int nFirst, const CDataRateClass& schedule);
-// Empties the texts and clears the ticks of cells nFirst to nFirst + nCount - 1.
-BOOL ClearCells(CObArray* pArray, int nFirst, int nCount);
-
-// Draws the texts of labels, or the texts and ticks of value cells.
-void DrawLabelCells(CObArray* pArray, CDC* pDC);
-void DrawValueCells(CObArray* pArray, CDC* pDC);
-

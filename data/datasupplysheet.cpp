@@ -22,10 +22,10 @@ constexpr CLaterLoan kLaterLoans[] = {
 
 // Heading, own funds and land own funds; heading, use, rate and mortgage fee
 // of the fund-shortage loan; the note below the frame.
-const CDataBlockLayout& FundLayout()
+const CSheetTables& FundLayout()
 {
-    static const CDataBlockLayout layout = [] {
-        CDataBlockLayout l;
+    static const CSheetTables layout = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, 45, 7);
         for (int r = 1; r < 7; ++r) l.wline.HLine(r, 0, 45);
         l.hline.VLine(kLabelColumns, 1, 3).VLine(kLabelColumns, 4, 7).VLine(24, 1, 3).VLine(24, 4, 7);
@@ -50,7 +50,7 @@ void CDataSupplyClass::CreatePrintArray(int)
         m_aLoan[i].CreatePrintArray(1);
     }
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 6, 8, 7, 8, 7});
+    BuildPrintPage(0, FundLayout());
 }
 
 void CDataSupplyClass::DestroyPrintArray()
@@ -87,42 +87,42 @@ void CDataSupplyClass::ReportDraw2(CDC* pDC)
 
 BOOL CDataSupplyClass::SetFramePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apFrame[0], FundLayout().frame, 0);
+    return PlacePageItems(m_apFrame, 0, FundLayout().frame);
 }
 
 BOOL CDataSupplyClass::SetWLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apWLine[0], FundLayout().wline, 0);
+    return PlacePageItems(m_apWLine, 0, FundLayout().wline);
 }
 
 BOOL CDataSupplyClass::SetHLinePoint(int)
 {
-    return CopyLayoutToPrintArray(m_apHLine[0], FundLayout().hline, 0);
+    return PlacePageItems(m_apHLine, 0, FundLayout().hline);
 }
 
 BOOL CDataSupplyClass::SetItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apItem[0], FundLayout().item, 0);
+    return PlacePageItems(m_apItem, 0, FundLayout().item);
 }
 
 BOOL CDataSupplyClass::SetSubItemPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apSubItem[0], FundLayout().subitem, 0);
+    return PlacePageItems(m_apSubItem, 0, FundLayout().subitem);
 }
 
 BOOL CDataSupplyClass::SetDataPoint(int)
 {
-    return CopyLayoutToPrintArray(m_apData[0], FundLayout().data, 0);
+    return PlacePageItems(m_apData, 0, FundLayout().data);
 }
 
 BOOL CDataSupplyClass::SetItemData(int)
 {
-    return SetStringCells(m_apItem[0], {2400, 2400, 2401, 2402, 2403, 2404, 2405}, 1);
+    return SetStringCells(m_apItem[0], 0, {2400, 2400, 2401, 2402, 2403, 2404, 2405}, 1);
 }
 
 BOOL CDataSupplyClass::SetSubItemData(int)
 {
-    return SetStringCells(m_apSubItem[0], {10005, 10005, 2420, 2421, 10000, 2422, 2423, 2424}, 0);
+    return SetStringCells(m_apSubItem[0], 0, {10005, 10005, 2420, 2421, 10000, 2422, 2423, 2424}, 0);
 }
 
 BOOL CDataSupplyClass::SetDataData(int)

@@ -2,21 +2,12 @@
 
 #include <algorithm>
 
-#include "sheet/numberformat.h"
-
 namespace {
 
 bool HasEdge(const std::vector<int>& edges, int x)
 {
     return std::find(edges.begin(), edges.end(), x) != edges.end();
 }
-
-void AddCell(CLayoutTable& t, int nRow, int nCol1, int nCol2, int nRows = 1)
-{
-    t.Box(nCol1, nRow, nCol2 - nCol1, nRows);
-}
-
-enum { kAlignLeft, kAlignCentre, kAlignRight };
 
 const std::vector<int> kScheduleHeadEdges = {8, 15, 23, 30, 37};
 const std::vector<int> kScheduleStepEdges = {8, 11, 15, 18, 23, 26, 30, 36, 37, 38, 41, 42};
@@ -25,19 +16,19 @@ const std::vector<int> kScheduleStepEdges = {8, 11, 15, 18, 23, 26, 30, 36, 37, 
 
 void CDataTaxBlockLayout::Item(int nRow, int nCol1, int nCol2, UINT nID, int nRows)
 {
-    AddCell(item, nRow, nCol1, nCol2, nRows);
+    item.Span(nRow, nCol1, nCol2, nRows);
     items.push_back(nID);
 }
 
 void CDataTaxBlockLayout::SubItem(int nRow, int nCol1, int nCol2, UINT nID)
 {
-    AddCell(subitem, nRow, nCol1, nCol2);
+    subitem.Span(nRow, nCol1, nCol2);
     subitems.push_back(nID);
 }
 
 void CDataTaxBlockLayout::Data(int nRow, int nCol1, int nCol2)
 {
-    AddCell(data, nRow, nCol1, nCol2);
+    data.Span(nRow, nCol1, nCol2);
 }
 
 void CDataTaxBlockLayout::RowLines(int nRow1, int nRow2, int nCol1, int nCol2)
@@ -101,38 +92,6 @@ std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> ro
     rowEdges.push_back(kScheduleHeadEdges);
     rowEdges.insert(rowEdges.end(), CDataRateClass::kStepCount, kScheduleStepEdges);
     return rowEdges;
-}
-
-BOOL LoadCellStrings(CObArray* pArray, const std::vector<UINT>& ids, int nAlign)
-{
-    for (int i = 0; i < int(ids.size()); ++i)
-        if (!SetCellText(pArray, i, LoadDataString(ids[i]), nAlign)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
-{
-    return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), kAlignRight);
-}
-
-BOOL SetWholeCell(CObArray* pArray, int nIndex, int nValue)
-{
-    CString text;
-    text.Format("%d", nValue);
-    return SetCellText(pArray, nIndex, text, kAlignRight);
-}
-
-BOOL SetScheduleData(CObArray* pArray, int nFirst, const tagDATARATE* pSteps)
-{
-    for (int i = 0; i < CDataRateClass::kStepCount; ++i) {
-        const tagDATARATE& step = pSteps[i];
-        const int n = nFirst + 6 * i;
-        if (!SetWholeCell(pArray, n, step.nStartYear) || !SetWholeCell(pArray, n + 1, step.nEndYear) ||
-            !SetWholeCell(pArray, n + 2, step.nInterval) || !SetNumberCell(pArray, n + 3, step.dRate) ||
-            !SetCheckGroup(pArray, n + 4, 2, step.bDecrease))
-            return FALSE;
-    }
-    return TRUE;
 }
 
 } // namespace taxblock

@@ -1,5 +1,5 @@
-// Records printed as one block of a data sheet page: their layout tables,
-// the loading of their labels and the rows of a rise/fall schedule.
+// Records printed as one block of a data sheet page: their layout tables
+// with the labels' string ids, and the rows of a rise/fall schedule.
 #pragma once
 
 #include <vector>
@@ -11,8 +11,7 @@
 // The layout of a one-page block: the rectangles of each kind of print item,
 // with the string ids of the labels and sub-labels in item order. Cells are
 // given in grid units: row, first and last column.
-struct CDataTaxBlockLayout {
-    CLayoutTable frame, wline, hline, item, subitem, data;
+struct CDataTaxBlockLayout : CSheetTables {
     std::vector<UINT> items, subitems;
 
     void Item(int nRow, int nCol1, int nCol2, UINT nID, int nRows = 1);
@@ -40,16 +39,6 @@ extern const std::vector<int> kChoiceRowEdges;
 // The cell edges of rows followed by those of the schedule's head and step rows.
 std::vector<std::vector<int>> WithScheduleEdges(std::vector<std::vector<int>> rowEdges);
 
-// Loads string ids[i] of the library into cell i; FALSE at the first missing cell.
-BOOL LoadCellStrings(CObArray* pArray, const std::vector<UINT>& ids, int nAlign);
-// A number cell, right-aligned: all decimals, trailing zeros dropped, grouped.
-BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue);
-// A whole-number cell, right-aligned, "%d".
-BOOL SetWholeCell(CObArray* pArray, int nIndex, int nValue);
-// The four schedule steps from cell nFirst: first year, last year, interval,
-// rate, then the rise and fall checks.
-BOOL SetScheduleData(CObArray* pArray, int nFirst, const tagDATARATE* pSteps);
-
 } // namespace taxblock
 
 // A record printed as one block on page 0 of its sheet, laid out by
@@ -59,21 +48,19 @@ class TDataTaxBlockClass : public CDataClass {
 public:
     void DestroyData() override { InitData(); }
     void ReportDraw(CDC* pDC) override { DrawPrintPage(pDC, 0, Self().TitleID()); }
-    BOOL SetFramePoint(int) override { return CopyLayoutToPrintArray(m_apFrame[0], Layout().frame, 0); }
-    BOOL SetWLinePoint(int) override { return CopyLayoutToPrintArray(m_apWLine[0], Layout().wline, 0); }
-    BOOL SetHLinePoint(int) override { return CopyLayoutToPrintArray(m_apHLine[0], Layout().hline, 0); }
-    BOOL SetItemPoint(int) override { return CopyLayoutToPrintArray(m_apItem[0], Layout().item, 0); }
-    BOOL SetItemData(int) override { return taxblock::LoadCellStrings(m_apItem[0], Layout().items, 1); }
-    BOOL SetSubItemPoint(int) override { return CopyLayoutToPrintArray(m_apSubItem[0], Layout().subitem, 0); }
-    BOOL SetSubItemData(int) override { return taxblock::LoadCellStrings(m_apSubItem[0], Layout().subitems, 0); }
-    BOOL SetDataPoint(int) override { return CopyLayoutToPrintArray(m_apData[0], Layout().data, 0); }
+    BOOL SetFramePoint(int) override { return PlacePageItems(m_apFrame, 0, Layout().frame); }
+    BOOL SetWLinePoint(int) override { return PlacePageItems(m_apWLine, 0, Layout().wline); }
+    BOOL SetHLinePoint(int) override { return PlacePageItems(m_apHLine, 0, Layout().hline); }
+    BOOL SetItemPoint(int) override { return PlacePageItems(m_apItem, 0, Layout().item); }
+    BOOL SetItemData(int) override { return SetStringCells(m_apItem[0], 0, Layout().items, 1); }
+    BOOL SetSubItemPoint(int) override { return PlacePageItems(m_apSubItem, 0, Layout().subitem); }
+    BOOL SetSubItemData(int) override { return SetStringCells(m_apSubItem[0], 0, Layout().subitems, 0); }
+    BOOL SetDataPoint(int) override { return PlacePageItems(m_apData, 0, Layout().data); }
     // One page, whatever the count asked for.
     void CreatePrintArray(int) override
     {
         CDataClass::CreatePrintArray(1);
-        const CDataTaxBlockLayout& l = Layout();
-        BuildPrintPage(0, {l.frame.Count(), l.wline.Count(), l.hline.Count(), l.item.Count(), l.subitem.Count(),
-                           l.data.Count()});
+        BuildPrintPage(0, Layout());
     }
 
 private:

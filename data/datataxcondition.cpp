@@ -106,7 +106,7 @@ const CDataTaxBlockLayout& CDataTaxSpecialHouseClass::BlockLayout() const
 
 BOOL CDataTaxSpecialHouseClass::SetDataData(int)
 {
-    return taxblock::SetNumberCell(m_apData[0], 0, dHouseRatio) && taxblock::SetWholeCell(m_apData[0], 1, nHouseUnits);
+    return SetNumberCell(m_apData[0], 0, dHouseRatio) && SetIntegerCell(m_apData[0], 1, nHouseUnits);
 }
 
 CDataTaxMunicipalClass::CDataTaxMunicipalClass() { InitData(); }
@@ -203,7 +203,7 @@ BOOL CDataTaxBusinessPlaceClass::SetDataData(int)
     CObArray* p = m_apData[0];
     const bool levied = nTaxation == 1;
     if (!SetCheckGroup(p, 0, 2, nTaxation)) return FALSE;
-    if (!(levied ? taxblock::SetNumberCell(p, 2, dNonTaxRatio) : SetCellText(p, 2, CString(), 2))) return FALSE;
+    if (!(levied ? SetNumberCell(p, 2, dNonTaxRatio) : SetCellText(p, 2, CString(), 2))) return FALSE;
     return SetCheckGroup(p, 3, 2, levied ? nExemption : -1);
 }
 

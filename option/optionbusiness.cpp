@@ -8,9 +8,9 @@ namespace {
 constexpr int kApplyItems = 21;
 constexpr int kCategories = 8;
 
-const COptionPageLayout& BusinessLayout()
+const CSheetTables& BusinessLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(13, 11, 10, false);
+    static const CSheetTables l = TwoChoiceLayout(13, 11, 10, false);
     return l;
 }
 
@@ -22,10 +22,10 @@ CString BusinessItemName(const COptionBusinessRateClass& r, int j)
     return LoadOptionString(200 + j);
 }
 
-const COptionPageLayout& AdvanceLayout()
+const CSheetTables& AdvanceLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 9);
         for (int r = 1; r <= 8; ++r) t.wline.HLine(r, 0, kSheetColumns);
         t.hline.VLine(15, 0, 9).VLine(21, 0, 9).VLine(20, 1, 9).VLine(26, 1, 9);
@@ -48,27 +48,27 @@ void COptionBusinessRateClass::InitData()
 
 void COptionBusinessRateClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 12); }
 
-BOOL COptionBusinessRateClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, BusinessLayout().frame); }
-BOOL COptionBusinessRateClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, BusinessLayout().wline); }
-BOOL COptionBusinessRateClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, BusinessLayout().hline); }
-BOOL COptionBusinessRateClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, BusinessLayout().item); }
-BOOL COptionBusinessRateClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, BusinessLayout().subitem); }
-BOOL COptionBusinessRateClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, BusinessLayout().data); }
+BOOL COptionBusinessRateClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, BusinessLayout().frame); }
+BOOL COptionBusinessRateClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, BusinessLayout().wline); }
+BOOL COptionBusinessRateClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, BusinessLayout().hline); }
+BOOL COptionBusinessRateClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, BusinessLayout().item); }
+BOOL COptionBusinessRateClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, BusinessLayout().subitem); }
+BOOL COptionBusinessRateClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, BusinessLayout().data); }
 
 BOOL COptionBusinessRateClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 100, 4, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 100, 4, 1);
 }
 
 BOOL COptionBusinessRateClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kApplyItems, 150);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kApplyItems, 150);
 }
 
 BOOL COptionBusinessRateClass::SetDataData(int nPage)
 {
     SetTitle(20000u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     for (int j = 0; j < kApplyItems; ++j)
         if (!SetCellText(pData, j, BusinessItemName(*this, j), 1)) return FALSE;
     return SetTwoChoiceChecks(pData, kApplyItems, m_anApply, kApplyItems);
@@ -77,7 +77,7 @@ BOOL COptionBusinessRateClass::SetDataData(int nPage)
 void COptionBusinessRateClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 11, 9, 4, 42, 63});
+    BuildPrintPage(0, BusinessLayout());
 }
 
 void COptionAdvanceClass::InitData()
@@ -89,21 +89,21 @@ void COptionAdvanceClass::InitData()
 
 void COptionAdvanceClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 9); }
 
-BOOL COptionAdvanceClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, AdvanceLayout().frame); }
-BOOL COptionAdvanceClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, AdvanceLayout().wline); }
-BOOL COptionAdvanceClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, AdvanceLayout().hline); }
-BOOL COptionAdvanceClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, AdvanceLayout().item); }
-BOOL COptionAdvanceClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, AdvanceLayout().subitem); }
-BOOL COptionAdvanceClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, AdvanceLayout().data); }
+BOOL COptionAdvanceClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, AdvanceLayout().frame); }
+BOOL COptionAdvanceClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, AdvanceLayout().wline); }
+BOOL COptionAdvanceClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, AdvanceLayout().hline); }
+BOOL COptionAdvanceClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, AdvanceLayout().item); }
+BOOL COptionAdvanceClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, AdvanceLayout().subitem); }
+BOOL COptionAdvanceClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, AdvanceLayout().data); }
 
 BOOL COptionAdvanceClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 500, 3, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 500, 3, 1);
 }
 
 BOOL COptionAdvanceClass::SetSubItemData(int nPage)
 {
-    CObArray* pUnits = OptionPageArray(m_apSubItem, nPage);
+    CObArray* pUnits = PageArray(m_apSubItem, nPage);
     const CString percent = LoadOptionString(0);
     for (int i = 0; i < 2 * kCategories; ++i)
         if (!SetCellText(pUnits, i, percent, 0)) return FALSE;
@@ -113,12 +113,12 @@ BOOL COptionAdvanceClass::SetSubItemData(int nPage)
 BOOL COptionAdvanceClass::SetDataData(int nPage)
 {
     SetTitle(20003u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     for (int k = 0; k < kCategories; ++k) {
         // The deposit rate prints first although it is stored second.
         if (!SetCellText(pData, k, m_astrTypeName[k], 1) ||
-            !SetCellText(pData, 8 + 2 * k, FormatNumberText(-1, m_aRate[k].dDepositRate, TRUE), 2) ||
-            !SetCellText(pData, 9 + 2 * k, FormatNumberText(-1, m_aRate[k].dSecurityRate, TRUE), 2))
+            !SetNumberCell(pData, 8 + 2 * k, m_aRate[k].dDepositRate) ||
+            !SetNumberCell(pData, 9 + 2 * k, m_aRate[k].dSecurityRate))
             return FALSE;
     }
     return TRUE;
@@ -127,5 +127,5 @@ BOOL COptionAdvanceClass::SetDataData(int nPage)
 void COptionAdvanceClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 8, 4, 3, 16, 24});
+    BuildPrintPage(0, AdvanceLayout());
 }

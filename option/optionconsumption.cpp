@@ -11,29 +11,29 @@ constexpr int kIncomeItems = 7;
 constexpr int kRentalItems = 6;
 constexpr int kCategories = 8;
 
-const COptionPageLayout& CostLayout()
+const CSheetTables& CostLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(12, 7, 6, false);
+    static const CSheetTables l = TwoChoiceLayout(12, 7, 6, false);
     return l;
 }
 
-const COptionPageLayout& IncomeLayout()
+const CSheetTables& IncomeLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(12, 4, 3, false);
+    static const CSheetTables l = TwoChoiceLayout(12, 4, 3, false);
     return l;
 }
 
-const COptionPageLayout& RentalLayout()
+const CSheetTables& RentalLayout()
 {
-    static const COptionPageLayout l = TwoChoiceLayout(12, 3, 3, true);
+    static const CSheetTables l = TwoChoiceLayout(12, 3, 3, true);
     return l;
 }
 
 // One block of the construction funds: the name, the tax class, five bookings.
-const COptionPageLayout& FundBlockLayout()
+const CSheetTables& FundBlockLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, kFundBlockRows);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns).HLine(3, 5, kSheetColumns);
         t.hline.VLine(5, 1, 4).VLine(6, 1, 4).VLine(25, 1, 2).VLine(26, 1, 2);
@@ -61,27 +61,27 @@ void COptionConsumptionCostClass::InitData()
 
 void COptionConsumptionCostClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 8); }
 
-BOOL COptionConsumptionCostClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, CostLayout().frame); }
-BOOL COptionConsumptionCostClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, CostLayout().wline); }
-BOOL COptionConsumptionCostClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, CostLayout().hline); }
-BOOL COptionConsumptionCostClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, CostLayout().item); }
-BOOL COptionConsumptionCostClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, CostLayout().subitem); }
-BOOL COptionConsumptionCostClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, CostLayout().data); }
+BOOL COptionConsumptionCostClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, CostLayout().frame); }
+BOOL COptionConsumptionCostClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, CostLayout().wline); }
+BOOL COptionConsumptionCostClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, CostLayout().hline); }
+BOOL COptionConsumptionCostClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, CostLayout().item); }
+BOOL COptionConsumptionCostClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, CostLayout().subitem); }
+BOOL COptionConsumptionCostClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, CostLayout().data); }
 
 BOOL COptionConsumptionCostClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 600, 4, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 600, 4, 1);
 }
 
 BOOL COptionConsumptionCostClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kCostItems, 650);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kCostItems, 650);
 }
 
 BOOL COptionConsumptionCostClass::SetDataData(int nPage)
 {
     SetTitle(20004u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     for (int j = 0; j < kCostItems; ++j) {
         // Items 5 to 10 are the project's other expenses, the rest fixed labels.
         const CString name = (j >= 5 && j <= 10) ? m_astrItemName[j - 5] : LoadOptionString(700 + j);
@@ -93,7 +93,7 @@ BOOL COptionConsumptionCostClass::SetDataData(int nPage)
 void COptionConsumptionCostClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 7, 9, 4, 26, 39});
+    BuildPrintPage(0, CostLayout());
 }
 
 // Construction funds.
@@ -113,24 +113,24 @@ void COptionConsumptionExpenseClass::ReportDraw(CDC* pDC)
     else if (m_nPage == 2) nFirst = 12, nLast = 16;
     else return; // any other page: the title only
     for (int p = nFirst; p <= nLast; ++p)
-        if (DrawBlock(pDC, p)) MoveOriginDown(pDC, kFundBlockRows * kSheetRow);
+        if (DrawPrintBlock(pDC, p)) MoveOriginDown(pDC, kFundBlockRows * kSheetRow);
 }
 
-BOOL COptionConsumptionExpenseClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, FundBlockLayout().frame); }
-BOOL COptionConsumptionExpenseClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, FundBlockLayout().wline); }
-BOOL COptionConsumptionExpenseClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, FundBlockLayout().hline); }
-BOOL COptionConsumptionExpenseClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, FundBlockLayout().item); }
-BOOL COptionConsumptionExpenseClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, FundBlockLayout().subitem); }
-BOOL COptionConsumptionExpenseClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, FundBlockLayout().data); }
+BOOL COptionConsumptionExpenseClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, FundBlockLayout().frame); }
+BOOL COptionConsumptionExpenseClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, FundBlockLayout().wline); }
+BOOL COptionConsumptionExpenseClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, FundBlockLayout().hline); }
+BOOL COptionConsumptionExpenseClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, FundBlockLayout().item); }
+BOOL COptionConsumptionExpenseClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, FundBlockLayout().subitem); }
+BOOL COptionConsumptionExpenseClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, FundBlockLayout().data); }
 
 BOOL COptionConsumptionExpenseClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 250, 2, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 250, 2, 1);
 }
 
 BOOL COptionConsumptionExpenseClass::SetSubItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apSubItem, nPage), 0, 300, 7, 0);
+    return SetStringCells(PageArray(m_apSubItem, nPage), 0, 300, 7, 0);
 }
 
 BOOL COptionConsumptionExpenseClass::SetDataData(int)
@@ -138,7 +138,7 @@ BOOL COptionConsumptionExpenseClass::SetDataData(int)
     SetTitle(20001u);
     BOOL bAll = TRUE;
     for (int i = 0; i < kFundItems; ++i) {
-        CObArray* pData = OptionPageArray(m_apData, i);
+        CObArray* pData = PageArray(m_apData, i);
         const CString name = i < kFundNamedItems ? LoadOptionString(350 + i) : m_astrCostName[i - kFundNamedItems];
         // Only bookings 0 to 4 have a box; 5 (non-business expenditure) ticks none.
         if (!SetCellText(pData, 0, name, 1) || !SetCheckGroup(pData, 1, 2, m_aItem[i].nTax) ||
@@ -151,7 +151,7 @@ BOOL COptionConsumptionExpenseClass::SetDataData(int)
 void COptionConsumptionExpenseClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(kFundItems);
-    for (int p = 0; p < kFundItems; ++p) BuildPrintPage(p, {4, 3, 8, 2, 7, 8});
+    for (int p = 0; p < kFundItems; ++p) BuildPrintPage(p, FundBlockLayout());
 }
 
 // One rental category.
@@ -165,34 +165,34 @@ void COptionConsumptionRentalClass::InitData()
 
 void COptionConsumptionRentalClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 4); }
 
-BOOL COptionConsumptionRentalClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, RentalLayout().frame); }
-BOOL COptionConsumptionRentalClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, RentalLayout().wline); }
-BOOL COptionConsumptionRentalClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, RentalLayout().hline); }
-BOOL COptionConsumptionRentalClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, RentalLayout().item); }
-BOOL COptionConsumptionRentalClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, RentalLayout().subitem); }
-BOOL COptionConsumptionRentalClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, RentalLayout().data); }
+BOOL COptionConsumptionRentalClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, RentalLayout().frame); }
+BOOL COptionConsumptionRentalClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, RentalLayout().wline); }
+BOOL COptionConsumptionRentalClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, RentalLayout().hline); }
+BOOL COptionConsumptionRentalClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, RentalLayout().item); }
+BOOL COptionConsumptionRentalClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, RentalLayout().subitem); }
+BOOL COptionConsumptionRentalClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, RentalLayout().data); }
 
 BOOL COptionConsumptionRentalClass::SetItemData(int nPage)
 {
     // Four headings, then the six item names.
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 850, 4 + kRentalItems, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 850, 4 + kRentalItems, 1);
 }
 
 BOOL COptionConsumptionRentalClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kRentalItems, 900);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kRentalItems, 900);
 }
 
 BOOL COptionConsumptionRentalClass::SetDataData(int nPage)
 {
     SetTitle(LoadOptionString(20006) + m_strTypeName);
-    return SetTwoChoiceChecks(OptionPageArray(m_apData, nPage), 0, m_anTax, kRentalItems);
+    return SetTwoChoiceChecks(PageArray(m_apData, nPage), 0, m_anTax, kRentalItems);
 }
 
 void COptionConsumptionRentalClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 3, 9, 10, 12, 12});
+    BuildPrintPage(0, RentalLayout());
 }
 
 // Other incomes.
@@ -212,29 +212,29 @@ void COptionConsumptionIncomeClass::ReportDraw(CDC* pDC)
     for (COptionConsumptionRentalClass& rental : m_aRental) rental.ReportDraw(pDC);
 }
 
-BOOL COptionConsumptionIncomeClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, IncomeLayout().frame); }
-BOOL COptionConsumptionIncomeClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, IncomeLayout().wline); }
-BOOL COptionConsumptionIncomeClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, IncomeLayout().hline); }
-BOOL COptionConsumptionIncomeClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, IncomeLayout().item); }
-BOOL COptionConsumptionIncomeClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, IncomeLayout().subitem); }
-BOOL COptionConsumptionIncomeClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, IncomeLayout().data); }
+BOOL COptionConsumptionIncomeClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, IncomeLayout().frame); }
+BOOL COptionConsumptionIncomeClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, IncomeLayout().wline); }
+BOOL COptionConsumptionIncomeClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, IncomeLayout().hline); }
+BOOL COptionConsumptionIncomeClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, IncomeLayout().item); }
+BOOL COptionConsumptionIncomeClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, IncomeLayout().subitem); }
+BOOL COptionConsumptionIncomeClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, IncomeLayout().data); }
 
 BOOL COptionConsumptionIncomeClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 750, 4, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 750, 4, 1);
 }
 
 BOOL COptionConsumptionIncomeClass::SetSubItemData(int nPage)
 {
-    return SetTwoChoiceLabels(OptionPageArray(m_apSubItem, nPage), kIncomeItems, 800);
+    return SetTwoChoiceLabels(PageArray(m_apSubItem, nPage), kIncomeItems, 800);
 }
 
 BOOL COptionConsumptionIncomeClass::SetDataData(int nPage)
 {
     SetTitle(20005u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
+    CObArray* pData = PageArray(m_apData, nPage);
     // Other incomes 1 to 6, then the cash-balance interest as item 6.
-    BOOL bOk = SetCellText(pData, kOtherIncomes, LoadOptionString(808), 1) &&
+    BOOL bOk = SetStringCells(pData, kOtherIncomes, 808, 1, 1) &&
                SetTwoChoiceChecks(pData, kIncomeItems, m_anOtherTax, kOtherIncomes) &&
                SetCheckGroup(pData, kIncomeItems + 2 * kOtherIncomes, 2, m_nInterestTax);
     for (int j = 0; j < kOtherIncomes; ++j) bOk = SetCellText(pData, j, m_astrIncomeName[j], 1) && bOk;
@@ -252,7 +252,7 @@ void COptionConsumptionIncomeClass::CreatePrintArray(int)
         m_aRental[k].CreatePrintArray(1);
     }
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 4, 9, 4, 14, 21});
+    BuildPrintPage(0, IncomeLayout());
 }
 
 void COptionConsumptionIncomeClass::DestroyPrintArray()

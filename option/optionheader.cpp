@@ -2,10 +2,10 @@
 
 namespace {
 
-const COptionPageLayout& HeaderLayout()
+const CSheetTables& HeaderLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 3);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         t.hline.VLine(12, 1, 3);
@@ -16,10 +16,10 @@ const COptionPageLayout& HeaderLayout()
     return l;
 }
 
-const COptionPageLayout& MemoLayout()
+const CSheetTables& MemoLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 8);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         t.hline.VLine(8, 0, 2);
@@ -48,41 +48,41 @@ void COptionHeaderClass::ReportDraw(CDC* pDC)
         SetCellText(pData, 1, m_strProjectName, 0);
         SetCellText(pData, 2, m_strDataName, 0);
     }
-    DrawBlock(pDC, 0);
+    DrawPrintBlock(pDC, 0);
 }
 
-BOOL COptionHeaderClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, HeaderLayout().frame); }
-BOOL COptionHeaderClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, HeaderLayout().wline); }
-BOOL COptionHeaderClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, HeaderLayout().hline); }
-BOOL COptionHeaderClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, HeaderLayout().data); }
+BOOL COptionHeaderClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, HeaderLayout().frame); }
+BOOL COptionHeaderClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, HeaderLayout().wline); }
+BOOL COptionHeaderClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, HeaderLayout().hline); }
+BOOL COptionHeaderClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, HeaderLayout().data); }
 
 BOOL COptionHeaderClass::SetItemPoint(int nPage)
 {
-    return PlaceOptionItems(m_apItem, nPage, HeaderLayout().item) &&
-           SetOptionStrings(m_apItem[nPage], 0, 10000, 2, 0);
+    return PlacePageItems(m_apItem, nPage, HeaderLayout().item) &&
+           SetStringCells(m_apItem[nPage], 0, 10000, 2, 0);
 }
 
 void COptionHeaderClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 2, 1, 2, 0, 3});
+    BuildPrintPage(0, HeaderLayout());
 }
 
 void COptionMemoClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, 25000); }
 
-BOOL COptionMemoClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, MemoLayout().frame); }
-BOOL COptionMemoClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, MemoLayout().wline); }
-BOOL COptionMemoClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, MemoLayout().hline); }
-BOOL COptionMemoClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, MemoLayout().item); }
+BOOL COptionMemoClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, MemoLayout().frame); }
+BOOL COptionMemoClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, MemoLayout().wline); }
+BOOL COptionMemoClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, MemoLayout().hline); }
+BOOL COptionMemoClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, MemoLayout().item); }
 
 BOOL COptionMemoClass::SetItemData(int nPage)
 {
-    CObArray* pItems = OptionPageArray(m_apItem, nPage);
-    return SetOptionStrings(pItems, 0, 25010, 2, 1) && SetOptionStrings(pItems, 2, 25012, 1, 0);
+    CObArray* pItems = PageArray(m_apItem, nPage);
+    return SetStringCells(pItems, 0, 25010, 2, 1) && SetStringCells(pItems, 2, 25012, 1, 0);
 }
 
 void COptionMemoClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 2, 1, 3, 0, 0});
+    BuildPrintPage(0, MemoLayout());
 }

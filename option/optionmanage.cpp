@@ -13,10 +13,10 @@ constexpr int kAmortizeItems = 4;
 bool IsBlockPage(int nPage) { return nPage >= kFirstBlock && nPage <= kLastBlock; }
 
 // One block: the row label, then the booking and the payment choices.
-const COptionPageLayout& ManageBlockLayout()
+const CSheetTables& ManageBlockLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 3);
         t.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         for (int c : {9, 10, 18, 19, 27, 28, 36, 37}) t.hline.VLine(c, 1, 3);
@@ -31,10 +31,10 @@ const COptionPageLayout& ManageBlockLayout()
     return l;
 }
 
-const COptionPageLayout& OtherManageLayout()
+const CSheetTables& OtherManageLayout()
 {
-    static const COptionPageLayout l = [] {
-        COptionPageLayout t;
+    static const CSheetTables l = [] {
+        CSheetTables t;
         t.frame.Frame(0, 0, kSheetColumns, 10);
         for (int r = 1; r <= 9; ++r) t.wline.HLine(r, 0, kSheetColumns);
         t.hline.VLine(12, 1, 2).VLine(28, 1, 2);
@@ -79,49 +79,49 @@ void COptionExpenseManageClass::ReportDraw(CDC* pDC)
 {
     if (!DrawBlockTitle(pDC)) return;
     for (int n = kFirstBlock; n <= kLastBlock; ++n)
-        if (DrawBlock(pDC, n)) MoveOriginDown(pDC, (n == kLastBlock ? 4 : 3) * kSheetRow);
+        if (DrawPrintBlock(pDC, n)) MoveOriginDown(pDC, (n == kLastBlock ? 4 : 3) * kSheetRow);
 }
 
 BOOL COptionExpenseManageClass::SetFramePoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apFrame, nPage, ManageBlockLayout().frame);
+    return IsBlockPage(nPage) && PlacePageItems(m_apFrame, nPage, ManageBlockLayout().frame);
 }
 
 BOOL COptionExpenseManageClass::SetWLinePoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apWLine, nPage, ManageBlockLayout().wline);
+    return IsBlockPage(nPage) && PlacePageItems(m_apWLine, nPage, ManageBlockLayout().wline);
 }
 
 BOOL COptionExpenseManageClass::SetHLinePoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apHLine, nPage, ManageBlockLayout().hline);
+    return IsBlockPage(nPage) && PlacePageItems(m_apHLine, nPage, ManageBlockLayout().hline);
 }
 
 BOOL COptionExpenseManageClass::SetItemPoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apItem, nPage, ManageBlockLayout().item);
+    return IsBlockPage(nPage) && PlacePageItems(m_apItem, nPage, ManageBlockLayout().item);
 }
 
 BOOL COptionExpenseManageClass::SetSubItemPoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apSubItem, nPage, ManageBlockLayout().subitem);
+    return IsBlockPage(nPage) && PlacePageItems(m_apSubItem, nPage, ManageBlockLayout().subitem);
 }
 
 BOOL COptionExpenseManageClass::SetDataPoint(int nPage)
 {
-    return IsBlockPage(nPage) && PlaceOptionItems(m_apData, nPage, ManageBlockLayout().data);
+    return IsBlockPage(nPage) && PlacePageItems(m_apData, nPage, ManageBlockLayout().data);
 }
 
 BOOL COptionExpenseManageClass::SetItemData(int nPage)
 {
     if (!IsBlockPage(nPage)) return FALSE;
     CObArray* pItems = m_apItem[nPage];
-    return SetCellText(pItems, 0, LoadOptionString(400 + nPage), 1) && SetOptionStrings(pItems, 1, 430, 2, 1);
+    return SetStringCells(pItems, 0, 400 + nPage, 1, 1) && SetStringCells(pItems, 1, 430, 2, 1);
 }
 
 BOOL COptionExpenseManageClass::SetSubItemData(int nPage)
 {
-    return IsBlockPage(nPage) && SetOptionStrings(m_apSubItem[nPage], 0, 450, 2 * kChoices, 0);
+    return IsBlockPage(nPage) && SetStringCells(m_apSubItem[nPage], 0, 450, 2 * kChoices, 0);
 }
 
 BOOL COptionExpenseManageClass::SetDataData(int nPage)
@@ -136,7 +136,7 @@ BOOL COptionExpenseManageClass::SetDataData(int nPage)
 void COptionExpenseManageClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(kLastBlock + 1);
-    for (int n = kFirstBlock; n <= kLastBlock; ++n) BuildPrintPage(n, {4, 2, 8, 3, 8, 8});
+    for (int n = kFirstBlock; n <= kLastBlock; ++n) BuildPrintPage(n, ManageBlockLayout());
 }
 
 // Other processing methods.
@@ -154,34 +154,34 @@ void COptionOtherManageClass::InitData()
 
 void COptionOtherManageClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 10); }
 
-BOOL COptionOtherManageClass::SetFramePoint(int nPage) { return PlaceOptionItems(m_apFrame, nPage, OtherManageLayout().frame); }
-BOOL COptionOtherManageClass::SetWLinePoint(int nPage) { return PlaceOptionItems(m_apWLine, nPage, OtherManageLayout().wline); }
-BOOL COptionOtherManageClass::SetHLinePoint(int nPage) { return PlaceOptionItems(m_apHLine, nPage, OtherManageLayout().hline); }
-BOOL COptionOtherManageClass::SetItemPoint(int nPage) { return PlaceOptionItems(m_apItem, nPage, OtherManageLayout().item); }
-BOOL COptionOtherManageClass::SetSubItemPoint(int nPage) { return PlaceOptionItems(m_apSubItem, nPage, OtherManageLayout().subitem); }
-BOOL COptionOtherManageClass::SetDataPoint(int nPage) { return PlaceOptionItems(m_apData, nPage, OtherManageLayout().data); }
+BOOL COptionOtherManageClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, OtherManageLayout().frame); }
+BOOL COptionOtherManageClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, OtherManageLayout().wline); }
+BOOL COptionOtherManageClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, OtherManageLayout().hline); }
+BOOL COptionOtherManageClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, OtherManageLayout().item); }
+BOOL COptionOtherManageClass::SetSubItemPoint(int nPage) { return PlacePageItems(m_apSubItem, nPage, OtherManageLayout().subitem); }
+BOOL COptionOtherManageClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, OtherManageLayout().data); }
 
 BOOL COptionOtherManageClass::SetItemData(int nPage)
 {
-    return SetOptionStrings(OptionPageArray(m_apItem, nPage), 0, 1000, 10, 1);
+    return SetStringCells(PageArray(m_apItem, nPage), 0, 1000, 10, 1);
 }
 
 BOOL COptionOtherManageClass::SetSubItemData(int nPage)
 {
-    CObArray* pSub = OptionPageArray(m_apSubItem, nPage);
-    if (!SetCellText(pSub, 0, LoadOptionString(2), 0)) return FALSE;
+    CObArray* pSub = PageArray(m_apSubItem, nPage);
+    if (!SetStringCells(pSub, 0, 2, 1, 0)) return FALSE;
     for (int j = 0; j < kAmortizeItems; ++j)
         if (!SetCellText(pSub, 1 + j, LoadOptionString(1050), 0) ||
             !SetCellText(pSub, 1 + kAmortizeItems + j, LoadOptionString(1051), 0))
             return FALSE;
-    return SetOptionStrings(pSub, 1 + 2 * kAmortizeItems, 1052, 8, 0);
+    return SetStringCells(pSub, 1 + 2 * kAmortizeItems, 1052, 8, 0);
 }
 
 BOOL COptionOtherManageClass::SetDataData(int nPage)
 {
     SetTitle(20007u);
-    CObArray* pData = OptionPageArray(m_apData, nPage);
-    if (!SetCellText(pData, 0, FormatNumberText(-1, double(m_nStartupYear), TRUE), 2)) return FALSE;
+    CObArray* pData = PageArray(m_apData, nPage);
+    if (!SetNumberCell(pData, 0, double(m_nStartupYear))) return FALSE;
     for (int j = 0; j < kAmortizeItems; ++j)
         if (!SetCellText(pData, 1 + j, m_astrAmortizeName[j], 1)) return FALSE;
     // Yield formulas 3 and 4 have no box and tick none.
@@ -193,5 +193,5 @@ BOOL COptionOtherManageClass::SetDataData(int nPage)
 void COptionOtherManageClass::CreatePrintArray(int)
 {
     COptionClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 9, 22, 10, 17, 20});
+    BuildPrintPage(0, OtherManageLayout());
 }

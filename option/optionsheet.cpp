@@ -1,23 +1,6 @@
 #include "option/optionsheet.h"
 
-CObArray* OptionPageArray(CObArray* const* apArrays, int nPage)
-{
-    return nPage >= 0 && nPage < COptionClass::kPageCount ? apArrays[nPage] : nullptr;
-}
-
-BOOL PlaceOptionItems(CObArray* const* apArrays, int nPage, const CLayoutTable& table)
-{
-    return CopyLayoutToPrintArray(OptionPageArray(apArrays, nPage), table, 0);
-}
-
-BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign)
-{
-    for (int i = 0; i < nCount; ++i)
-        if (!SetCellText(pArray, nFirst + i, LoadOptionString(nFirstID + i), nAlign)) return FALSE;
-    return TRUE;
-}
-
-COptionPageLayout TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels)
+CSheetTables TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels)
 {
     const int nRows = 1 + (nLeftItems > nRightItems ? nLeftItems : nRightItems);
     const int nItems = nLeftItems + nRightItems;
@@ -27,7 +10,7 @@ COptionPageLayout TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems
     auto check = [&](int j) { return j < nLeftItems ? a : 35; };
     auto row = [&](int j) { return 1 + (j < nLeftItems ? j : j - nLeftItems); };
 
-    COptionPageLayout l;
+    CSheetTables l;
     l.frame.Frame(0, 0, kSheetColumns, nRows);
     for (int r = 1; r < nRows; ++r) l.wline.HLine(r, 0, kSheetColumns);
     for (int c : {a, b, 35}) l.hline.VLine(c, 0, nRows);
@@ -73,16 +56,4 @@ BOOL COptionBlockClass::DrawBlockTitle(CDC* pDC)
     DrawTitle(pDC, m_strTitle);
     pDC->SelectObject(pOldFont);
     return TRUE;
-}
-
-BOOL COptionBlockClass::DrawBlock(CDC* pDC, int nPage)
-{
-    if (nPage < 0 || nPage >= kPageCount) return FALSE;
-    // The title belongs to the whole sheet: hidden while the block draws.
-    int& nTitleFlag = m_anPrintFlag[nPage][0];
-    const int nSaved = nTitleFlag;
-    nTitleFlag = 1;
-    const BOOL bDrawn = DrawPrintPage(pDC, nPage, 0);
-    nTitleFlag = nSaved;
-    return bDrawn;
 }

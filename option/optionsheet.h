@@ -1,22 +1,9 @@
-// Helpers shared by the option sheets: the element tables of a page, placing
-// and label filling, the table of two-choice items, and records whose sheet is
-// blocks drawn under one title.
+// Helpers shared by the option sheets: the table of two-choice items, and
+// records whose sheet is blocks drawn under one title.
 #pragma once
 
 #include "option/optionclass.h"
 #include "sheet/sheetlayout.h"
-
-// The element tables of one sheet page; a block sheet uses one for every block.
-struct COptionPageLayout {
-    CLayoutTable frame, wline, hline, item, subitem, data;
-};
-
-// The array of page nPage, or null for a page outside the record's 30.
-CObArray* OptionPageArray(CObArray* const* apArrays, int nPage);
-// Places the items of page nPage from the table; FALSE for a missing page or item.
-BOOL PlaceOptionItems(CObArray* const* apArrays, int nPage, const CLayoutTable& table);
-// Cells nFirst onwards get the option strings nFirstID onwards, nCount of them.
-BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign);
 
 // Items in a left and a right half under a row of four headings. An item is a
 // name (nNameCols wide on the left, up to column 35 on the right) and two check
@@ -24,7 +11,7 @@ BOOL SetOptionStrings(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, i
 // the names when bNamesAsLabels; choice labels are every item's first, then
 // every item's second; values are the names (unless labels), then two checks
 // per item.
-COptionPageLayout TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels);
+CSheetTables TwoChoiceLayout(int nNameCols, int nLeftItems, int nRightItems, bool bNamesAsLabels);
 // Choice labels of a two-choice table: string nFirstID for every item, then nFirstID + 1.
 BOOL SetTwoChoiceLabels(CObArray* pArray, int nItems, UINT nFirstID);
 // The two check cells nFirst + 2j of item j, ticked by anValues[j].
@@ -39,6 +26,4 @@ protected:
     // m_strTitle unless flag [0] of page 0 is set. FALSE, drawing nothing, when
     // page 0 is not built or the fonts or pens cannot be created.
     BOOL DrawBlockTitle(CDC* pDC);
-    // Page nPage without a title; FALSE when nothing was drawn.
-    BOOL DrawBlock(CDC* pDC, int nPage);
 };

@@ -12,9 +12,11 @@
 #pragma once
 
 #include <new>
+#include <vector>
 
 #include "platform/cdc.h"
 #include "sheet/printitem.h"
+#include "sheet/sheetlayout.h"
 
 template <int NPages, class TLibrary>
 class TPrintRecord {
@@ -63,6 +65,29 @@ public:
     void SetPrintFlag(int nIndex, int nValue);
     BOOL OwnsPrintArray() const { return m_bOwnsSheet; }
 
+    // The array of page nPage, or null for a page outside the record's.
+    static CObArray* PageArray(CObArray* const (&apArrays)[NPages], int nPage)
+    {
+        return nPage >= 0 && nPage < NPages ? apArrays[nPage] : nullptr;
+    }
+    // Places the items of page nPage from rectangle nFirst of the table on;
+    // FALSE for a missing page, item or rectangle.
+    static BOOL PlacePageItems(CObArray* const (&apArrays)[NPages], int nPage, const CLayoutTable& table,
+                               int nFirst = 0)
+    {
+        return CopyLayoutToPrintArray(PageArray(apArrays, nPage), table, 4 * nFirst);
+    }
+    // Cells nFirst to nFirst + nCount - 1 get the library's strings nFirstID
+    // onwards; FALSE at the first missing cell.
+    static BOOL SetStringCells(CObArray* pArray, int nFirst, UINT nFirstID, int nCount, int nAlign);
+    // Cells nFirst onwards get the library's strings ids in order.
+    static BOOL SetStringCells(CObArray* pArray, int nFirst, const std::vector<UINT>& ids, int nAlign);
+    // Every cell i of the array gets string nFirstID + i; FALSE when the array is missing.
+    static BOOL SetStringCells(CObArray* pArray, UINT nFirstID, int nAlign)
+    {
+        return pArray && SetStringCells(pArray, 0, nFirstID, pArray->GetSize(), nAlign);
+    }
+
     CObArray* m_apFrame[NPages];
     CObArray* m_apWLine[NPages];
     CObArray* m_apHLine[NPages];
@@ -81,10 +106,20 @@ protected:
     // Fills page nPage of a sheet built by CreatePrintArray: allocates each
     // kind's items, places them, and fills labels, sub-labels and values.
     void BuildPrintPage(int nPage, const PageCounts& counts);
+    // The same with the counts of the page's layout tables.
+    void BuildPrintPage(int nPage, const CSheetTables& t)
+    {
+        BuildPrintPage(nPage, {t.frame.Count(), t.wline.Count(), t.hline.Count(), t.item.Count(), t.subitem.Count(),
+                               t.data.Count()});
+    }
     // Draws page nPage: title (by nTitleID, or m_strTitle when 0), lines,
     // labels, sub-labels and values, each unless its flag is set. FALSE, with
     // nothing drawn, when a needed array or a font or pen is missing.
-    BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID);
+    BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID) { return DrawPage(pDC, nPage, true, nTitleID); }
+    // The same without the title, whatever flag [0] says.
+    BOOL DrawPrintBlock(CDC* pDC, int nPage) { return DrawPage(pDC, nPage, false, 0); }
+    enum { kLines, kLabels, kValues };
+    // Draws every item of the array as a line, a label or a value (text or tick).
     static BOOL DrawItems(CObArray* pArray, CDC* pDC, int nWhat);
     // A one-page sheet of the libraries whose sheets stack: page 0 with the
     // title m_strTitle, then the origin moves nRows rows down. Nothing
@@ -101,7 +136,7 @@ protected:
     }
 
 private:
-    enum { kLines, kLabels, kValues };
+    BOOL DrawPage(CDC* pDC, int nPage, bool bTitle, UINT nTitleID);
     void ClearSheetState();
     void CopySheetState(const TPrintRecord& other);
     void CopyArrays(const TPrintRecord& other);
@@ -191,6 +226,24 @@ BOOL TPrintRecord<NPages, TLibrary>::CreatePrintData(int n, CObArray* pArray)
 }
 
 template <int NPages, class TLibrary>
+BOOL TPrintRecord<NPages, TLibrary>::SetStringCells(CObArray* pArray, int nFirst, UINT nFirstID, int nCount,
+                                                    int nAlign)
+{
+    for (int i = 0; i < nCount; ++i)
+        if (!SetCellText(pArray, nFirst + i, TLibrary::LoadString(nFirstID + UINT(i)), nAlign)) return FALSE;
+    return TRUE;
+}
+
+template <int NPages, class TLibrary>
+BOOL TPrintRecord<NPages, TLibrary>::SetStringCells(CObArray* pArray, int nFirst, const std::vector<UINT>& ids,
+                                                    int nAlign)
+{
+    for (UINT nID : ids)
+        if (!SetCellText(pArray, nFirst++, TLibrary::LoadString(nID), nAlign)) return FALSE;
+    return TRUE;
+}
+
+template <int NPages, class TLibrary>
 void TPrintRecord<NPages, TLibrary>::SetPrintFlag(int nIndex, int nValue)
 {
     if (nIndex < 0 || nIndex >= kFlagCount) return;
@@ -235,7 +288,7 @@ BOOL TPrintRecord<NPages, TLibrary>::DrawItems(CObArray* pArray, CDC* pDC, int n
 }
 
 template <int NPages, class TLibrary>
-BOOL TPrintRecord<NPages, TLibrary>::DrawPrintPage(CDC* pDC, int p, UINT nTitleID)
+BOOL TPrintRecord<NPages, TLibrary>::DrawPage(CDC* pDC, int p, bool bTitle, UINT nTitleID)
 {
     if (p < 0 || p >= NPages || !m_apFrame[p] || !m_apItem[p] || !m_apSubItem[p] || !m_apData[p]) return FALSE;
     CFont font, titleFont;
@@ -245,7 +298,7 @@ BOOL TPrintRecord<NPages, TLibrary>::DrawPrintPage(CDC* pDC, int p, UINT nTitleI
     CFont* pOldFont = pDC->SelectObject(&font);
     CPen* pOldPen = pDC->SelectObject(&pen);
     const int* flags = m_anPrintFlag[p];
-    if (!flags[0]) {
+    if (bTitle && !flags[0]) {
         pDC->SelectObject(&titleFont);
         if (nTitleID) DrawTitle(pDC, nTitleID);
         else DrawTitle(pDC, m_strTitle);

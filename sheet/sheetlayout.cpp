@@ -1,5 +1,6 @@
 #include "sheet/sheetlayout.h"
 
+#include "sheet/numberformat.h"
 #include "sheet/printitem.h"
 
 RECT GridRect(int nCol, int nRow, int nColSpan, int nRowSpan)
@@ -89,4 +90,28 @@ BOOL SetCheckGroup(CObArray* pArray, int nFirst, int nCount, int nValue)
         pItem->m_nCheck = (i == nValue) ? 1 : 0;
     }
     return TRUE;
+}
+
+BOOL SetNumberCell(CObArray* pArray, int nIndex, double dValue)
+{
+    return SetCellText(pArray, nIndex, FormatNumberText(-1, dValue, TRUE), kAlignRight);
+}
+
+BOOL SetNumberCells(CObArray* pArray, int nFirst, const std::vector<double>& values, int nAlign)
+{
+    for (double d : values)
+        if (!SetCellText(pArray, nFirst++, FormatNumberText(-1, d, TRUE), nAlign)) return FALSE;
+    return TRUE;
+}
+
+BOOL SetIntegerCell(CObArray* pArray, int nIndex, int nValue)
+{
+    CString str;
+    str.Format("%d", nValue);
+    return SetCellText(pArray, nIndex, str, kAlignRight);
+}
+
+BOOL ClearCells(CObArray* pArray, int nFirst, int nCount)
+{
+    return SetCheckGroup(pArray, nFirst, nCount, -1);
 }

@@ -1,10 +1,10 @@
 #include "tax/taxcorporation.h"
 
-#include "tax/taxsheetcells.h"
+#include "sheet/sheetlayout.h"
 
 namespace {
 
-using Tables = CTaxSheetTables;
+using Tables = CSheetTables;
 
 constexpr UINT kPercent = 0;
 
@@ -72,56 +72,57 @@ void CTaxCorporationClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, corporat
 void CTaxCorporationClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 3, 5, 3, 8, 8});
+    BuildPrintPage(0, corporation::Layout());
 }
 
 BOOL CTaxCorporationClass::SetFramePoint(int)
 {
-    return corporation::Layout().Place(m_apFrame[0], Tables::kFrame);
+    return PlacePageItems(m_apFrame, 0, corporation::Layout().frame);
 }
 
 BOOL CTaxCorporationClass::SetWLinePoint(int)
 {
-    return corporation::Layout().Place(m_apWLine[0], Tables::kWLine);
+    return PlacePageItems(m_apWLine, 0, corporation::Layout().wline);
 }
 
 BOOL CTaxCorporationClass::SetHLinePoint(int)
 {
-    return corporation::Layout().Place(m_apHLine[0], Tables::kHLine);
+    return PlacePageItems(m_apHLine, 0, corporation::Layout().hline);
 }
 
 BOOL CTaxCorporationClass::SetItemPoint(int)
 {
-    return corporation::Layout().Place(m_apItem[0], Tables::kItem);
+    return PlacePageItems(m_apItem, 0, corporation::Layout().item);
 }
 
 BOOL CTaxCorporationClass::SetSubItemPoint(int)
 {
-    return corporation::Layout().Place(m_apSubItem[0], Tables::kSubItem);
+    return PlacePageItems(m_apSubItem, 0, corporation::Layout().subitem);
 }
 
 BOOL CTaxCorporationClass::SetDataPoint(int)
 {
-    return corporation::Layout().Place(m_apData[0], Tables::kData);
+    return PlacePageItems(m_apData, 0, corporation::Layout().data);
 }
 
 BOOL CTaxCorporationClass::SetItemData(int)
 {
     using namespace corporation;
-    return SetTaxStrings(m_apItem[0], 0, {kLabel, kLabel + 1, kLabel + 2}, 1);
+    return SetStringCells(m_apItem[0], 0, kLabel, 3, 1);
 }
 
 BOOL CTaxCorporationClass::SetSubItemData(int)
 {
     using namespace corporation;
-    return SetTaxStrings(m_apSubItem[0], 0, {kAtMost, kAtMost, kPercent, kAtMost, kOver, kPercent, kOver, kPercent}, 0);
+    return SetStringCells(m_apSubItem[0], 0,
+                          {kAtMost, kAtMost, kPercent, kAtMost, kOver, kPercent, kOver, kPercent}, 0);
 }
 
 BOOL CTaxCorporationClass::SetDataData(int)
 {
     SetTitle(corporation::kTitle);
     const auto& s = m_adCapitalStep;
-    return SetTaxValues(m_apData[0], 0, {s[0][2], s[0][5], s[0][0], s[1][2], s[1][4], s[1][0], s[2][1], s[2][0]});
+    return SetNumberCells(m_apData[0], 0, {s[0][2], s[0][5], s[0][0], s[1][2], s[1][4], s[1][0], s[2][1], s[2][0]});
 }
 
 void CTaxResidentCorporationClass::InitData()
@@ -136,51 +137,51 @@ void CTaxResidentCorporationClass::ReportDraw(CDC* pDC) { DrawStackedSheet(pDC, 
 void CTaxResidentCorporationClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 1, 2, 2, 2, 2});
+    BuildPrintPage(0, resident::Layout());
 }
 
 BOOL CTaxResidentCorporationClass::SetFramePoint(int)
 {
-    return resident::Layout().Place(m_apFrame[0], Tables::kFrame);
+    return PlacePageItems(m_apFrame, 0, resident::Layout().frame);
 }
 
 BOOL CTaxResidentCorporationClass::SetWLinePoint(int)
 {
-    return resident::Layout().Place(m_apWLine[0], Tables::kWLine);
+    return PlacePageItems(m_apWLine, 0, resident::Layout().wline);
 }
 
 BOOL CTaxResidentCorporationClass::SetHLinePoint(int)
 {
-    return resident::Layout().Place(m_apHLine[0], Tables::kHLine);
+    return PlacePageItems(m_apHLine, 0, resident::Layout().hline);
 }
 
 BOOL CTaxResidentCorporationClass::SetItemPoint(int)
 {
-    return resident::Layout().Place(m_apItem[0], Tables::kItem);
+    return PlacePageItems(m_apItem, 0, resident::Layout().item);
 }
 
 BOOL CTaxResidentCorporationClass::SetSubItemPoint(int)
 {
-    return resident::Layout().Place(m_apSubItem[0], Tables::kSubItem);
+    return PlacePageItems(m_apSubItem, 0, resident::Layout().subitem);
 }
 
 BOOL CTaxResidentCorporationClass::SetDataPoint(int)
 {
-    return resident::Layout().Place(m_apData[0], Tables::kData);
+    return PlacePageItems(m_apData, 0, resident::Layout().data);
 }
 
 BOOL CTaxResidentCorporationClass::SetItemData(int)
 {
-    return SetTaxStrings(m_apItem[0], 0, {resident::kLabel, resident::kLabel + 1}, 1);
+    return SetStringCells(m_apItem[0], 0, resident::kLabel, 2, 1);
 }
 
 BOOL CTaxResidentCorporationClass::SetSubItemData(int)
 {
-    return SetTaxStrings(m_apSubItem[0], 0, {kPercent, kPercent}, 0);
+    return SetStringCells(m_apSubItem[0], 0, {kPercent, kPercent}, 0);
 }
 
 BOOL CTaxResidentCorporationClass::SetDataData(int)
 {
     SetTitle(resident::kTitle);
-    return SetTaxValues(m_apData[0], 0, {m_dPrefecturalRate, m_dVillageRate});
+    return SetNumberCells(m_apData[0], 0, {m_dPrefecturalRate, m_dVillageRate});
 }

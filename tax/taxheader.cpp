@@ -4,14 +4,10 @@
 
 namespace {
 
-struct CFrameTables {
-    CLayoutTable frame, wline, hline, item, data;
-};
-
-const CFrameTables& HeaderLayout()
+const CSheetTables& HeaderLayout()
 {
-    static const CFrameTables t = [] {
-        CFrameTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, kSheetColumns, 3);
         l.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         l.hline.VLine(12, 1, 3);
@@ -22,10 +18,10 @@ const CFrameTables& HeaderLayout()
     return t;
 }
 
-const CFrameTables& MemoLayout()
+const CSheetTables& MemoLayout()
 {
-    static const CFrameTables t = [] {
-        CFrameTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, kSheetColumns, 8);
         l.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
         l.hline.VLine(8, 0, 2);
@@ -36,11 +32,6 @@ const CFrameTables& MemoLayout()
 }
 
 enum : UINT { kHeaderLabelID = 20000, kMemoTitleID = 20010, kMemoLabelID = 20011 };
-
-BOOL Place(CObArray* const (&apArrays)[CTaxClass::kPageCount], int nPage, const CLayoutTable& table)
-{
-    return CopyLayoutToPrintArray(SheetPageArray(apArrays, nPage), table, 0);
-}
 
 template <class F>
 void ForEachItem(CObArray* pArray, F draw)
@@ -89,25 +80,21 @@ void CTaxHeaderClass::ReportDraw(CDC* pDC)
     pDC->SelectObject(pOldPen);
 }
 
-BOOL CTaxHeaderClass::SetFramePoint(int nPage) { return Place(m_apFrame, nPage, HeaderLayout().frame); }
-BOOL CTaxHeaderClass::SetWLinePoint(int nPage) { return Place(m_apWLine, nPage, HeaderLayout().wline); }
-BOOL CTaxHeaderClass::SetHLinePoint(int nPage) { return Place(m_apHLine, nPage, HeaderLayout().hline); }
-BOOL CTaxHeaderClass::SetDataPoint(int nPage) { return Place(m_apData, nPage, HeaderLayout().data); }
+BOOL CTaxHeaderClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, HeaderLayout().frame); }
+BOOL CTaxHeaderClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, HeaderLayout().wline); }
+BOOL CTaxHeaderClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, HeaderLayout().hline); }
+BOOL CTaxHeaderClass::SetDataPoint(int nPage) { return PlacePageItems(m_apData, nPage, HeaderLayout().data); }
 
 BOOL CTaxHeaderClass::SetItemPoint(int nPage)
 {
-    CObArray* pItems = SheetPageArray(m_apItem, nPage);
-    if (!CopyLayoutToPrintArray(pItems, HeaderLayout().item, 0)) return FALSE;
-    for (int i = 0; i < pItems->GetSize(); ++i)
-        if (!SetCellText(pItems, i, LoadTaxString(kHeaderLabelID + UINT(i)), 0)) return FALSE;
-    return TRUE;
+    return PlacePageItems(m_apItem, nPage, HeaderLayout().item) &&
+           SetStringCells(PageArray(m_apItem, nPage), kHeaderLabelID, 0);
 }
 
 void CTaxHeaderClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    const CFrameTables& t = HeaderLayout();
-    BuildPrintPage(0, {t.frame.Count(), t.wline.Count(), t.hline.Count(), t.item.Count(), 0, t.data.Count()});
+    BuildPrintPage(0, HeaderLayout());
 }
 
 void CTaxMemoClass::ReportDraw(CDC* pDC)
@@ -115,15 +102,15 @@ void CTaxMemoClass::ReportDraw(CDC* pDC)
     DrawPrintPage(pDC, 0, kMemoTitleID);
 }
 
-BOOL CTaxMemoClass::SetFramePoint(int nPage) { return Place(m_apFrame, nPage, MemoLayout().frame); }
-BOOL CTaxMemoClass::SetWLinePoint(int nPage) { return Place(m_apWLine, nPage, MemoLayout().wline); }
-BOOL CTaxMemoClass::SetHLinePoint(int nPage) { return Place(m_apHLine, nPage, MemoLayout().hline); }
-BOOL CTaxMemoClass::SetItemPoint(int nPage) { return Place(m_apItem, nPage, MemoLayout().item); }
+BOOL CTaxMemoClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, MemoLayout().frame); }
+BOOL CTaxMemoClass::SetWLinePoint(int nPage) { return PlacePageItems(m_apWLine, nPage, MemoLayout().wline); }
+BOOL CTaxMemoClass::SetHLinePoint(int nPage) { return PlacePageItems(m_apHLine, nPage, MemoLayout().hline); }
+BOOL CTaxMemoClass::SetItemPoint(int nPage) { return PlacePageItems(m_apItem, nPage, MemoLayout().item); }
 
 BOOL CTaxMemoClass::SetItemData(int nPage)
 {
-    CObArray* pItems = SheetPageArray(m_apItem, nPage);
-    if (!SetSheetLabels(pItems, kMemoLabelID)) return FALSE;
+    CObArray* pItems = PageArray(m_apItem, nPage);
+    if (!SetStringCells(pItems, kMemoLabelID, 1)) return FALSE;
     CPrintItemClass* pLast = GetPrintItem(pItems, pItems->GetSize() - 1);
     if (pLast) pLast->m_nAlign = 0; // the remarks label starts at the left
     return TRUE;
@@ -132,6 +119,5 @@ BOOL CTaxMemoClass::SetItemData(int nPage)
 void CTaxMemoClass::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    const CFrameTables& t = MemoLayout();
-    BuildPrintPage(0, {t.frame.Count(), t.wline.Count(), t.hline.Count(), t.item.Count(), 0, 0});
+    BuildPrintPage(0, MemoLayout());
 }

@@ -1,6 +1,6 @@
 #include "tax/taxpersonal.h"
 
-#include "tax/taxsheetcells.h"
+#include "sheet/sheetlayout.h"
 
 void CTaxPersonalClass::InitData()
 {
@@ -24,10 +24,10 @@ constexpr int kValueSpan = 6;
 constexpr int kWordSpan = 5;
 constexpr UINT kPercentID = 0, kYenID = 3;
 
-const CTaxSheetTables& Layout()
+const CSheetTables& Layout()
 {
-    static const CTaxSheetTables t = [] {
-        CTaxSheetTables l;
+    static const CSheetTables t = [] {
+        CSheetTables l;
         l.frame.Frame(0, 0, kSheetColumns, kRows);
         for (int row = 1; row < kRows; ++row) l.wline.HLine(row, 0, kSheetColumns);
         for (int col : {kDeductionCol, kRateCol}) l.hline.VLine(col, 0, kRows);
@@ -68,50 +68,50 @@ template <class TRecord>
 void TTaxStepTable<TRecord>::CreatePrintArray(int)
 {
     CTaxClass::CreatePrintArray(1);
-    BuildPrintPage(0, {4, 20, 7, 3, 80, 80});
+    BuildPrintPage(0, Layout());
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetFramePoint(int)
 {
-    return Layout().Place(m_apFrame[0], CTaxSheetTables::kFrame);
+    return PlacePageItems(m_apFrame, 0, Layout().frame);
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetWLinePoint(int)
 {
-    return Layout().Place(m_apWLine[0], CTaxSheetTables::kWLine);
+    return PlacePageItems(m_apWLine, 0, Layout().wline);
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetHLinePoint(int)
 {
-    return Layout().Place(m_apHLine[0], CTaxSheetTables::kHLine);
+    return PlacePageItems(m_apHLine, 0, Layout().hline);
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetItemPoint(int)
 {
-    return Layout().Place(m_apItem[0], CTaxSheetTables::kItem);
+    return PlacePageItems(m_apItem, 0, Layout().item);
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetSubItemPoint(int)
 {
-    return Layout().Place(m_apSubItem[0], CTaxSheetTables::kSubItem);
+    return PlacePageItems(m_apSubItem, 0, Layout().subitem);
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetDataPoint(int)
 {
-    return Layout().Place(m_apData[0], CTaxSheetTables::kData);
+    return PlacePageItems(m_apData, 0, Layout().data);
 }
 
 template <class TRecord>
 BOOL TTaxStepTable<TRecord>::SetItemData(int)
 {
     constexpr UINT id = TRecord::kLabelID;
-    return SetTaxStrings(m_apItem[0], 0, {id, id + 1, id + 2}, 1);
+    return SetStringCells(m_apItem[0], 0, id, 3, 1);
 }
 
 template <class TRecord>
@@ -119,7 +119,7 @@ BOOL TTaxStepTable<TRecord>::SetSubItemData(int)
 {
     constexpr UINT id = TRecord::kBoundID;
     for (int k = 0; k < kStepCount; ++k)
-        if (!SetTaxStrings(m_apSubItem[0], 4 * k, {id, id + 1, kYenID, kPercentID}, 0)) return FALSE;
+        if (!SetStringCells(m_apSubItem[0], 4 * k, {id, id + 1, kYenID, kPercentID}, 0)) return FALSE;
     return TRUE;
 }
 
@@ -130,7 +130,7 @@ BOOL TTaxStepTable<TRecord>::SetDataData(int)
     const CTaxPersonalClass* aStep = static_cast<TRecord*>(this)->m_aStep;
     for (int k = 0; k < kStepCount; ++k) {
         const CTaxPersonalClass& s = aStep[k];
-        if (!SetTaxValues(m_apData[0], 4 * k, {s.m_dLower, s.m_dUpper, s.m_dDeduction, s.m_dRate})) return FALSE;
+        if (!SetNumberCells(m_apData[0], 4 * k, {s.m_dLower, s.m_dUpper, s.m_dDeduction, s.m_dRate})) return FALSE;
     }
     return TRUE;
 }

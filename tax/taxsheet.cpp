@@ -1,7 +1,5 @@
 #include "tax/taxsheet.h"
 
-#include "sheet/numberformat.h"
-
 CTaxSheetLayout::CTaxSheetLayout(int nRows, UINT nTitleID, UINT nLabelID)
     : nTitleID(nTitleID), nLabelID(nLabelID), nRows(nRows)
 {
@@ -16,19 +14,19 @@ CTaxSheetLayout& CTaxSheetLayout::Heading(int nRow)
 
 CTaxSheetLayout& CTaxSheetLayout::Label(int nRow, int nCol1, int nCol2)
 {
-    item.Box(nCol1, nRow, nCol2 - nCol1);
+    item.Span(nRow, nCol1, nCol2);
     return *this;
 }
 
 CTaxSheetLayout& CTaxSheetLayout::Value(int nRow, int nCol1, int nCol2)
 {
-    data.Box(nCol1, nRow, nCol2 - nCol1);
+    data.Span(nRow, nCol1, nCol2);
     return *this;
 }
 
 CTaxSheetLayout& CTaxSheetLayout::Unit(int nRow, int nCol1, int nCol2, UINT nID)
 {
-    subitem.Box(nCol1, nRow, nCol2 - nCol1);
+    subitem.Span(nRow, nCol1, nCol2);
     anUnitID.push_back(nID);
     return *this;
 }
@@ -49,28 +47,4 @@ void AddStepRow(CTaxSheetLayout& layout, int nRow, const CTaxStepColumns& c, boo
     layout.Value(nRow, 0, 6).Unit(nRow, 6, 11, c.nOverID);
     if (bUpper) layout.Value(nRow, 11, c.nUpperEnd).Unit(nRow, c.nUpperEnd, 22, c.nUnderID);
     layout.Value(nRow, 22, 28).Unit(nRow, 28, kSheetColumns, c.nUnitID);
-}
-
-BOOL SetSheetLabels(CObArray* pArray, UINT nLabelID)
-{
-    if (!pArray) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetCellText(pArray, i, LoadTaxString(nLabelID + UINT(i)), 1)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetSheetUnits(CObArray* pArray, const std::vector<UINT>& anUnitID)
-{
-    if (!pArray || size_t(pArray->GetSize()) > anUnitID.size()) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetCellText(pArray, i, LoadTaxString(anUnitID[size_t(i)]), 0)) return FALSE;
-    return TRUE;
-}
-
-BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues)
-{
-    if (!pArray || size_t(pArray->GetSize()) > adValues.size()) return FALSE;
-    for (int i = 0; i < pArray->GetSize(); ++i)
-        if (!SetCellText(pArray, i, FormatNumberText(-1, adValues[size_t(i)], TRUE), 2)) return FALSE;
-    return TRUE;
 }

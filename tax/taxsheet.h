@@ -10,7 +10,7 @@
 // Where the print items of a one-page tax sheet go, what its labels and units
 // say, its title and its height. Columns and rows are grid cells; a span
 // nCol1-nCol2 runs from the left edge of nCol1 to the left edge of nCol2.
-struct CTaxSheetLayout {
+struct CTaxSheetLayout : CSheetTables {
     // A frame nRows rows high across the width, with a rule under every row but the last.
     CTaxSheetLayout(int nRows, UINT nTitleID, UINT nLabelID);
 
@@ -24,7 +24,6 @@ struct CTaxSheetLayout {
     // A column rule at nCol from the top of row nRow1 to the bottom of row nRow2.
     CTaxSheetLayout& Rule(int nCol, int nRow1, int nRow2);
 
-    CLayoutTable frame, wline, hline, item, subitem, data;
     std::vector<UINT> anUnitID; // string of each sub-item, in order
     UINT nTitleID;
     UINT nLabelID;              // label i is string nLabelID + i
@@ -51,18 +50,11 @@ void AppendStepValues(std::vector<double>& adValues, const TStep& step, bool bUp
     adValues.push_back(step.m_dValue);
 }
 
-// A tax sheet has page 0 only: any other page has no arrays.
-inline CObArray* SheetPageArray(CObArray* const (&apArrays)[CTaxClass::kPageCount], int nPage)
+// TRUE when the array exists and a list of nCount entries has one for each of its cells.
+inline bool ListCoversArray(const CObArray* pArray, size_t nCount)
 {
-    return nPage == 0 ? apArrays[0] : nullptr;
+    return pArray && size_t(pArray->GetSize()) <= nCount;
 }
-
-// Label i gets string nLabelID + i, centred.
-BOOL SetSheetLabels(CObArray* pArray, UINT nLabelID);
-// Sub-item i gets string anUnitID[i], left-aligned.
-BOOL SetSheetUnits(CObArray* pArray, const std::vector<UINT>& anUnitID);
-// Cell i gets the number text of adValues[i], right-aligned.
-BOOL SetSheetValues(CObArray* pArray, const std::vector<double>& adValues);
 
 // The operations of a tax record with a one-page sheet. TRecord supplies
 //   static const CTaxSheetLayout& SheetLayout();
@@ -76,35 +68,34 @@ public:
         if (Sheet().bMovesOrigin) DrawStackedSheet(pDC, Sheet().nRows);
         else DrawPrintPage(pDC, 0, 0);
     }
-    BOOL SetFramePoint(int nPage) override { return Place(m_apFrame, nPage, Sheet().frame); }
-    BOOL SetWLinePoint(int nPage) override { return Place(m_apWLine, nPage, Sheet().wline); }
-    BOOL SetHLinePoint(int nPage) override { return Place(m_apHLine, nPage, Sheet().hline); }
-    BOOL SetItemPoint(int nPage) override { return Place(m_apItem, nPage, Sheet().item); }
-    BOOL SetItemData(int nPage) override { return SetSheetLabels(SheetPageArray(m_apItem, nPage), Sheet().nLabelID); }
-    BOOL SetSubItemPoint(int nPage) override { return Place(m_apSubItem, nPage, Sheet().subitem); }
+    BOOL SetFramePoint(int nPage) override { return PlacePageItems(m_apFrame, nPage, Sheet().frame); }
+    BOOL SetWLinePoint(int nPage) override { return PlacePageItems(m_apWLine, nPage, Sheet().wline); }
+    BOOL SetHLinePoint(int nPage) override { return PlacePageItems(m_apHLine, nPage, Sheet().hline); }
+    BOOL SetItemPoint(int nPage) override { return PlacePageItems(m_apItem, nPage, Sheet().item); }
+    BOOL SetItemData(int nPage) override
+    {
+        return SetStringCells(PageArray(m_apItem, nPage), Sheet().nLabelID, 1);
+    }
+    BOOL SetSubItemPoint(int nPage) override { return PlacePageItems(m_apSubItem, nPage, Sheet().subitem); }
     BOOL SetSubItemData(int nPage) override
     {
-        return SetSheetUnits(SheetPageArray(m_apSubItem, nPage), Sheet().anUnitID);
+        CObArray* pArray = PageArray(m_apSubItem, nPage);
+        return ListCoversArray(pArray, Sheet().anUnitID.size()) && SetStringCells(pArray, 0, Sheet().anUnitID, 0);
     }
-    BOOL SetDataPoint(int nPage) override { return Place(m_apData, nPage, Sheet().data); }
+    BOOL SetDataPoint(int nPage) override { return PlacePageItems(m_apData, nPage, Sheet().data); }
     BOOL SetDataData(int nPage) override
     {
         if (nPage != 0) return FALSE;
         SetTitle(Sheet().nTitleID);
-        return SetSheetValues(m_apData[0], static_cast<const TRecord*>(this)->SheetValues());
+        const std::vector<double> values = static_cast<const TRecord*>(this)->SheetValues();
+        return ListCoversArray(m_apData[0], values.size()) && SetNumberCells(m_apData[0], 0, values);
     }
     void CreatePrintArray(int) override
     {
         CTaxClass::CreatePrintArray(1);
-        const CTaxSheetLayout& s = Sheet();
-        BuildPrintPage(0, {s.frame.Count(), s.wline.Count(), s.hline.Count(), s.item.Count(), s.subitem.Count(),
-                           s.data.Count()});
+        BuildPrintPage(0, Sheet());
     }
 
 private:
     static const CTaxSheetLayout& Sheet() { return TRecord::SheetLayout(); }
-    static BOOL Place(CObArray* const (&apArrays)[kPageCount], int nPage, const CLayoutTable& table)
-    {
-        return CopyLayoutToPrintArray(SheetPageArray(apArrays, nPage), table, 0);
-    }
 };

@@ -1,6 +1,6 @@
 #include "tax/taxstandardmoney.h"
 
-#include "tax/taxsheetcells.h"
+#include "sheet/sheetlayout.h"
 
 namespace {
 
@@ -28,9 +28,10 @@ constexpr int kPriceDropRows = 6;
 constexpr int kPageAdvance[] = {9, 11, 8}; // rows the origin moves after each page
 constexpr UINT kTitleID = 10002;           // + page
 
-using Tables = CTaxSheetTables;
-using Kind = Tables::Kind;
-constexpr int kCounts[][Tables::kKinds] = {
+// The kinds of print items, in the order of their tables.
+enum Kind { kFrame, kWLine, kHLine, kItem, kSubItem, kData, kKinds };
+using Tables = CSheetTables;
+constexpr int kCounts[][kKinds] = {
     {4, 6, 11, 2, 28, 39},
     {4, 7, 12, 2, 36, 46},
     {4, 5, 10, 6, 8, 12},
@@ -106,17 +107,19 @@ const Tables& Layout()
 // row rules, and the two burden pages their sub-labels.
 int FirstOf(Kind kind, int nPage)
 {
-    if (kind == Tables::kWLine || (kind == Tables::kSubItem && nPage != kPriceDropPage)) return 0;
+    if (kind == kWLine || (kind == kSubItem && nPage != kPriceDropPage)) return 0;
     int n = 0;
-    for (int p = (kind == Tables::kSubItem ? kBusinessPage : 0); p < nPage; ++p) n += kCounts[p][kind];
+    for (int p = (kind == kSubItem ? kBusinessPage : 0); p < nPage; ++p) n += kCounts[p][kind];
     return n;
 }
 
 // Places page nPage of the record's arrays apArray of one kind.
-BOOL PlacePage(CObArray* const* apArray, Kind kind, int nPage)
+BOOL PlacePage(CObArray* const (&apArray)[CTaxClass::kPageCount], Kind kind, int nPage)
 {
-    if (nPage < 0 || nPage >= CTaxStandardMoneyClass::kSheetPages) return FALSE;
-    return Layout().Place(apArray[nPage], kind, FirstOf(kind, nPage));
+    if (nPage >= CTaxStandardMoneyClass::kSheetPages) return FALSE;
+    const Tables& t = Layout();
+    const CLayoutTable* tables[kKinds] = {&t.frame, &t.wline, &t.hline, &t.item, &t.subitem, &t.data};
+    return CTaxClass::PlacePageItems(apArray, nPage, *tables[kind], FirstOf(kind, nPage));
 }
 
 BOOL FillBurdenWords(CObArray* pSubItem, int nRows, bool bPercentRow)
@@ -124,11 +127,12 @@ BOOL FillBurdenWords(CObArray* pSubItem, int nRows, bool bPercentRow)
     const UINT w = kAtLeastID; // "以上", "超", "～", "未満", "以下"
     int n = 0;
     for (int r = 0; r < nRows - 1; ++r, n += kFullRowWords)
-        if (!SetTaxStrings(pSubItem, n, {w, w + 1, w + 2, w + 3, w + 4}, 1)) return FALSE;
-    if (!SetTaxStrings(pSubItem, n, {w, w + 1, w + 2}, 1)) return FALSE;
+        if (!CTaxClass::SetStringCells(pSubItem, n, w, kFullRowWords, 1)) return FALSE;
+    if (!CTaxClass::SetStringCells(pSubItem, n, w, 3, 1)) return FALSE;
     if (!bPercentRow) return TRUE;
-    return SetTaxStrings(pSubItem, n + 3, {kMarkID}, 2) && SetTaxStrings(pSubItem, n + 4, {kPercentID}, 1) &&
-           SetTaxStrings(pSubItem, n + 5, {kNoteID}, 0);
+    return CTaxClass::SetStringCells(pSubItem, n + 3, kMarkID, 1, 2) &&
+           CTaxClass::SetStringCells(pSubItem, n + 4, kPercentID, 1, 1) &&
+           CTaxClass::SetStringCells(pSubItem, n + 5, kNoteID, 1, 0);
 }
 
 BOOL FillBurdenValues(CObArray* pData, const CTaxBurdenLevelClass* aLevel, int nRows)
@@ -136,26 +140,26 @@ BOOL FillBurdenValues(CObArray* pData, const CTaxBurdenLevelClass* aLevel, int n
     int n = 0;
     for (int r = 0; r < nRows - 1; ++r, n += kFullRowCells) {
         const CTaxBurdenLevelClass& row = aLevel[r];
-        if (!SetTaxValues(pData, n, {row.m_dLower}) || !SetCheckGroup(pData, n + 1, 2, row.m_nLowerExclusive) ||
-            !SetTaxValues(pData, n + 3, {row.m_dUpper}) || !SetCheckGroup(pData, n + 4, 2, row.m_nUpperInclusive) ||
-            !SetTaxValues(pData, n + 6, {row.m_dRate}))
+        if (!SetNumberCell(pData, n, row.m_dLower) || !SetCheckGroup(pData, n + 1, 2, row.m_nLowerExclusive) ||
+            !SetNumberCell(pData, n + 3, row.m_dUpper) || !SetCheckGroup(pData, n + 4, 2, row.m_nUpperInclusive) ||
+            !SetNumberCell(pData, n + 6, row.m_dRate))
             return FALSE;
     }
     const CTaxBurdenLevelClass& last = aLevel[nRows - 1];
-    return SetTaxValues(pData, n, {last.m_dLower}) && SetCheckGroup(pData, n + 1, 2, last.m_nLowerExclusive) &&
-           SetTaxValues(pData, n + 3, {last.m_dRate});
+    return SetNumberCell(pData, n, last.m_dLower) && SetCheckGroup(pData, n + 1, 2, last.m_nLowerExclusive) &&
+           SetNumberCell(pData, n + 3, last.m_dRate);
 }
 
 BOOL FillPriceDropValues(CObArray* pData, const CTaxPriceDropClass& drop)
 {
     return SetCheckGroup(pData, 0, 2, drop.m_nPriceDropUse) &&
-           SetTaxValues(pData, 2, {drop.m_dPriceDropRate}) &&
+           SetNumberCell(pData, 2, drop.m_dPriceDropRate) &&
            SetCheckGroup(pData, 3, 2, drop.m_nPriceDropExclusive) &&
-           SetTaxValues(pData, 5, {drop.m_dHouseLevel}) &&
+           SetNumberCell(pData, 5, drop.m_dHouseLevel) &&
            SetCheckGroup(pData, 6, 2, drop.m_nHouseLevelExclusive) &&
-           SetTaxValues(pData, 8, {drop.m_dBusinessLevel}) &&
+           SetNumberCell(pData, 8, drop.m_dBusinessLevel) &&
            SetCheckGroup(pData, 9, 2, drop.m_nBusinessLevelExclusive) &&
-           SetTaxValues(pData, 11, {drop.m_dAdjustRate}, 0); // left-aligned
+           SetNumberCells(pData, 11, {drop.m_dAdjustRate}, 0); // left-aligned
 }
 
 } // namespace
@@ -222,24 +226,24 @@ void CTaxStandardMoneyClass::CreatePrintArray(int)
     CTaxClass::CreatePrintArray(kSheetPages);
     for (int p = 0; p < kSheetPages; ++p) {
         const int* c = kCounts[p];
-        BuildPrintPage(p, {c[Tables::kFrame], c[Tables::kWLine], c[Tables::kHLine], c[Tables::kItem],
-                           c[Tables::kSubItem], c[Tables::kData]});
+        BuildPrintPage(p, {c[kFrame], c[kWLine], c[kHLine], c[kItem],
+                           c[kSubItem], c[kData]});
     }
 }
 
-BOOL CTaxStandardMoneyClass::SetFramePoint(int nPage) { return PlacePage(m_apFrame, Tables::kFrame, nPage); }
-BOOL CTaxStandardMoneyClass::SetWLinePoint(int nPage) { return PlacePage(m_apWLine, Tables::kWLine, nPage); }
-BOOL CTaxStandardMoneyClass::SetHLinePoint(int nPage) { return PlacePage(m_apHLine, Tables::kHLine, nPage); }
-BOOL CTaxStandardMoneyClass::SetItemPoint(int nPage) { return PlacePage(m_apItem, Tables::kItem, nPage); }
-BOOL CTaxStandardMoneyClass::SetSubItemPoint(int nPage) { return PlacePage(m_apSubItem, Tables::kSubItem, nPage); }
-BOOL CTaxStandardMoneyClass::SetDataPoint(int nPage) { return PlacePage(m_apData, Tables::kData, nPage); }
+BOOL CTaxStandardMoneyClass::SetFramePoint(int nPage) { return PlacePage(m_apFrame, kFrame, nPage); }
+BOOL CTaxStandardMoneyClass::SetWLinePoint(int nPage) { return PlacePage(m_apWLine, kWLine, nPage); }
+BOOL CTaxStandardMoneyClass::SetHLinePoint(int nPage) { return PlacePage(m_apHLine, kHLine, nPage); }
+BOOL CTaxStandardMoneyClass::SetItemPoint(int nPage) { return PlacePage(m_apItem, kItem, nPage); }
+BOOL CTaxStandardMoneyClass::SetSubItemPoint(int nPage) { return PlacePage(m_apSubItem, kSubItem, nPage); }
+BOOL CTaxStandardMoneyClass::SetDataPoint(int nPage) { return PlacePage(m_apData, kData, nPage); }
 
 BOOL CTaxStandardMoneyClass::SetItemData(int nPage)
 {
     if (nPage < 0 || nPage >= kSheetPages) return FALSE;
-    if (nPage != kPriceDropPage) return SetTaxStrings(m_apItem[nPage], 0, {kHeadingID, kHeadingID + 1}, 1);
+    if (nPage != kPriceDropPage) return SetStringCells(m_apItem[nPage], 0, kHeadingID, 2, 1);
     const UINT id = kPriceDropLabelID;
-    return SetTaxStrings(m_apItem[nPage], 0, {id, id + 1, id + 2, id + 3, id + 4, id + 5}, 1);
+    return SetStringCells(m_apItem[nPage], 0, id, 6, 1);
 }
 
 BOOL CTaxStandardMoneyClass::SetSubItemData(int nPage)
@@ -249,7 +253,7 @@ BOOL CTaxStandardMoneyClass::SetSubItemData(int nPage)
     case kBusinessPage: return FillBurdenWords(m_apSubItem[nPage], kBusinessRows, true);
     case kPriceDropPage: {
         const UINT id = kUseID;
-        return SetTaxStrings(m_apSubItem[nPage], 0, {id, id + 1, id + 2, id + 3, id + 4, id + 5, id + 6, id + 7}, 0);
+        return SetStringCells(m_apSubItem[nPage], 0, id, 8, 0);
     }
     default: return FALSE;
     }

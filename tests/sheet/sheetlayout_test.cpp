@@ -52,3 +52,27 @@ TEST(SheetLayout, CheckGroupTicksOnlyValuesInsideTheGroup)
     EXPECT_TRUE(SetCellText(&cells, 0, "x", 2));
     EXPECT_FALSE(SetCellText(&cells, 10, "x", 2));
 }
+
+TEST(SheetLayout, NumberAndClearedCells)
+{
+    CPrintItemArray cells;
+    for (int i = 0; i < 4; ++i) cells.Add(new CPrintItemClass);
+    EXPECT_TRUE(SetNumberCell(&cells, 0, 1234567.25));
+    EXPECT_EQ(cells.GetItem(0)->m_strText, "1,234,567.25");
+    EXPECT_EQ(cells.GetItem(0)->m_nAlign, kAlignRight);
+    EXPECT_TRUE(SetIntegerCell(&cells, 1, 12345));
+    EXPECT_EQ(cells.GetItem(1)->m_strText, "12345");
+    EXPECT_FALSE(SetNumberCells(&cells, 2, {0.5, -3.0, 7.0}, kAlignLeft)); // one cell short
+    EXPECT_EQ(cells.GetItem(2)->m_strText, "0.5");
+    EXPECT_EQ(cells.GetItem(3)->m_strText, "-3");
+    EXPECT_EQ(cells.GetItem(3)->m_nAlign, kAlignLeft);
+    cells.GetItem(2)->m_nCheck = 1;
+    EXPECT_TRUE(ClearCells(&cells, 1, 3));
+    EXPECT_EQ(cells.GetItem(0)->m_strText, "1,234,567.25");
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_TRUE(cells.GetItem(i)->m_strText.IsEmpty());
+        EXPECT_EQ(cells.GetItem(i)->m_nCheck, 0);
+    }
+    EXPECT_FALSE(SetNumberCell(&cells, 4, 1.0));
+    EXPECT_FALSE(ClearCells(nullptr, 0, 1));
+}

@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "platform/recorddc.h"
 #include "platform/resource.h"
+#include "sheet/printitem.h"
 #include "sheet/sheetlayout.h"
 #include "tax/taxclass.h"
 #include "tests/support/utf8.h"
@@ -41,6 +42,7 @@ template <class L>
 class CTestRecord : public L::Base {
 public:
     void ReportDraw(CDC* pDC) override { this->DrawStackedSheet(pDC, 2); }
+    BOOL DrawBlock(CDC* pDC) { return this->DrawPrintBlock(pDC, 0); }
     void CreatePrintArray(int) override
     {
         L::Base::CreatePrintArray(1);
@@ -100,6 +102,40 @@ TYPED_TEST(StackedRecord, MissingSheetDrawsNothingAndKeepsTheOrigin)
     record.ReportDraw(&dc);
     EXPECT_TRUE(dc.Records().empty());
     EXPECT_EQ(dc.GetWindowOrg(), CPoint(0, 0));
+}
+
+TYPED_TEST(StackedRecord, ABlockDrawsWithoutItsTitleAndKeepsTheFlags)
+{
+    CTestRecord<TypeParam> record;
+    record.CreatePrintArray(1);
+    CRecordDC dc;
+    EXPECT_TRUE(record.DrawBlock(&dc));
+    EXPECT_EQ(record.m_anPrintFlag[0][0], 0);
+    EXPECT_EQ(dc.GetWindowOrg(), CPoint(0, 0));
+    auto texts = dc.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], U8(TypeParam::kLabelText));
+    EXPECT_EQ(texts[2], "40");
+    record.DestroyPrintArray();
+    CRecordDC unbuilt;
+    EXPECT_FALSE(record.DrawBlock(&unbuilt));
+    EXPECT_TRUE(unbuilt.Records().empty());
+}
+
+TYPED_TEST(StackedRecord, StringCellsStopAtTheFirstMissingCell)
+{
+    using Base = typename TypeParam::Base;
+    Base record;
+    CPrintItemArray cells;
+    ASSERT_TRUE(record.CreatePrintData(3, &cells));
+    EXPECT_FALSE(Base::SetStringCells(&cells, 2, TypeParam::kLabel, 2, 1));
+    EXPECT_EQ(GetPrintItem(&cells, 2)->m_strText, TypeParam::Load(TypeParam::kLabel));
+    EXPECT_EQ(GetPrintItem(&cells, 2)->m_nAlign, 1);
+    EXPECT_TRUE(GetPrintItem(&cells, 1)->m_strText.IsEmpty());
+    EXPECT_TRUE(Base::SetStringCells(&cells, TypeParam::kLabel, 0));
+    EXPECT_FALSE(Base::SetStringCells(nullptr, TypeParam::kLabel, 0));
+    EXPECT_EQ(Base::PageArray(record.m_apFrame, -1), nullptr);
+    EXPECT_EQ(Base::PageArray(record.m_apFrame, Base::kPageCount), nullptr);
 }
 
 TYPED_TEST(StackedRecord, StringsComeFromTheLibraryWhateverModuleIsCurrent)
