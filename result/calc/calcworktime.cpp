@@ -242,9 +242,12 @@ BOOL CTavCalcClass::CalcWorkTime()
         r0.m_adAdvanceSecurity[t] = g * advance.dSecurityRate * 0.01;
     }
 
-    // A gap no loan covers stays in the cash as a deficit, so later years do
-    // not show money the construction used up.
-    r0.m_dSurplus = r0.m_dCashOnHand = m_dConstructSurplus;
+    // A gap that neither the automatic nor the shortfall loan covers stays in
+    // the cash as a deficit, so later years do not show money the
+    // construction used up; a covered gap leaves no cash.
+    const CDataSupplyClass* pSupply = m_pDataClass->m_pDataSupply;
+    const bool bGapCovered = pSupply && (pSupply->m_nAutoLoan == 0 || pSupply->m_objShortLoan.nUse == 1);
+    if (m_dConstructSurplus > 0 || !bGapCovered) r0.m_dSurplus = r0.m_dCashOnHand = m_dConstructSurplus;
     return TRUE;
 }
 

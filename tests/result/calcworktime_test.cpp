@@ -66,11 +66,20 @@ TEST_F(WorkTimeTest, ConstructionGapNoLoanCoversIsADeficit)
 {
     GiveRequiredSeries(m_calc);
     for (int i = 0; i <= 26; ++i) AddFund(0.0, 0.0, 0, 0);
-    for (double surplus : {77.0, 0.0, -500.0}) {
-        m_calc.m_dConstructSurplus = surplus;
+    CDataSupplyClass& supply = *m_data.m_pDataSupply;
+    const struct { int autoLoan; int shortUse; double surplus; double cash; } cases[] = {
+        {1, 0, 77.0, 77.0},   {1, 0, -500.0, -500.0}, // no loan: a gap is a deficit
+        {0, 0, -500.0, 0.0},  {1, 1, -500.0, 0.0},    // the automatic or the shortfall loan covers it
+        {0, 0, 77.0, 77.0},
+    };
+    for (auto c : cases) {
+        supply.m_nAutoLoan = c.autoLoan;
+        supply.m_objShortLoan.nUse = c.shortUse;
+        m_calc.m_dConstructSurplus = c.surplus;
+        Year(0).m_dCashOnHand = Year(0).m_dSurplus = 0.0;
         ASSERT_TRUE(m_calc.CalcWorkTime());
-        EXPECT_EQ(Year(0).m_dSurplus, surplus);
-        EXPECT_EQ(Year(0).m_dCashOnHand, surplus);
+        EXPECT_EQ(Year(0).m_dSurplus, c.cash) << c.autoLoan << c.shortUse << " " << c.surplus;
+        EXPECT_EQ(Year(0).m_dCashOnHand, c.cash) << c.autoLoan << c.shortUse << " " << c.surplus;
     }
 }
 
