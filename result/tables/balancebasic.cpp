@@ -1,13 +1,207 @@
-// Basic balance table.
-#include "result/calc/tavcalc.h"
+// Basic balance table: page 11 and its export section.
+#include <array>
+#include <new>
+#include <vector>
 
-// Stand-ins until these steps are built: each succeeds and changes nothing.
-BOOL CTavCalcClass::MakeBalanceBasic()
+#include "app/common/classobject.h"
+#include "result/calc/tavcalc.h"
+#include "result/calc/yearbalance.h"
+#include "result/pages/resultformat.h"
+#include "result/pages/resultprint.h"
+#include "result/pages/resultrows.h"
+#include "result/pages/tavresult.h"
+
+namespace {
+
+constexpr int kLines = 64;
+constexpr int kYieldLine = 44;
+constexpr UINT kTitleId = 18000;
+constexpr UINT kYieldHeadId = 200;
+constexpr UINT kYieldFormulaId = 201;
+constexpr int kYieldFormulas = 5;
+constexpr UINT kYieldTailId = 206;
+constexpr int kCostNames = 4;
+constexpr int kLoans = 9;
+constexpr int kBookValues = 6;
+
+using LineArray = std::array<CString, kLines>;
+
+// Lines labelled by a string of their own; the others name project items.
+constexpr struct {
+    int nLine;
+    UINT nID;
+} kFixedLabels[] = {
+    {0, 100},  {1, 101},  {2, 102},  {3, 103},  {4, 104},  {5, 105},  {6, 106},  {7, 107},  {8, 120},
+    {13, 125}, {14, 126}, {15, 127}, {16, 128}, {17, 140}, {20, 143}, {21, 144}, {22, 145}, {23, 146},
+    {24, 147}, {25, 148}, {26, 160}, {27, 161}, {28, 162}, {29, 163}, {40, 174}, {41, 175}, {42, 176},
+    {43, 177}, {44, 178}, {45, 180}, {56, 191}, {57, 192},
+};
+// The shortfall loan's repayment and balance lines, bulleted.
+constexpr struct {
+    int nLine;
+    UINT nID;
+} kShortLoanLabels[] = {{39, 173}, {55, 190}};
+// Fixed names of the first four running costs, for the export when a name is empty.
+constexpr UINT kCostNameId = 121;
+
+const CString kBullet = "・";
+
+// Labels of the 64 lines; bCostFallback gives a running cost without a name
+// its fixed label instead of an empty one.
+LineArray LineLabels(const CTavCalcClass& calc, BOOL bCostFallback)
 {
+    const CDataClassObject* pData = calc.m_pDataClass;
+    const CDataCostClass* pCost = pData ? pData->m_pDataCost : nullptr;
+    const CDataExpenseClass* pExpense = pData ? pData->m_pDataExpense : nullptr;
+    const CDataSupplyClass* pSupply = pData ? pData->m_pDataSupply : nullptr;
+
+    LineArray labels;
+    for (const auto& fixed : kFixedLabels) labels[fixed.nLine] = LoadResultString(fixed.nID);
+    for (const auto& fixed : kShortLoanLabels) labels[fixed.nLine] = kBullet + LoadResultString(fixed.nID);
+    for (int k = 0; k < kCostNames; k++) {
+        CString name = pCost ? pCost->m_aCostItem[k].m_strOtherName : CString();
+        if (bCostFallback && name.IsEmpty()) name = LoadResultString(kCostNameId + k);
+        labels[9 + k] = name;
+    }
+    for (int i = 0; i < kLoans; i++) {
+        const CString name = pSupply ? pSupply->m_aLoan[i].m_strBankName : CString();
+        labels[30 + i] = kBullet + name;
+        labels[46 + i] = kBullet + name;
+    }
+    for (int k = 0; k < kBookValues; k++) {
+        const CString name = pExpense ? pExpense->m_aDepreciation[k].m_strName : CString();
+        if (k < 2) labels[18 + k] = "減価償却費(" + name + ")";
+        labels[58 + k] = (k < 2 ? "建物簿価残高(" : "簿価残高(") + name + ")";
+    }
+    return labels;
+}
+
+// Amounts of the 64 lines in a year; line 44 holds the yield.
+std::array<double, kLines> LineValues(const CYearBalanceClass& y)
+{
+    std::array<double, kLines> v{};
+    const double adHead[] = {
+        y.m_dRent, y.m_dCommonCharge, y.m_dKeyMoney, y.m_dRenewalFee,
+        y.m_dSecurityAmortization + y.m_dDepositAmortization, y.m_dInterestIncome, y.m_dOtherIncome,
+        y.m_dIncomeTotal, y.m_dPublicDues, y.m_dManageCost, y.m_dGroundRent, y.m_dRepairCost,
+        y.m_dFireInsurance, y.m_dSecurityInterest, y.m_dLoanInterestTotal, y.m_dOtherExpense,
+        y.m_dExpenseTotal, y.m_dProfitBeforeDepreciation, y.m_adDepreciation[0], y.m_adDepreciation[1],
+        y.m_dOtherDepreciation, y.m_dProfitAfterDepreciation, y.m_dOutsideIncome, y.m_dTax,
+        y.m_dProfitAfterTax, y.m_dProfitAfterTaxTotal, y.m_dRetainedEarnings, y.m_dAddMyMoney,
+        y.m_dOutsideExpense, y.m_dLoanRepayTotal};
+    int k = 0;
+    for (double d : adHead) v[k++] = d;
+    for (int i = 0; i < kLoans; i++) v[k++] = y.m_adLoanRepay[i];
+    const double adCash[] = {y.m_dShortLoan, y.m_dSecurityIncome + y.m_dDepositIncome,
+                             y.m_dSecurityRepay + y.m_dDepositRepay, y.m_dSurplus, y.m_dCashOnHand,
+                             y.m_dYield, y.m_dLoanBalanceTotal};
+    for (double d : adCash) v[k++] = d;
+    for (int i = 0; i < kLoans; i++) v[k++] = y.m_adLoanBalance[i];
+    const double adBalance[] = {y.m_dShortLoanBalance, y.m_dDepositBalance, y.m_dSecurityBalance};
+    for (double d : adBalance) v[k++] = d;
+    for (int i = 0; i < kBookValues; i++) v[k++] = y.m_adBookValue[i];
+    return v;
+}
+
+// Cell texts of a year: amounts rounded by the engine's settings, the yield
+// to two places.
+LineArray YearCells(CTavCalcClass& calc, const CYearBalanceClass& y)
+{
+    const std::array<double, kLines> values = LineValues(y);
+    LineArray cells;
+    for (int k = 0; k < kLines; k++) {
+        cells[k] = k == kYieldLine ? FormatResultNumber(2, values[k] + 0.005, 0)
+                                   : FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(values[k]),
+                                                        calc.m_objDecimal.nDecimalZero);
+    }
+    return cells;
+}
+
+// The year record of year y; null when there is none.
+const CYearBalanceClass* YearRecord(const CTavCalcClass& calc, int y)
+{
+    if (!calc.m_pYearArray || y < 0 || y >= calc.m_pYearArray->GetSize()) return nullptr;
+    return dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(y));
+}
+
+// "・投資利回り＝", the numerator the formula names (none outside the five), the divisor.
+CString YieldNote(int nYieldFormula)
+{
+    CString note = LoadResultString(kYieldHeadId);
+    if (nYieldFormula >= 0 && nYieldFormula < kYieldFormulas) note += LoadResultString(kYieldFormulaId + nYieldFormula);
+    return note + LoadResultString(kYieldTailId);
+}
+
+// Appends a column of kLines cells; FALSE when it cannot be made.
+BOOL AddColumn(CDeleteObArray& columns)
+{
+    auto* pColumn = new (std::nothrow) CResultStringArrayClass;
+    if (!pColumn) return FALSE;
+    if (!pColumn->CreateData(kLines)) {
+        delete pColumn;
+        return FALSE;
+    }
+    columns.Add(pColumn);
     return TRUE;
 }
 
-// Stand-in until this export section is built: writes nothing.
+CResultStringArrayClass* Column(CDeleteObArray& columns, int n)
+{
+    return n < columns.GetSize() ? dynamic_cast<CResultStringArrayClass*>(columns.GetAt(n)) : nullptr;
+}
+
+void SetColumn(CResultStringArrayClass& column, const LineArray& cells)
+{
+    for (int k = 0; k < kLines; k++) column.SetData(k, cells[k]);
+}
+
+} // namespace
+
+BOOL CTavCalcClass::MakeBalanceBasic()
+{
+    const COptionOtherManageClass* pOption = m_pOptionClass ? m_pOptionClass->m_pOptionOtherManage : nullptr;
+    if (!m_pResultClass || !pOption) return FailCalc(CALC_UNEXPECTED_ERROR);
+    CResultBalanceBasicClass& page = m_pResultClass->m_objBalanceBasic;
+    page.DestroyData();
+    page.CreateData();
+    if (!page.m_pItemArray) return FailCalc(CALC_OUT_OF_MEMORY);
+    page.m_nYieldFormula = pOption->m_nYieldFormula;
+
+    const int nYears = m_objCalcYear.nCalcYear;
+    for (int i = 0; i <= nYears + 1; i++) {
+        if (!AddColumn(*page.m_pItemArray)) return FailCalc(CALC_OUT_OF_MEMORY);
+    }
+    CResultStringArrayClass* pLabels = Column(*page.m_pItemArray, 0);
+    if (!pLabels) return FailCalc(CALC_UNEXPECTED_ERROR);
+    SetColumn(*pLabels, LineLabels(*this, FALSE));
+
+    const int nRecords = m_pYearArray ? m_pYearArray->GetSize() : 0;
+    for (int y = 0; y <= nYears && y < nRecords; y++) {
+        const CYearBalanceClass* pYear = YearRecord(*this, y);
+        CResultStringArrayClass* pColumn = Column(*page.m_pItemArray, y + 1);
+        if (pYear && pColumn) SetColumn(*pColumn, YearCells(*this, *pYear));
+    }
+    return TRUE;
+}
+
 void CTavCalcClass::TextBase()
 {
+    // Only a completed calculation is exported: the page built, every year there.
+    if (!m_pResultClass || !m_pResultClass->m_objBalanceBasic.m_pItemArray) return;
+    const int nYears = m_objCalcYear.nCalcYear;
+    for (int y = 0; y <= nYears; y++) {
+        if (!YearRecord(*this, y)) return;
+    }
+
+    TextHead(LoadResultString(kTitleId));
+    std::vector<LineArray> years;
+    for (int y = 0; y <= nYears; y++) years.push_back(YearCells(*this, *YearRecord(*this, y)));
+    const LineArray labels = LineLabels(*this, TRUE);
+    for (int k = 0; k < kLines; k++) {
+        StringSet(labels[k]);
+        for (const LineArray& cells : years) StringSet(cells[k]);
+        TextWrite();
+    }
+    StringSet(YieldNote(m_pResultClass->m_objBalanceBasic.m_nYieldFormula));
+    TextWrite();
 }
