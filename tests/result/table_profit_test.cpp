@@ -378,3 +378,18 @@ TEST_F(ProfitTable, AFilledPageRendersThroughQPainter)
     SaveArtifact(image, "result_profit");
     EXPECT_GT(CountInk(image), 20000);
 }
+
+TEST_F(ProfitTable, YearsWithoutARecordStayEmpty)
+{
+    CTavCalcClass& calc = m_project.m_calc;
+    calc.m_objCalcYear.nCalcYear = kYears + 1;
+    ASSERT_TRUE(calc.MakeBalanceProfit());
+    ASSERT_EQ(Page().m_pItemArray->GetSize(), kYears + 3);
+    EXPECT_EQ(Cell(Page(), kYears + 1, 0), Amount(m_project.Year(kYears)->m_dRent));
+    for (int k = 0; k < kLines; ++k) EXPECT_EQ(Cell(Page(), kYears + 2, k), "") << k;
+
+    const std::vector<std::string> lines = SplitLines(ExportSection(calc));
+    ASSERT_EQ(lines.size(), size_t(2 + kLines));
+    // The missing year writes an empty cell before the closing one.
+    EXPECT_EQ(lines[2].substr(lines[2].size() - 2), "\t\t");
+}
