@@ -383,3 +383,18 @@ TEST_F(CashFlowTable, ACalculatedPageRendersThroughQPainter)
     SaveArtifact(image, "result_cash_flow");
     EXPECT_GT(CountInk(image), 10000);
 }
+
+// Labels without the project data: the item names are empty, nothing is read through a null holder.
+TEST_F(CashFlowTable, WithoutProjectDataTheItemLinesHaveNoNames)
+{
+    Build(1);
+    m_project.m_calc.m_pDataClass = nullptr;
+    ASSERT_TRUE(m_project.m_calc.MakeBalanceCapital());
+    EXPECT_EQ(Column(m_project, 0)->GetData(4), "減価償却()");
+    EXPECT_EQ(Column(m_project, 0)->GetData(12), "・");
+    EXPECT_EQ(Column(m_project, 0)->GetData(20), "・");
+    EXPECT_EQ(Column(m_project, 2)->GetData(28), ExpectedCell(m_project, 1, 28));
+    const std::vector<std::string> lines = ExportLines();
+    ASSERT_EQ(lines.size(), size_t(2 + kLines));
+    EXPECT_EQ(lines[2 + 12], PageLine(12));
+}
