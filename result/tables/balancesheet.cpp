@@ -2,7 +2,7 @@
 #include "result/calc/tavcalc.h"
 
 // Stand-ins until these steps are built: each succeeds and changes nothing.
-BOOL CTavCalcClass::MakeBalanceOutline()
+BOOL CTavCalcClass::MakeBalanceSummary()
 {
     return TRUE;
 }
