@@ -56,13 +56,27 @@ bool LineIsClear(const CTavCalcClass& calc)
     return calc.m_nTextLength == 0;
 }
 
-// The file of an export whose sections write nothing: the two header lines,
-// one empty line per section (construction funds and financing share one),
-// then the end byte.
-std::string EmptySectionsFile(const std::string& office, const std::string& date)
+// The file of an export: the two header lines, each section's lines followed
+// by one empty line (construction funds and financing share one), then the
+// end byte.
+std::string ExportFile(CTavCalcClass& calc, const std::string& office, const std::string& date)
 {
+    using Section = void (CTavCalcClass::*)();
+    const std::vector<std::vector<Section>> groups = {
+        {&CTavCalcClass::TextBasic},   {&CTavCalcClass::TextBasic2},
+        {&CTavCalcClass::TextConst, &CTavCalcClass::TextSupply},
+        {&CTavCalcClass::TextInout},   {&CTavCalcClass::TextInout2},
+        {&CTavCalcClass::TextRental},  {&CTavCalcClass::TextRental2},
+        {&CTavCalcClass::TextOutLine}, {&CTavCalcClass::TextBase},
+        {&CTavCalcClass::TextSon},     {&CTavCalcClass::TextSik},
+        {&CTavCalcClass::TextSyu},     {&CTavCalcClass::TextBs},
+        {&CTavCalcClass::TextTax},
+    };
     std::string bytes = office + "\r\n" + date + "\r\n";
-    for (int i = 0; i < 14; ++i) bytes += "\r\n";
+    for (const auto& group : groups)
+        bytes += Capture(calc, [&] {
+            for (Section pSection : group) (calc.*pSection)();
+        }) + "\r\n";
     return bytes + "\x1A";
 }
 
@@ -183,7 +197,7 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     WriteBytes(m_path, std::string(10000, 'o'));
     Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
     const std::string first = ReadBytes(m_path);
-    EXPECT_TRUE(first == EmptySectionsFile("大阪事務所", "2026年12月10日"));
+    EXPECT_TRUE(first == ExportFile(Calc(), "大阪事務所", "2026年12月10日"));
     EXPECT_EQ(Calc().m_nTextOption, 3);
     EXPECT_TRUE(LineIsClear(Calc()));
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
@@ -193,7 +207,7 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     EXPECT_TRUE(ReadBytes(m_path) == first);
 
     Calc().SaveTextFile(m_path.c_str(), "", "", 0);
-    EXPECT_TRUE(ReadBytes(m_path) == EmptySectionsFile("", ""));
+    EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "", ""));
 }
 
 TEST_F(TextExportFile, APathThatCannotBeOpenedIsLeftAlone)
@@ -232,5 +246,5 @@ TEST_F(TextExportFile, AWriteFailureStaysInsideAndClosesTheFile)
 
     // The engine exports again once the file can be written.
     Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0);
-    EXPECT_TRUE(ReadBytes(m_path) == EmptySectionsFile("事務所名", "日付"));
+    EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "事務所名", "日付"));
 }
