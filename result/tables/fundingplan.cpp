@@ -96,9 +96,9 @@ void IncomeLines(CTavCalcClass& calc, const CYearBalanceClass& r, PlanColumn& ce
         dDeposit += r.m_aadDeposit[k][0];
         dSecurity += r.m_aadSecurity[k][0];
     }
-    const double values[kIncomeTotalLine] = {r.m_dRent,     r.m_dCommonCharge,   r.m_dKeyMoney,
-                                             r.m_dRenewalFee, dDeposit,          dSecurity,
-                                             r.m_dInterestIncome, r.m_dOtherIncome, r.m_dAddMyMoney};
+    const double values[kIncomeTotalLine] = {r.m_dRent,           r.m_dCommonCharge, r.m_dKeyMoney,
+                                             r.m_dRenewalFee,     dDeposit,          dSecurity,
+                                             r.m_dInterestIncome, r.m_dOtherIncome,  r.m_dAddMyMoney};
     for (int line = 0; line < kIncomeTotalLine; ++line) {
         sums.dIncome += values[line];
         cells[line] = Amount(calc, values[line]);
@@ -152,8 +152,8 @@ void ClosingLines(CTavCalcClass& calc, const CYearBalanceClass& r, PlanColumn& c
 {
     double dLoanBalance = 0.0;
     for (double dBalance : r.m_adLoanBalance) dLoanBalance += dBalance;
-    const double values[] = {r.m_dPlanOutsideIncome, r.m_dTax,          r.m_dPlanOutsideExpense,
-                             r.m_dSurplus,           r.m_dCashOnHand,   dLoanBalance,
+    const double values[] = {r.m_dPlanOutsideIncome, r.m_dTax,            r.m_dPlanOutsideExpense,
+                             r.m_dSurplus,           r.m_dCashOnHand,     dLoanBalance,
                              r.m_dShortLoanBalance,  r.m_dDepositBalance, r.m_dSecurityBalance};
     for (int k = 0; k < kLines - kBalanceLine - 1; ++k) cells[kBalanceLine + 1 + k] = Amount(calc, values[k]);
 }
