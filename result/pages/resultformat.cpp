@@ -24,3 +24,8 @@ CString NumberToFullWidth(int n)
 {
     return FormatFullWidthNumber(n);
 }
+
+CString FormatYieldText(double dYield)
+{
+    return FormatResultNumber(2, dYield < 0 ? dYield - 0.005 : dYield + 0.005, FALSE);
+}

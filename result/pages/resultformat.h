@@ -12,3 +12,7 @@ void InsertNumberComma(CString& str);
 CString FormatResultNumber(int nDecimals, double dValue, BOOL bTrimZeros);
 // Full-width digits without leading zeros, for 0 to 9999.
 CString NumberToFullWidth(int n);
+
+// A yield in percent at two places, rounded half away from zero whatever the
+// rounding settings (adding 0.005 before the cut would round negatives up).
+CString FormatYieldText(double dYield);

@@ -110,7 +110,7 @@ LineArray YearCells(CTavCalcClass& calc, const CYearBalanceClass& y)
     const std::array<double, kLines> values = LineValues(y);
     LineArray cells;
     for (int k = 0; k < kLines; k++) {
-        cells[k] = k == kYieldLine ? FormatResultNumber(2, values[k] + 0.005, 0)
+        cells[k] = k == kYieldLine ? FormatYieldText(values[k])
                                    : FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(values[k]),
                                                         calc.m_objDecimal.nDecimalZero);
     }

@@ -36,17 +36,11 @@ const CYearBalanceClass* FindYear(const CTavCalcClass& calc, int y)
     return calc.m_pYearArray ? dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(y)) : nullptr;
 }
 
-// The yield in percent at two places, rounded half away from zero whatever
-// the rounding settings: the formatting cuts the magnitude.
-CString YieldText(double dYield)
-{
-    return FormatResultNumber(2, dYield < 0 ? dYield - 0.005 : dYield + 0.005, FALSE);
-}
 
 // Text of line k of a year.
 CString CellText(CTavCalcClass& calc, const CYearBalanceClass& year, int k)
 {
-    if (k == kYieldLine) return YieldText(year.m_dYield);
+    if (k == kYieldLine) return FormatYieldText(year.m_dYield);
     return FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(year.*kAmounts[k]),
                               calc.m_objDecimal.nDecimalZero);
 }

@@ -62,3 +62,11 @@ TEST(ResultFormat, FullWidthNumbers)
     };
     for (auto [n, text] : cases) EXPECT_EQ(NumberToFullWidth(n), CString(text)) << n;
 }
+
+TEST(ResultFormat, YieldRoundsHalfAwayFromZero)
+{
+    const std::pair<double, const char*> cases[] = {
+        {12.346, "12.35"}, {12.344, "12.34"}, {7.0, "7.00"}, {-1.231, "-1.23"}, {-1.236, "-1.24"}, {0.0, "0.00"},
+    };
+    for (auto [yield, text] : cases) EXPECT_EQ(FormatYieldText(yield), CString(text)) << yield;
+}

@@ -44,14 +44,15 @@ std::string Thousands(double dValue)
     return (dValue < 0 && n != 0 ? "-" : "") + digits;
 }
 
-// The yield cut (not rounded) to two places after adding 0.005.
+// The yield rounded half away from zero to two places: 0.005 is added to
+// the magnitude before the digits are cut.
 std::string Yield(double dYield)
 {
     char sz[64];
-    std::snprintf(sz, sizeof(sz), "%f", std::fabs(dYield + 0.005));
+    std::snprintf(sz, sizeof(sz), "%f", std::fabs(dYield) + 0.005);
     std::string text(sz);
     text = text.substr(0, text.find('.') + 3);
-    return (dYield + 0.005 < 0 ? "-" : "") + text;
+    return (dYield < 0 ? "-" : "") + text;
 }
 
 // What a line shows for a year record, computed from the record here.
