@@ -279,21 +279,9 @@ TEST_F(BalanceBasicTable, TheBuiltPageDrawsItsLabelsAndYears)
               CRect(-1, -1, -1, -1));
 
     // Through QPainter on A4, for a look.
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
     result.m_sizePaper = CSize(1800, 2670);
-    const QImage image = RenderSheet([&](CDC* pDC) {
-        pDC->SetMapMode(MM_LOMETRIC);
-        pDC->SetWindowOrg(-150, 150);
-        result.ReportDraw(pDC, 1);
-    });
+    const QImage image = RenderReport(result, 7);
     SaveArtifact(image, "table_balance_basic");
     EXPECT_GT(CountInk(image), 20000);
 }

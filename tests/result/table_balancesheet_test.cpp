@@ -3,14 +3,12 @@
 #include <unistd.h>
 
 #include <QImage>
-#include <QPainter>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "platform/painterdc.h"
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
@@ -433,32 +431,10 @@ TEST(BalanceSheetTableYears, SixtyYearsExportAndBuildEveryColumn)
 TEST_F(BalanceSheetTable, AFilledPageRendersThroughQPainter)
 {
     ASSERT_TRUE(Calc().MakeBalanceSummary());
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
     CTavResultClass& result = m_project->m_result;
     result.m_sizePaper = CSize(1800, 2670);
-    for (int s = 0; s < 11; ++s) result.SetYear(s, s);
-    result.SetItemFlag(12);
-
-    const double dpmm = 150 / 25.4;
-    QImage image(int(210 * dpmm), int(297 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CPainterDC dc(&painter);
-        dc.SetMapMode(MM_LOMETRIC);
-        dc.SetWindowOrg(-150, 150);
-        result.ReportDraw(&dc, 1);
-    }
+    const QImage image = RenderReport(result, 12);
     SaveArtifact(image, "result_balance_sheet");
     EXPECT_GT(CountInk(image), 10000);
 }

@@ -361,25 +361,10 @@ TEST_F(CashFlowTable, ACalculatedPageRendersThroughQPainter)
 {
     Build(12);
     ASSERT_TRUE(m_project.m_calc.MakeBalanceCapital());
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
-
+    UseResultSheetSettings();
     CTavResultClass& result = m_project.m_result;
     result.m_sizePaper = CSize(2670, 1800);
-    for (int s = 0; s < 11; ++s) result.SetYear(s, s);
-    result.SetItemFlag(11);
-    const QImage image = RenderSheet([&](CDC* pDC) {
-        pDC->SetMapMode(MM_LOMETRIC);
-        pDC->SetWindowOrg(-150, 150);
-        result.ReportDraw(pDC, 1);
-    }, 297, 210);
+    const QImage image = RenderReport(result, 11);
     SaveArtifact(image, "result_cash_flow");
     EXPECT_GT(CountInk(image), 10000);
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -10,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/painterdc.h"
 #include "result/pages/tavresult.h"
 #include "sampleprojects.h"
 #include "tests/resultpages/resultpagetest.h"
@@ -137,28 +135,10 @@ TEST_F(FundingPlanPage, MoreThanFiftyYearsDrawNothing)
 
 TEST_F(FundingPlanPage, ABuiltPlanRendersThroughQPainter)
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
     m_project.m_result.m_sizePaper = CSize(1800, 2670);
-    const QImage image = RenderSheet([this](CDC* pDC) {
-        pDC->SetMapMode(MM_LOMETRIC);
-        pDC->SetWindowOrg(-150, 150);
-        m_project.m_result.ReportDraw(pDC, 1);
-    });
+    const QImage image = RenderReport(m_project.m_result, 9);
     SaveArtifact(image, "result_funding_plan");
     EXPECT_GT(CountInk(image), 10000);
-    int nRed = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qRed(p) > 180 && qGreen(p) < 100 && qBlue(p) < 100) ++nRed;
-        }
-    EXPECT_GT(nRed, 50);
+    EXPECT_GT(CountRed(image), 50);
 }

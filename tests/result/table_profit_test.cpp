@@ -1,6 +1,5 @@
 // The profit and loss table: its page, its builder and its export section.
 #include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +11,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include "platform/painterdc.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
 #include "tests/resultpages/resultpagetest.h"
@@ -348,33 +346,11 @@ TEST(ProfitPage, NothingIsDrawnWithoutColumnsOrWithTooMany)
 
 TEST_F(ProfitTable, AFilledPageRendersThroughQPainter)
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
     ASSERT_TRUE(m_project.m_calc.MakeBalanceProfit());
     CTavResultClass& result = m_project.m_result;
     result.m_sizePaper = CSize(1800, 2670);
-    for (int s = 0; s < 11; ++s) result.SetYear(s, s);
-    result.SetItemFlag(8);
-
-    const double dpmm = 150 / 25.4;
-    QImage image(int(210 * dpmm), int(297 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CPainterDC dc(&painter);
-        dc.SetMapMode(MM_LOMETRIC);
-        dc.SetWindowOrg(-150, 150);
-        result.ReportDraw(&dc, 1);
-    }
+    const QImage image = RenderReport(result, 8);
     SaveArtifact(image, "result_profit");
     EXPECT_GT(CountInk(image), 20000);
 }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -14,7 +13,6 @@
 #include <vector>
 
 #include "platform/codepage.h"
-#include "platform/painterdc.h"
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/summary.h"
@@ -453,15 +451,7 @@ TEST(SummaryPage, MissingOrShortRowsDrawNoCells)
 
 TEST(SummaryPage, ACalculatedPageRendersThroughQPainter)
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
 
     CProjectInMemory project;
     ASSERT_TRUE(project.IsCreated());
@@ -472,18 +462,7 @@ TEST(SummaryPage, ACalculatedPageRendersThroughQPainter)
     CResultBalanceOutlineClass& page = project.m_result.m_objBalanceOutline;
     page.m_sizePage = CSize(1800, 1300);
 
-    const double dpmm = 150 / 25.4;
-    QImage image(int(210 * dpmm), int(150 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CPainterDC dc(&painter);
-        dc.SetMapMode(MM_LOMETRIC);
-        dc.SetWindowOrg(-150, 100);
-        page.ReportDraw(&dc);
-    }
+    const QImage image = RenderLometric([&](CDC* pDC) { page.ReportDraw(pDC); }, 210, 150);
     SaveArtifact(image, "result_summary");
     EXPECT_GT(CountInk(image), 10000);
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <filesystem>
@@ -12,7 +11,6 @@
 #include <unistd.h>
 #include <vector>
 
-#include "platform/painterdc.h"
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
@@ -387,15 +385,7 @@ TEST(TaxListPage, ReportKindSixteenDrawsTheRowPlan)
 
 TEST(TaxListPage, ACalculatedCorporationRendersThroughQPainter)
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
 
     TaxProject project(ProjectKind::kCorporation, 2, 0, 12);
     ASSERT_TRUE(project.bCalculated);
@@ -403,28 +393,8 @@ TEST(TaxListPage, ACalculatedCorporationRendersThroughQPainter)
     ASSERT_TRUE(project.p.m_calc.MakeBalanceTax());
     CTavResultClass& result = project.p.m_result;
     result.m_sizePaper = CSize(1800, 2670);
-    for (int s = 0; s < 11; ++s) result.SetYear(s, s);
-    result.SetItemFlag(16);
-
-    const double dpmm = 150 / 25.4;
-    QImage image(int(210 * dpmm), int(297 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CPainterDC dc(&painter);
-        dc.SetMapMode(MM_LOMETRIC);
-        dc.SetWindowOrg(-150, 150);
-        result.ReportDraw(&dc, 1);
-    }
+    const QImage image = RenderReport(result, 16);
     SaveArtifact(image, "result_tax_list");
     EXPECT_GT(CountInk(image), 10000);
-    int nRed = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb px = image.pixel(x, y);
-            if (qRed(px) > 180 && qGreen(px) < 100 && qBlue(px) < 100) ++nRed;
-        }
-    EXPECT_GT(nRed, 20);
+    EXPECT_GT(CountRed(image), 20);
 }

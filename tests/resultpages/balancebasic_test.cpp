@@ -1,10 +1,8 @@
 #include <QImage>
-#include <QPainter>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "platform/painterdc.h"
 #include "result/pages/tavresult.h"
 #include "tests/resultpages/resultpagetest.h"
 #include "tests/resultpages/yeartabletest.h"
@@ -145,43 +143,14 @@ TEST(BalanceBasicPage, TheYieldNoteNamesTheNumeratorOfTheFormula)
 
 TEST(BalanceBasicPage, AFilledPageRendersThroughQPainter)
 {
-    // The sheet fonts in 0.1 mm: body 28 high, title 32.
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    body.lfHeight = 28;
-    title.lfHeight = 32;
-    LOGPEN line = SheetLinePen(), frame = SheetFramePen();
-    frame.lopnWidth.x = 3;
-    SetResultPrintFont(&body);
-    SetResultPrintTitleFont(&title);
-    SetResultPrintPen(&line);
-    SetResultPrintFramePen(&frame);
+    UseResultSheetSettings();
 
     CTavResultClass result;
     FillBalanceBasic(result.m_objBalanceBasic, 12);
     result.m_objBalanceBasic.m_nYieldFormula = 2;
     result.m_sizePaper = CSize(1800, 2670);
-    for (int s = 0; s < 11; ++s) result.SetYear(s, s);
-    result.SetItemFlag(7);
-
-    const double dpmm = 150 / 25.4;
-    QImage image(int(210 * dpmm), int(297 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CPainterDC dc(&painter);
-        dc.SetMapMode(MM_LOMETRIC);
-        dc.SetWindowOrg(-150, 150);
-        result.ReportDraw(&dc, 1);
-    }
+    const QImage image = RenderReport(result, 7);
     SaveArtifact(image, "result_balance_basic");
     EXPECT_GT(CountInk(image), 20000);
-    int nRed = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qRed(p) > 180 && qGreen(p) < 100 && qBlue(p) < 100) ++nRed;
-        }
-    EXPECT_GT(nRed, 50);
+    EXPECT_GT(CountRed(image), 50);
 }

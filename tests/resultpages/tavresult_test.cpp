@@ -1,10 +1,7 @@
 #include <QImage>
-#include <QPainter>
-#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "platform/painterdc.h"
 #include "platform/resource.h"
 #include "result/pages/reportlayout.h"
 #include "result/pages/resultdraw.h"
@@ -270,22 +267,6 @@ TEST_F(TavResultTest, ACopyTakesTheReportAndPageSettingsButNoRows)
 }
 
 namespace {
-
-// An A4 page at 150 dpi drawn in MM_LOMETRIC with 15 mm margins.
-QImage RenderLometric(const std::function<void(CDC*)>& draw)
-{
-    const double dpmm = 150 / 25.4;
-    QImage image(int(210 * dpmm), int(297 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CPainterDC dc(&painter);
-    dc.SetMapMode(MM_LOMETRIC);
-    dc.SetWindowOrg(-150, 150);
-    draw(&dc);
-    return image;
-}
 
 // A small ruled table of the primitives, in the body font and the blue line pen.
 void DrawPrimitiveSample(CDC* pDC)

@@ -35,7 +35,10 @@ LOGPEN SheetFramePen()
     return lp;
 }
 
-QImage RenderSheet(const std::function<void(CDC*)>& draw, double dWidthMm, double dHeightMm)
+namespace {
+
+// A white page of the given size at 150 dpi, drawn in the map mode with the window origin.
+QImage Render(const std::function<void(CDC*)>& draw, double dWidthMm, double dHeightMm, int nMapMode, CPoint ptOrg)
 {
     const double dpmm = 150 / 25.4;
     QImage image(int(dWidthMm * dpmm), int(dHeightMm * dpmm), QImage::Format_RGB32);
@@ -44,10 +47,22 @@ QImage RenderSheet(const std::function<void(CDC*)>& draw, double dWidthMm, doubl
     image.fill(Qt::white);
     QPainter painter(&image);
     CPainterDC dc(&painter);
-    dc.SetMapMode(MM_HIMETRIC);
-    dc.SetWindowOrg(-1500, 1500);
+    dc.SetMapMode(nMapMode);
+    dc.SetWindowOrg(ptOrg);
     draw(&dc);
     return image;
+}
+
+} // namespace
+
+QImage RenderSheet(const std::function<void(CDC*)>& draw, double dWidthMm, double dHeightMm)
+{
+    return Render(draw, dWidthMm, dHeightMm, MM_HIMETRIC, CPoint(-1500, 1500));
+}
+
+QImage RenderLometric(const std::function<void(CDC*)>& draw, double dWidthMm, double dHeightMm)
+{
+    return Render(draw, dWidthMm, dHeightMm, MM_LOMETRIC, CPoint(-150, 150));
 }
 
 void SaveArtifact(const QImage& image, const std::string& name)
@@ -62,5 +77,16 @@ int CountInk(const QImage& image)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ++n;
+    return n;
+}
+
+int CountRed(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) > 180 && qGreen(p) < 100 && qBlue(p) < 100) ++n;
+        }
     return n;
 }

@@ -18,7 +18,11 @@ LOGPEN SheetFramePen();
 // An A4 page (or the size given, in mm) at 150 dpi, white, drawn in MM_HIMETRIC
 // with the window origin at (-1500, 1500): 15 mm margins.
 QImage RenderSheet(const std::function<void(CDC*)>& draw, double dWidthMm = 210, double dHeightMm = 297);
+// The same page drawn in MM_LOMETRIC with the window origin at (-150, 150).
+QImage RenderLometric(const std::function<void(CDC*)>& draw, double dWidthMm = 210, double dHeightMm = 297);
 // Saves the image as name.png in the build's artifacts folder (or $TAV_ARTIFACT_DIR).
 void SaveArtifact(const QImage& image, const std::string& name);
 // Dark pixels in the image (or in a part of it).
 int CountInk(const QImage& image);
+// Strongly red pixels in the image.
+int CountRed(const QImage& image);
