@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/common/classobject.h"
+#include "result/calc/calcseries.h"
 #include "result/calc/consumption.h"
 
 const int CTavCalcClass::iFixed[101] = {
@@ -41,22 +42,11 @@ constexpr int kItemCount = CDataExpenseClass::kDepreciationCount;
 constexpr int kFirstApply = 13; // business-ratio flag of item 0
 constexpr int kStartupEntry = 3;
 
-CDepreciationMoneyClass* BookItem(const CDeleteObArray& series, int nIndex)
-{
-    return static_cast<CDepreciationMoneyClass*>(series.GetAt(nIndex));
-}
-
 // Appends nCount zeroed items; FALSE with 13002 when memory runs out.
 BOOL AppendBookItems(CTavCalcClass& calc, CDeleteObArray& series, int nCount)
 {
-    for (int i = 0; i < nCount; ++i) {
-        auto* p = new (std::nothrow) CDepreciationMoneyClass;
-        if (!p) {
-            calc.m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        series.Add(p);
-    }
+    for (int i = 0; i < nCount; ++i)
+        if (!AppendSeriesItem<CDepreciationMoneyClass>(calc, &series)) return FALSE;
     return TRUE;
 }
 
@@ -119,7 +109,7 @@ void Depreciate(CTavCalcClass& calc, int k, double dBase, const CDeleteObArray& 
     const int nApply = calc.m_pOptionClass->m_pOptionBusinessRate->m_anApply[kFirstApply + k];
     double rest;
     calc.CalcBusinessRate(nApply, &dBase, &rest);
-    BookItem(series, 0)->m_dBookValue = dBase;
+    SeriesItem<CDepreciationMoneyClass>(&series, 0)->m_dBookValue = dBase;
 
     const int nLife = item.nLife;
     const bool bDeclining = item.nMethod == 1;
@@ -133,7 +123,7 @@ void Depreciate(CTavCalcClass& calc, int k, double dBase, const CDeleteObArray& 
     double retired = 0.0;
 
     for (int y = 1; y < series.GetSize(); ++y) {
-        double book = BookItem(series, y - 1)->m_dBookValue;
+        double book = SeriesItem<CDepreciationMoneyClass>(&series, y - 1)->m_dBookValue;
         const bool bRetire = y == item.nRetireYear;
         if (bRetire) retired = book;
 
@@ -175,7 +165,7 @@ void Depreciate(CTavCalcClass& calc, int k, double dBase, const CDeleteObArray& 
         }
         if (bRetire) depreciation = retired;
 
-        CDepreciationMoneyClass* p = BookItem(series, y);
+        CDepreciationMoneyClass* p = SeriesItem<CDepreciationMoneyClass>(&series, y);
         if (book - depreciation >= residual) {
             p->m_dNetMoney = depreciation;
             p->m_dBookValue = book - depreciation;
@@ -222,10 +212,10 @@ BOOL CTavCalcClass::CalcStartRepay()
     if (n == 0) n = 1;
     const double total = m_adManageMoney[kStartupEntry];
     if (!AppendBookItems(*this, *m_pStartupArray, std::max(n, 0) + 1)) return FALSE;
-    BookItem(*m_pStartupArray, 0)->m_dBookValue = total;
+    SeriesItem<CDepreciationMoneyClass>(m_pStartupArray, 0)->m_dBookValue = total;
     double book = total;
     for (int i = 1; i <= n; ++i) {
-        CDepreciationMoneyClass* p = BookItem(*m_pStartupArray, i);
+        CDepreciationMoneyClass* p = SeriesItem<CDepreciationMoneyClass>(m_pStartupArray, i);
         if (i < n) {
             p->m_dNetMoney = total / n;
             book -= total / n;

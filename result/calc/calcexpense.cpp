@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/common/classobject.h"
+#include "result/calc/calcseries.h"
 #include "result/calc/consumption.h"
 
 namespace {
@@ -49,15 +50,9 @@ double Value(const CConsumptionMoneyClass* p)
     return p->m_dNetMoney + p->m_dTaxMoney;
 }
 
-template <class T = CConsumptionMoneyClass>
-T* Item(const CDeleteObArray* pSeries, int nIndex)
-{
-    return pSeries ? dynamic_cast<T*>(pSeries->GetAt(nIndex)) : nullptr;
-}
-
 CConsumptionExpenseClass* Fund(const CTavCalcClass& calc, int nIndex)
 {
-    return Item<CConsumptionExpenseClass>(calc.m_pExpenseArray, nIndex);
+    return SeriesItem<CConsumptionExpenseClass>(calc.m_pExpenseArray, nIndex);
 }
 
 BOOL Unexpected(CTavCalcClass& calc)
@@ -120,7 +115,7 @@ double SumNetConstructionCost(const CTavCalcClass& calc)
 // for the construction months.
 BOOL AppendGroundRent(CTavCalcClass& calc)
 {
-    const CConsumptionMoneyClass* pRent = Item(calc.m_apCostArray[1], 0);
+    const CConsumptionMoneyClass* pRent = SeriesItem(calc.m_apCostArray[1], 0);
     if (!pRent) return Unexpected(calc);
     const tagEXPENSEMANAGE& row = ManageRow(calc, kGroundRentManage);
     const double rent = calc.m_pDataClass->m_pDataBasic->nLandRentConstructRatio * 0.01 * (Value(pRent) / 12) *
@@ -296,8 +291,8 @@ BOOL SumAdvances(CTavCalcClass& calc)
 {
     calc.m_dAdvanceDepositTotal = calc.m_dAdvanceSecurityTotal = 0.0;
     for (int t = 0; t < CTavCalcClass::kRentalCategories; ++t) {
-        const CConsumptionMoneyClass* pDeposit = Item(calc.m_apDepositArray[t], 0);
-        const CConsumptionMoneyClass* pSecurity = Item(calc.m_apSecurityArray[t], 0);
+        const CConsumptionMoneyClass* pDeposit = SeriesItem(calc.m_apDepositArray[t], 0);
+        const CConsumptionMoneyClass* pSecurity = SeriesItem(calc.m_apSecurityArray[t], 0);
         if (!pDeposit || !pSecurity) return Unexpected(calc);
         const CDataRentalBasicClass& basic = *calc.m_pDataClass->m_apDataRentalBasic[t];
         const tagADVANCERATE& rate = calc.m_pOptionClass->m_pOptionAdvance->m_aRate[t];
@@ -314,7 +309,7 @@ BOOL SumLoans(CTavCalcClass& calc, double& dLoans, double& dMortgaged)
     for (int i = 0; i < kLoanCount; ++i) {
         const CDataLoanClass& loan = calc.m_pDataClass->m_pDataSupply->m_aLoan[i];
         if (i >= kCapitalPayLoan && loan.m_nCapitalPayYear != 0) continue;
-        const auto* pOpening = Item<CConsumptionLoanClass>(calc.m_apLoanArray[i], 0);
+        const auto* pOpening = SeriesItem<CConsumptionLoanClass>(calc.m_apLoanArray[i], 0);
         if (!pOpening) return Unexpected(calc);
         dLoans += pOpening->m_dBalance;
         if (loan.nMortgageFee == 0) dMortgaged += pOpening->m_dBalance;
@@ -337,7 +332,7 @@ BOOL SpreadFunds(CTavCalcClass& calc, std::vector<double>& adMonth, double adLan
         dSpread += v;
     }
     for (int i = 0; i < kLandTaxCount; ++i) {
-        const CConsumptionMoneyClass* p = Item(calc.*kLandTaxes[i].pSeries, 0);
+        const CConsumptionMoneyClass* p = SeriesItem(calc.*kLandTaxes[i].pSeries, 0);
         if (!p) return Unexpected(calc);
         adLandTax[i] = calc.FractionManage(Value(p));
         CTavCalcClass::CalcMon(nMonths, ManageRow(calc, kLandTaxes[i].nManageRow).nPayment, adLandTax[i],
@@ -383,7 +378,7 @@ BOOL CloseGap(CTavCalcClass& calc, double dGap)
         autoLoan.dAmount = dGap;
         return calc.CalcChangeAutoLoan();
     }
-    auto* pShort = Item<CConsumptionLoanClass>(calc.m_pShortLoanArray, 0);
+    auto* pShort = SeriesItem<CConsumptionLoanClass>(calc.m_pShortLoanArray, 0);
     if (!pShort) return Unexpected(calc);
     pShort->m_dBalance = dGap;
     return calc.CalcShortLoan(1);
@@ -481,8 +476,8 @@ BOOL CTavCalcClass::CalcExpenseOtherMoney()
 // the construction-period taxes, which bear no consumption tax.
 BOOL CTavCalcClass::CalcExpenseTaxMoney()
 {
-    const CConsumptionMoneyClass* pLand = Item(m_pAppraisedLandArray, 0);
-    const CConsumptionMoneyClass* pBuild = Item(m_pAppraisedBuildArray, 0);
+    const CConsumptionMoneyClass* pLand = SeriesItem(m_pAppraisedLandArray, 0);
+    const CConsumptionMoneyClass* pBuild = SeriesItem(m_pAppraisedBuildArray, 0);
     if (!pLand || !pBuild) return Unexpected(*this);
     const int nTaxManage = m_pOptionClass->m_pOptionConsumptionExpense->m_aItem[kTaxRow].nManage;
     for (int i = 0; i < int(std::size(kTaxFundManage)); ++i) {
@@ -576,7 +571,7 @@ BOOL CTavCalcClass::CalcExpenseManage()
         p->m_dTaxMoney = m_dConsumeTax;
     }
     for (const LandTax& tax : kLandTaxes) {
-        const CConsumptionMoneyClass* p = Item(this->*tax.pSeries, 0);
+        const CConsumptionMoneyClass* p = SeriesItem(this->*tax.pSeries, 0);
         if (p) book(Value(p), tax.nManageRow);
     }
     return TRUE;

@@ -8,6 +8,7 @@
 
 #include "app/common/classobject.h"
 #include "data/datasupply.h"
+#include "result/calc/calcseries.h"
 #include "result/calc/consumption.h"
 
 namespace {
@@ -16,31 +17,9 @@ constexpr int kLoanCount = 8;
 constexpr int kAutoLoan = 8;
 constexpr double kOneTwelfth = 0.08333333333333333;
 
-// Appends a new item; null with status 13002 when memory runs out.
-CConsumptionLoanClass* AddLoanItem(CObArray* pList, int& nStatus)
-{
-    CConsumptionLoanClass* pItem = new (std::nothrow) CConsumptionLoanClass;
-    if (pItem) {
-        try {
-            pList->Add(pItem);
-            return pItem;
-        } catch (const std::bad_alloc&) {
-            delete pItem;
-        }
-    }
-    nStatus = CALC_OUT_OF_MEMORY;
-    return nullptr;
-}
-
-// Null outside the list.
-CConsumptionLoanClass* LoanItem(const CObArray* pList, int nIndex)
-{
-    return dynamic_cast<CConsumptionLoanClass*>(pList->GetAt(nIndex));
-}
-
 CConsumptionLoanClass* LastLoanItem(const CObArray* pList)
 {
-    return LoanItem(pList, pList->GetUpperBound());
+    return SeriesItem<CConsumptionLoanClass>(pList, pList->GetUpperBound());
 }
 
 // A repayment is stored without the sign of a negative zero.
@@ -98,7 +77,7 @@ BOOL CTavCalcClass::CalcLoanList(const CDataLoanClass& objLoan, CDeleteObArray*&
     try {
         CDataLoanClass loan(objLoan);
         if (!NewSeries(pList)) return FALSE;
-        CConsumptionLoanClass* pOpening = AddLoanItem(pList, m_nMessageID);
+        CConsumptionLoanClass* pOpening = AppendSeriesItem<CConsumptionLoanClass>(*this, pList);
         if (!pOpening) return FALSE;
         pOpening->m_dRepay = pOpening->m_dBalance = loan.dAmount;
         switch (loan.nRepayMethod) {
@@ -130,7 +109,7 @@ BOOL CTavCalcClass::CalcLoanGrace(CDataLoanClass* pLoan, CObArray* pList, BOOL b
     const int nItems = gy == 0 ? g : 12 * gy;
     double B = pLoan->dAmount;
     for (int t = 1; t <= nItems; ++t) {
-        CConsumptionLoanClass* pItem = AddLoanItem(pList, m_nMessageID);
+        CConsumptionLoanClass* pItem = AppendSeriesItem<CConsumptionLoanClass>(*this, pList);
         if (!pItem) return FALSE;
         pItem->m_dNetMoney = B * rg;
         pItem->m_dBalance = B;
@@ -163,7 +142,7 @@ BOOL CTavCalcClass::CalcChangeLoanGankin(CDataLoanClass* pLoan, CObArray* pList)
     int c = pLoan->m_aRepay[1].nStartYear;
     double P = B / M;
     for (int m = 1; m <= M; ++m) {
-        CConsumptionLoanClass* pItem = AddLoanItem(pList, m_nMessageID);
+        CConsumptionLoanClass* pItem = AppendSeriesItem<CConsumptionLoanClass>(*this, pList);
         if (!pItem) return FALSE;
         pItem->m_dNetMoney = (M - m + 1) * adRate[m - 1] * P;
         double repaid = P;
@@ -208,7 +187,7 @@ BOOL CTavCalcClass::CalcChangeLoanGanri(CDataLoanClass* pLoan, CObArray* pList)
         const double i = adRate[m - 1];
         double B = LastLoanItem(pList)->m_dBalance;
         if (m == 1 || i != adRate[m - 2]) q = LevelPayment(B, i, M - m + 1);
-        CConsumptionLoanClass* pItem = AddLoanItem(pList, m_nMessageID);
+        CConsumptionLoanClass* pItem = AppendSeriesItem<CConsumptionLoanClass>(*this, pList);
         if (!pItem) return FALSE;
         const double interest = B * i;
         double repaid = q - interest;
@@ -255,7 +234,7 @@ BOOL CTavCalcClass::CalcChangeLoanJouyo(CDataLoanClass* pLoan, CObArray* pList)
         for (int k = pLoan->GetRepayPeriod(p); k > 0 && nYear <= N; --k) adRate[nYear++] = period.dRate * 0.01;
     }
     for (int y = 1; y <= N; ++y) {
-        CConsumptionLoanClass* pItem = AddLoanItem(pList, m_nMessageID);
+        CConsumptionLoanClass* pItem = AppendSeriesItem<CConsumptionLoanClass>(*this, pList);
         if (!pItem) return FALSE;
         pItem->m_dRepay = adRate[y];
     }
@@ -298,7 +277,7 @@ BOOL CTavCalcClass::CalcShortLoan(int nYear)
         m_nMessageID = CALC_UNEXPECTED_ERROR;
         return FALSE;
     }
-    const CConsumptionLoanClass* pPrevious = LoanItem(m_pShortLoanArray, nYear - 1);
+    const CConsumptionLoanClass* pPrevious = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, nYear - 1);
     if (!pPrevious) {
         m_nMessageID = CALC_OUT_OF_MEMORY;
         return FALSE;
@@ -309,7 +288,7 @@ BOOL CTavCalcClass::CalcShortLoan(int nYear)
     const double interest = m_pDataClass->m_pDataSupply->m_objShortLoan.dRate * 0.01 * B;
     // Interest only from this year on, as far as the list reaches.
     for (int k = nYear; k <= N; ++k) {
-        CConsumptionLoanClass* pItem = LoanItem(m_pShortLoanArray, k);
+        CConsumptionLoanClass* pItem = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, k);
         if (!pItem) break;
         pItem->m_dNetMoney = interest;
         pItem->m_dRepay = 0;

@@ -22,13 +22,19 @@ inline double SeriesMoney(const CObArray* pSeries, int nIndex)
     return p ? p->m_dNetMoney + p->m_dTaxMoney : 0.0;
 }
 
-// Appends a zero item; null with status 13002 when memory runs out.
-inline CConsumptionMoneyClass* AppendSeriesItem(CTavCalcClass& calc, CDeleteObArray* pSeries)
+// Appends a zero item of type T; null with status 13002 when memory runs out.
+template <class T = CConsumptionMoneyClass>
+T* AppendSeriesItem(CTavCalcClass& calc, CObArray* pSeries)
 {
-    CConsumptionMoneyClass* pItem = new (std::nothrow) CConsumptionMoneyClass;
-    if (pItem)
-        pSeries->Add(pItem);
-    else
-        calc.FailCalc(CALC_OUT_OF_MEMORY);
-    return pItem;
+    T* pItem = new (std::nothrow) T;
+    if (pItem) {
+        try {
+            pSeries->Add(pItem);
+            return pItem;
+        } catch (const std::bad_alloc&) {
+            delete pItem;
+        }
+    }
+    calc.FailCalc(CALC_OUT_OF_MEMORY);
+    return nullptr;
 }

@@ -146,14 +146,14 @@ BOOL CTavCalcClass::CheckYearBalance()
     const int years = m_objCalcYear.nCalcYear;
     BOOL complete = m_pDataClass && m_pOptionClass && m_pYearArray && m_pYearArray->GetSize() > years;
     for (int y = 0; complete && y <= years; ++y)
-        complete = dynamic_cast<CYearBalanceClass*>(m_pYearArray->GetAt(y)) != nullptr;
+        complete = GetYearRecord(y) != nullptr;
     if (!complete) m_nMessageID = CALC_UNEXPECTED_ERROR;
     return complete;
 }
 
 CYearBalanceClass& CTavCalcClass::GetYearBalance(int nYear)
 {
-    return *static_cast<CYearBalanceClass*>(m_pYearArray->GetAt(nYear));
+    return *GetYearRecord(nYear);
 }
 
 double CTavCalcClass::CalcExpenseCost(CObject* pItem)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/common/classobject.h"
+#include "result/calc/calcseries.h"
 #include "result/calc/consumption.h"
 #include "result/calc/yearbalance.h"
 
@@ -21,21 +22,9 @@ constexpr int kLoanCount = 8;
 // The record of a year; null with status 13001 when it is missing.
 CYearBalanceClass* YearRecord(CTavCalcClass& calc, int nYear)
 {
-    CYearBalanceClass* pYear =
-        calc.m_pYearArray ? dynamic_cast<CYearBalanceClass*>(calc.m_pYearArray->GetAt(nYear)) : nullptr;
+    CYearBalanceClass* pYear = calc.GetYearRecord(nYear);
     if (!pYear) calc.m_nMessageID = CALC_UNEXPECTED_ERROR;
     return pYear;
-}
-
-template <class TItem = CConsumptionMoneyClass>
-TItem* SeriesItem(const CDeleteObArray* pSeries, int nIndex)
-{
-    return pSeries ? dynamic_cast<TItem*>(pSeries->GetAt(nIndex)) : nullptr;
-}
-
-CConsumptionLoanClass* LoanItem(const CDeleteObArray* pSeries, int nIndex)
-{
-    return SeriesItem<CConsumptionLoanClass>(pSeries, nIndex);
 }
 
 // Capital expenditures of the year paid from one of the given sources.
@@ -57,7 +46,7 @@ double CarryLossForward(CTavCalcClass& calc, int nYear, int nYears, double dInco
     if (dIncome <= 0 || nYears <= 0) return dIncome;
     for (int k = nYear - nYears; k < nYear; ++k) {
         if (k < 0) continue;
-        CYearBalanceClass* pPast = dynamic_cast<CYearBalanceClass*>(calc.m_pYearArray->GetAt(k));
+        CYearBalanceClass* pPast = calc.GetYearRecord(k);
         if (!pPast || pPast->*pLoss == 0) continue;
         dIncome = dIncome + pPast->*pLoss;
         if (dIncome < 0) {
@@ -74,7 +63,7 @@ std::vector<std::pair<double, double>> SaveLosses(const CTavCalcClass& calc, int
 {
     std::vector<std::pair<double, double>> losses;
     for (int k = 0; k < nYear; ++k) {
-        const auto* pPast = dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(k));
+        const auto* pPast = calc.GetYearRecord(k);
         losses.emplace_back(pPast ? pPast->m_dLossCarry : 0.0, pPast ? pPast->m_dLossCarryTotal : 0.0);
     }
     return losses;
@@ -83,7 +72,7 @@ std::vector<std::pair<double, double>> SaveLosses(const CTavCalcClass& calc, int
 void RestoreLosses(CTavCalcClass& calc, const std::vector<std::pair<double, double>>& losses)
 {
     for (int k = 0; k < int(losses.size()); ++k) {
-        auto* pPast = dynamic_cast<CYearBalanceClass*>(calc.m_pYearArray->GetAt(k));
+        auto* pPast = calc.GetYearRecord(k);
         if (!pPast) continue;
         pPast->m_dLossCarry = losses[k].first;
         pPast->m_dLossCarryTotal = losses[k].second;
@@ -176,7 +165,7 @@ BOOL CTavCalcClass::CalcYearBalance(int nYear)
 
     CalcSurplusLoanInterest(nYear);
     if (m_pShortLoanArray) {
-        const CConsumptionLoanClass* pItem = LoanItem(m_pShortLoanArray, nYear);
+        const CConsumptionLoanClass* pItem = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, nYear);
         R->m_dShortLoanInterest = pItem ? pItem->m_dNetMoney : 0.0;
         R->m_dLoanInterestPaid += R->m_dShortLoanInterest;
     }
@@ -210,10 +199,10 @@ void CTavCalcClass::CalcSurplusLoanInterest(int nYear)
     CYearBalanceClass* P = R ? YearRecord(*this, nYear - 1) : nullptr;
     if (!P) return;
     if (nYear == 1) {
-        const CConsumptionLoanClass* pOpening = LoanItem(m_pAutoLoanArray, 0);
+        const CConsumptionLoanClass* pOpening = SeriesItem<CConsumptionLoanClass>(m_pAutoLoanArray, 0);
         P->m_adLoanBalance[kAutoLoan] = pOpening ? pOpening->m_dBalance : 0.0;
     }
-    const CConsumptionLoanClass* pRate = LoanItem(m_pAutoLoanArray, nYear);
+    const CConsumptionLoanClass* pRate = SeriesItem<CConsumptionLoanClass>(m_pAutoLoanArray, nYear);
     R->m_adLoanInterest[kAutoLoan] = pRate ? pRate->m_dRepay * P->m_adLoanBalance[kAutoLoan] : 0.0;
     R->m_dLoanInterestPaid += R->m_adLoanInterest[kAutoLoan];
     double rest = 0.0;
@@ -570,7 +559,7 @@ BOOL CTavCalcClass::MinusShortLoan(double dShortage, int nYear)
             m_pShortLoanArray->Add(pItem);
         }
     }
-    CConsumptionLoanClass* pItem = LoanItem(m_pShortLoanArray, nYear);
+    CConsumptionLoanClass* pItem = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, nYear);
     if (!pItem) {
         m_nMessageID = CALC_UNEXPECTED_ERROR;
         return FALSE;
@@ -595,7 +584,7 @@ BOOL CTavCalcClass::PlusShortLoan(double dSurplus, int nYear)
 {
     CYearBalanceClass* R = YearRecord(*this, nYear);
     if (!R) return FALSE;
-    CConsumptionLoanClass* pItem = LoanItem(m_pShortLoanArray, nYear);
+    CConsumptionLoanClass* pItem = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, nYear);
     if (!pItem || pItem->m_dBalance <= 0) {
         R->m_dSurplus = dSurplus;
         return TRUE;
@@ -631,11 +620,11 @@ BOOL CTavCalcClass::CalcCapitalPay(int nYear)
     const CDataSupplyClass& supply = *m_pDataClass->m_pDataSupply;
     double denominator = supply.m_objFund.dOwnFund + supply.m_objFund.dLandOwnFund + supply.m_objFund.dSubsidy;
     for (int i = 0; i < kLoanCount; ++i) {
-        const CConsumptionLoanClass* pOpening = LoanItem(m_apLoanArray[i], 0);
+        const CConsumptionLoanClass* pOpening = SeriesItem<CConsumptionLoanClass>(m_apLoanArray[i], 0);
         if (pOpening && supply.m_aLoan[i].m_nCapitalPayYear == 0) denominator += pOpening->m_dBalance;
     }
     for (const CDeleteObArray* pSeries : {m_pAutoLoanArray, m_pShortLoanArray})
-        if (const CConsumptionLoanClass* pOpening = LoanItem(pSeries, 0)) denominator += pOpening->m_dBalance;
+        if (const CConsumptionLoanClass* pOpening = SeriesItem<CConsumptionLoanClass>(pSeries, 0)) denominator += pOpening->m_dBalance;
     R->m_dYield = denominator != 0 ? numerator / denominator * 100 : 0.0;
     return TRUE;
 }

@@ -129,3 +129,8 @@ double CTavCalcClass::FractionManage(double dValue)
     const double result = ParseDouble(FormatDecimalString(d, x, FALSE));
     return result == 0.0 ? 0.0 : result;
 }
+
+CString CTavCalcClass::FormatAmount(double dValue)
+{
+    return FormatResultNumber(m_objDecimal.nDecimalNum, FractionManage(dValue), m_objDecimal.nDecimalZero);
+}

@@ -58,6 +58,9 @@ public:
     void CalcConsumption2(double dMoney, double dUnused, int nMethod);
     void CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, int bOneYear);
     double FractionManage(double dValue);
+    // An amount as the tables show it: rounded by FractionManage, then
+    // formatted with the same decimals and zero flag.
+    CString FormatAmount(double dValue);
 
     // Preparation and change schedules (step 0).
     BOOL CalcPreparation();
@@ -153,6 +156,8 @@ public:
 
     // The per-year balance records (step 2).
     BOOL CalcBalance();
+    // The record of year nYear; null when there is none.
+    class CYearBalanceClass* GetYearRecord(int nYear) const;
 
     // Rental incomes (step 2).
     BOOL CalcHouseRentalIncome();

@@ -139,3 +139,8 @@ BOOL CTavCalcClass::CalcBalance()
     for (int y = 1; y <= m_objCalcYear.nCalcYear && result; ++y) result = CalcYearBalance(y);
     return result;
 }
+
+CYearBalanceClass* CTavCalcClass::GetYearRecord(int nYear) const
+{
+    return m_pYearArray ? dynamic_cast<CYearBalanceClass*>(m_pYearArray->GetAt(nYear)) : nullptr;
+}

@@ -10,6 +10,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 namespace {
 
@@ -111,17 +112,9 @@ LineArray YearCells(CTavCalcClass& calc, const CYearBalanceClass& y)
     LineArray cells;
     for (int k = 0; k < kLines; k++) {
         cells[k] = k == kYieldLine ? FormatYieldText(values[k])
-                                   : FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(values[k]),
-                                                        calc.m_objDecimal.nDecimalZero);
+                                   : calc.FormatAmount(values[k]);
     }
     return cells;
-}
-
-// The year record of year y; null when there is none.
-const CYearBalanceClass* YearRecord(const CTavCalcClass& calc, int y)
-{
-    if (!calc.m_pYearArray || y < 0 || y >= calc.m_pYearArray->GetSize()) return nullptr;
-    return dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(y));
 }
 
 // "・投資利回り＝", the numerator the formula names (none outside the five), the divisor.
@@ -130,24 +123,6 @@ CString YieldNote(int nYieldFormula)
     CString note = LoadResultString(kYieldHeadId);
     if (nYieldFormula >= 0 && nYieldFormula < kYieldFormulas) note += LoadResultString(kYieldFormulaId + nYieldFormula);
     return note + LoadResultString(kYieldTailId);
-}
-
-// Appends a column of kLines cells; FALSE when it cannot be made.
-BOOL AddColumn(CDeleteObArray& columns)
-{
-    auto* pColumn = new (std::nothrow) CResultStringArrayClass;
-    if (!pColumn) return FALSE;
-    if (!pColumn->CreateData(kLines)) {
-        delete pColumn;
-        return FALSE;
-    }
-    columns.Add(pColumn);
-    return TRUE;
-}
-
-CResultStringArrayClass* Column(CDeleteObArray& columns, int n)
-{
-    return n < columns.GetSize() ? dynamic_cast<CResultStringArrayClass*>(columns.GetAt(n)) : nullptr;
 }
 
 void SetColumn(CResultStringArrayClass& column, const LineArray& cells)
@@ -162,23 +137,18 @@ BOOL CTavCalcClass::MakeBalanceBasic()
     const COptionOtherManageClass* pOption = m_pOptionClass ? m_pOptionClass->m_pOptionOtherManage : nullptr;
     if (!m_pResultClass || !pOption) return FailCalc(CALC_UNEXPECTED_ERROR);
     CResultBalanceBasicClass& page = m_pResultClass->m_objBalanceBasic;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray) return FailCalc(CALC_OUT_OF_MEMORY);
+    if (!CreateYearColumns(*this, page, kLines)) return FALSE;
     page.m_nYieldFormula = pOption->m_nYieldFormula;
 
     const int nYears = m_objCalcYear.nCalcYear;
-    for (int i = 0; i <= nYears + 1; i++) {
-        if (!AddColumn(*page.m_pItemArray)) return FailCalc(CALC_OUT_OF_MEMORY);
-    }
-    CResultStringArrayClass* pLabels = Column(*page.m_pItemArray, 0);
+    CResultStringArrayClass* pLabels = YearTableColumn(page, 0);
     if (!pLabels) return FailCalc(CALC_UNEXPECTED_ERROR);
     SetColumn(*pLabels, LineLabels(*this, FALSE));
 
     const int nRecords = m_pYearArray ? m_pYearArray->GetSize() : 0;
     for (int y = 0; y <= nYears && y < nRecords; y++) {
-        const CYearBalanceClass* pYear = YearRecord(*this, y);
-        CResultStringArrayClass* pColumn = Column(*page.m_pItemArray, y + 1);
+        const CYearBalanceClass* pYear = GetYearRecord(y);
+        CResultStringArrayClass* pColumn = YearTableColumn(page, y + 1);
         if (pYear && pColumn) SetColumn(*pColumn, YearCells(*this, *pYear));
     }
     return TRUE;
@@ -190,12 +160,12 @@ void CTavCalcClass::TextBase()
     if (!m_pResultClass || !m_pResultClass->m_objBalanceBasic.m_pItemArray) return;
     const int nYears = m_objCalcYear.nCalcYear;
     for (int y = 0; y <= nYears; y++) {
-        if (!YearRecord(*this, y)) return;
+        if (!GetYearRecord(y)) return;
     }
 
     TextHead(LoadResultString(kTitleId));
     std::vector<LineArray> years;
-    for (int y = 0; y <= nYears; y++) years.push_back(YearCells(*this, *YearRecord(*this, y)));
+    for (int y = 0; y <= nYears; y++) years.push_back(YearCells(*this, *GetYearRecord(y)));
     const LineArray labels = LineLabels(*this, TRUE);
     for (int k = 0; k < kLines; k++) {
         StringSet(labels[k]);

@@ -12,6 +12,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 namespace {
 
@@ -130,18 +131,11 @@ std::vector<std::optional<SheetColumn>> MakeColumns(const CTavCalcClass& calc, c
     std::vector<std::optional<SheetColumn>> columns;
     SheetRunning run{InitialOwnFunds(*sources.pSupply)};
     for (int i = 0; i <= nYears; ++i) {
-        const auto* pYear =
-            calc.m_pYearArray ? dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(i)) : nullptr;
+        const CYearBalanceClass* pYear = calc.GetYearRecord(i);
         if (pYear) columns.emplace_back(MakeColumn(calc, *pYear, run));
         else columns.emplace_back(std::nullopt);
     }
     return columns;
-}
-
-CString AmountText(CTavCalcClass& calc, double dValue)
-{
-    return FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(dValue),
-                              calc.m_objDecimal.nDecimalZero);
 }
 
 } // namespace
@@ -158,26 +152,9 @@ BOOL CTavCalcClass::MakeBalanceSummary()
         return FALSE;
     }
     CResultBalanceSummaryClass& page = m_pResultClass->m_objBalanceSummary;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray) {
-        m_nMessageID = CALC_OUT_OF_MEMORY;
-        return FALSE;
-    }
+    if (!CreateYearColumns(*this, page, kLines)) return FALSE;
     const int nYears = m_objCalcYear.nCalcYear;
-    for (int c = 0; c <= nYears + 1; ++c) {
-        auto* pColumn = new (std::nothrow) CResultStringArrayClass;
-        if (!pColumn) {
-            m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        page.m_pItemArray->SetAtGrow(page.m_pItemArray->GetSize(), pColumn);
-        if (!pColumn->CreateData(kLines)) {
-            m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-    }
-    auto* pLabels = dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(0));
+    CResultStringArrayClass* pLabels = YearTableColumn(page, 0);
     if (!pLabels) {
         m_nMessageID = CALC_UNEXPECTED_ERROR;
         return FALSE;
@@ -186,9 +163,9 @@ BOOL CTavCalcClass::MakeBalanceSummary()
 
     const std::vector<std::optional<SheetColumn>> columns = MakeColumns(*this, *sources);
     for (int i = 0; i <= nYears; ++i) {
-        auto* pColumn = dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(i + 1));
+        CResultStringArrayClass* pColumn = YearTableColumn(page, i + 1);
         if (!pColumn || !columns[i]) continue;
-        for (int k = 0; k < kLines; ++k) pColumn->SetData(k, AmountText(*this, columns[i]->adLine[k]));
+        for (int k = 0; k < kLines; ++k) pColumn->SetData(k, FormatAmount(columns[i]->adLine[k]));
     }
     return TRUE;
 }
@@ -209,7 +186,7 @@ void CTavCalcClass::TextBs()
         StringSet(LineLabel(*sources, k));
         for (size_t i = 0; i < columns.size(); ++i) {
             if (!columns[i]) StringSet("");
-            else StringSet(AmountText(*this, k == kLiabilityTotalLine ? liabilities[i] : columns[i]->adLine[k]));
+            else StringSet(FormatAmount(k == kLiabilityTotalLine ? liabilities[i] : columns[i]->adLine[k]));
         }
         TextWrite();
     }

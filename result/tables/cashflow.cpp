@@ -8,6 +8,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ constexpr int kFirstDepreciationLine = 2;
 constexpr int kDepreciationLines = 6;
 constexpr int kFirstLoanLine = 12;
 constexpr int kLoanLines = 9;
-
-// The record of year y; null when missing.
-const CYearBalanceClass* YearRecord(const CTavCalcClass& calc, int y)
-{
-    return calc.m_pYearArray ? dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(y)) : nullptr;
-}
 
 // Name of depreciation item k; empty without the construction-cost record.
 CString DepreciationName(const CTavCalcClass& calc, int k)
@@ -76,11 +71,10 @@ double LineValue(const CYearBalanceClass& r, const CYearBalanceClass* pPrev, int
 // The cell text of a line in year y; empty when the year has no record.
 CString LineCell(CTavCalcClass& calc, int nLine, int y)
 {
-    const CYearBalanceClass* pYear = YearRecord(calc, y);
+    const CYearBalanceClass* pYear = calc.GetYearRecord(y);
     if (!pYear) return CString();
-    const CYearBalanceClass* pPrev = y > 0 ? YearRecord(calc, y - 1) : nullptr;
-    return FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(LineValue(*pYear, pPrev, nLine)),
-                              calc.m_objDecimal.nDecimalZero);
+    const CYearBalanceClass* pPrev = y > 0 ? calc.GetYearRecord(y - 1) : nullptr;
+    return calc.FormatAmount(LineValue(*pYear, pPrev, nLine));
 }
 
 } // namespace
@@ -92,31 +86,17 @@ BOOL CTavCalcClass::MakeBalanceCapital()
         return FALSE;
     }
     CResultBalanceCapitalClass& page = m_pResultClass->m_objBalanceCapital;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray) {
-        m_nMessageID = CALC_OUT_OF_MEMORY;
-        return FALSE;
-    }
+    if (!CreateYearColumns(*this, page, kLines)) return FALSE;
     const int nYears = m_objCalcYear.nCalcYear;
-    for (int i = 0; i <= nYears + 1; ++i) {
-        auto* pColumn = new (std::nothrow) CResultStringArrayClass;
-        if (!pColumn || !pColumn->CreateData(kLines)) {
-            delete pColumn;
-            m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        page.m_pItemArray->Add(pColumn);
-    }
-    auto* pLabels = dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(0));
+    CResultStringArrayClass* pLabels = YearTableColumn(page, 0);
     if (!pLabels) {
         m_nMessageID = CALC_UNEXPECTED_ERROR;
         return FALSE;
     }
     for (int nLine = 0; nLine < kLines; ++nLine) pLabels->SetData(nLine, LineLabel(*this, nLine));
     for (int y = 0; y <= nYears; ++y) {
-        auto* pColumn = dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(y + 1));
-        if (!pColumn || !YearRecord(*this, y)) continue;
+        CResultStringArrayClass* pColumn = YearTableColumn(page, y + 1);
+        if (!pColumn || !GetYearRecord(y)) continue;
         for (int nLine = 0; nLine < kLines; ++nLine) pColumn->SetData(nLine, LineCell(*this, nLine, y));
     }
     return TRUE;

@@ -11,6 +11,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 namespace {
 
@@ -51,15 +52,6 @@ CString Formatted(const CTavCalcClass& calc, double dValue)
     return FormatResultNumber(calc.m_objDecimal.nDecimalNum, dValue, calc.m_objDecimal.nDecimalZero != 0);
 }
 
-CString Amount(CTavCalcClass& calc, double dValue)
-{
-    return Formatted(calc, calc.FractionManage(dValue));
-}
-
-CYearBalanceClass* YearRecord(const CTavCalcClass& calc, int nYear)
-{
-    return calc.m_pYearArray ? dynamic_cast<CYearBalanceClass*>(calc.m_pYearArray->GetAt(nYear)) : nullptr;
-}
 
 // Name of running-expense item i; empty without project data.
 CString CostItemName(const CTavCalcClass& calc, int i)
@@ -101,7 +93,7 @@ void IncomeLines(CTavCalcClass& calc, const CYearBalanceClass& r, PlanColumn& ce
                                              r.m_dInterestIncome, r.m_dOtherIncome,  r.m_dAddMyMoney};
     for (int line = 0; line < kIncomeTotalLine; ++line) {
         sums.dIncome += values[line];
-        cells[line] = Amount(calc, values[line]);
+        cells[line] = calc.FormatAmount(values[line]);
     }
 }
 
@@ -110,7 +102,7 @@ void ExpenseLines(CTavCalcClass& calc, int nYear, const CYearBalanceClass& r, Pl
 {
     const double dDues = PublicDues(calc, nYear, r);
     sums.dExpense += dDues;
-    cells[kDuesLine] = Amount(calc, dDues);
+    cells[kDuesLine] = calc.FormatAmount(dDues);
 
     for (int i = 0; i < kNamedItems; ++i) {
         const CConsumptionMoneyClass* pRow = SeriesItem(calc.m_apCostArray[i], nYear);
@@ -120,7 +112,7 @@ void ExpenseLines(CTavCalcClass& calc, int nYear, const CYearBalanceClass& r, Pl
         }
         const double dCost = pRow->m_dTaxMoney + pRow->m_dNetMoney;
         sums.dExpense += dCost;
-        cells[kFirstNamedLine + i] = Amount(calc, dCost);
+        cells[kFirstNamedLine + i] = calc.FormatAmount(dCost);
     }
 
     double dOther = 0.0;
@@ -136,7 +128,7 @@ void ExpenseLines(CTavCalcClass& calc, int nYear, const CYearBalanceClass& r, Pl
     const double values[] = {r.m_dDepositRepay, r.m_dSecurityRepay, dLoan};
     for (int k = 0; k < 3; ++k) {
         sums.dExpense += values[k];
-        cells[kOtherExpenseLine + 1 + k] = Amount(calc, values[k]);
+        cells[kOtherExpenseLine + 1 + k] = calc.FormatAmount(values[k]);
     }
 }
 
@@ -155,7 +147,7 @@ void ClosingLines(CTavCalcClass& calc, const CYearBalanceClass& r, PlanColumn& c
     const double values[] = {r.m_dPlanOutsideIncome, r.m_dTax,            r.m_dPlanOutsideExpense,
                              r.m_dSurplus,           r.m_dCashOnHand,     dLoanBalance,
                              r.m_dShortLoanBalance,  r.m_dDepositBalance, r.m_dSecurityBalance};
-    for (int k = 0; k < kLines - kBalanceLine - 1; ++k) cells[kBalanceLine + 1 + k] = Amount(calc, values[k]);
+    for (int k = 0; k < kLines - kBalanceLine - 1; ++k) cells[kBalanceLine + 1 + k] = calc.FormatAmount(values[k]);
 }
 
 // Every line of year nYear except the two totals and their difference.
@@ -173,7 +165,7 @@ PlanSums YearLines(CTavCalcClass& calc, int nYear, const CYearBalanceClass& r, P
 
 CString PlanBalance(CTavCalcClass& calc, const CYearBalanceClass& r)
 {
-    return Amount(calc, r.m_dPlanIncomeTotal - r.m_dPlanExpenseTotal);
+    return calc.FormatAmount(r.m_dPlanIncomeTotal - r.m_dPlanExpenseTotal);
 }
 
 // The column of year nYear on the page; the plan totals are stored in its record.
@@ -194,8 +186,8 @@ PlanColumn ExportColumn(CTavCalcClass& calc, int nYear, const CYearBalanceClass&
 {
     PlanColumn cells;
     YearLines(calc, nYear, r, cells);
-    cells[kIncomeTotalLine] = Amount(calc, r.m_dPlanIncomeTotal);
-    cells[kExpenseTotalLine] = Amount(calc, r.m_dPlanExpenseTotal);
+    cells[kIncomeTotalLine] = calc.FormatAmount(r.m_dPlanIncomeTotal);
+    cells[kExpenseTotalLine] = calc.FormatAmount(r.m_dPlanExpenseTotal);
     cells[kBalanceLine] = nYear == 0 ? CString(kTextZero) : PlanBalance(calc, r);
     return cells;
 }
@@ -224,39 +216,22 @@ CString ExportLabel(const CTavCalcClass& calc, int nLine)
     return LoadResultString(kLabelIds[nLine]);
 }
 
-CResultStringArrayClass* PageColumn(const CResultBaseClass& page, int nIndex)
-{
-    return dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(nIndex));
-}
-
 } // namespace
 
 BOOL CTavCalcClass::MakeBalanceCapitalPlan()
 {
     if (!m_pResultClass) return FailCalc(CALC_UNEXPECTED_ERROR);
     CResultBaseClass& page = m_pResultClass->m_objBalanceCapitalPlan;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray) return FailCalc(CALC_OUT_OF_MEMORY);
-
+    if (!CreateYearColumns(*this, page, kLines)) return FALSE;
     const int nCalcYear = m_objCalcYear.nCalcYear;
-    for (int k = 0; k <= nCalcYear + 1; ++k) {
-        CResultStringArrayClass* pColumn = new (std::nothrow) CResultStringArrayClass;
-        if (!pColumn) return FailCalc(CALC_OUT_OF_MEMORY);
-        if (!pColumn->CreateData(kLines)) {
-            delete pColumn;
-            return FailCalc(CALC_OUT_OF_MEMORY);
-        }
-        page.m_pItemArray->Add(pColumn);
-    }
 
-    CResultStringArrayClass* pLabels = PageColumn(page, 0);
+    CResultStringArrayClass* pLabels = YearTableColumn(page, 0);
     if (!pLabels) return FailCalc(CALC_UNEXPECTED_ERROR);
     FillLabelColumn(*this, *pLabels);
 
     for (int y = 0; y <= nCalcYear; ++y) {
-        CResultStringArrayClass* pColumn = PageColumn(page, y + 1);
-        CYearBalanceClass* pRecord = YearRecord(*this, y);
+        CResultStringArrayClass* pColumn = YearTableColumn(page, y + 1);
+        CYearBalanceClass* pRecord = GetYearRecord(y);
         if (pColumn && pRecord) FillYearColumn(*this, y, *pRecord, *pColumn);
     }
     return TRUE;
@@ -269,7 +244,7 @@ void CTavCalcClass::TextSik()
     // A year without a record gives empty cells.
     std::vector<PlanColumn> columns(nCalcYear < 0 ? 0 : nCalcYear + 1);
     for (int y = 0; y <= nCalcYear; ++y) {
-        if (const CYearBalanceClass* pRecord = YearRecord(*this, y)) columns[y] = ExportColumn(*this, y, *pRecord);
+        if (const CYearBalanceClass* pRecord = GetYearRecord(y)) columns[y] = ExportColumn(*this, y, *pRecord);
     }
     for (int line = 0; line < kLines; ++line) {
         StringSet(ExportLabel(*this, line));

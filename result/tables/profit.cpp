@@ -8,6 +8,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 namespace {
 
@@ -158,17 +159,11 @@ bool HasItemLabel(int k)
            (k >= kFirstLoan && k <= kLastLoan) || (k >= kFirstDepreciation && k <= kLastDepreciation);
 }
 
-const CYearBalanceClass* YearRecord(const CTavCalcClass& calc, int nYear)
-{
-    return calc.m_pYearArray ? dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(nYear)) : nullptr;
-}
-
 // The amount of line k in year nYear, rounded once and formatted.
 CString AmountText(CTavCalcClass& calc, const CYearBalanceClass& record, int nYear, int k)
 {
     const double dValue = kLines[k].pValue(record, nYear);
-    return FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(dValue),
-                              calc.m_objDecimal.nDecimalZero);
+    return calc.FormatAmount(dValue);
 }
 
 void FillLabelColumn(const CTavCalcClass& calc, CResultStringArrayClass& column)
@@ -198,26 +193,12 @@ BOOL CTavCalcClass::MakeBalanceProfit()
         return FALSE;
     }
     CResultBaseClass& page = m_pResultClass->m_objBalanceProfit;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray) {
-        m_nMessageID = CALC_OUT_OF_MEMORY;
-        return FALSE;
-    }
+    if (!CreateYearColumns(*this, page, kLineCount)) return FALSE;
     const int nYears = m_objCalcYear.nCalcYear;
-    for (int k = 0; k <= nYears + 1; ++k) {
-        auto* pColumn = new (std::nothrow) CResultStringArrayClass;
-        if (!pColumn) {
-            m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        pColumn->CreateData(kLineCount);
-        page.m_pItemArray->Add(pColumn);
-    }
-    FillLabelColumn(*this, *static_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(0)));
+    FillLabelColumn(*this, *YearTableColumn(page, 0));
     for (int y = 0; y <= nYears; ++y) {
-        auto* pColumn = dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(y + 1));
-        const CYearBalanceClass* pRecord = YearRecord(*this, y);
+        CResultStringArrayClass* pColumn = YearTableColumn(page, y + 1);
+        const CYearBalanceClass* pRecord = GetYearRecord(y);
         if (pColumn && pRecord) FillYearColumn(*this, *pRecord, y, *pColumn);
     }
     return TRUE;
@@ -229,7 +210,7 @@ void CTavCalcClass::TextSon()
     for (int k = 0; k < kLineCount; ++k) {
         StringSet(LineLabel(*this, k, true));
         for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y) {
-            const CYearBalanceClass* pRecord = YearRecord(*this, y);
+            const CYearBalanceClass* pRecord = GetYearRecord(y);
             StringSet(pRecord ? AmountText(*this, *pRecord, y, k) : CString());
         }
         StringSet(CString());

@@ -7,6 +7,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 namespace {
 
@@ -30,19 +31,11 @@ double CYearBalanceClass::* const kAmounts[kLines - 1] = {
     &CYearBalanceClass::m_dLoanBalanceTotal,
 };
 
-// Record of year y; null when missing.
-const CYearBalanceClass* FindYear(const CTavCalcClass& calc, int y)
-{
-    return calc.m_pYearArray ? dynamic_cast<const CYearBalanceClass*>(calc.m_pYearArray->GetAt(y)) : nullptr;
-}
-
-
 // Text of line k of a year.
 CString CellText(CTavCalcClass& calc, const CYearBalanceClass& year, int k)
 {
     if (k == kYieldLine) return FormatYieldText(year.m_dYield);
-    return FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(year.*kAmounts[k]),
-                              calc.m_objDecimal.nDecimalZero);
+    return calc.FormatAmount(year.*kAmounts[k]);
 }
 
 BOOL IsMilestoneMet(const CYearBalanceClass& year, int i)
@@ -68,7 +61,7 @@ void FindMilestones(const CTavCalcClass& calc, CString (&astrYear)[kMilestones])
     }
     int nFound = 0;
     for (int y = 1; y <= calc.m_objCalcYear.nCalcYear && nFound < kMilestones; ++y) {
-        const CYearBalanceClass* pYear = FindYear(calc, y);
+        const CYearBalanceClass* pYear = calc.GetYearRecord(y);
         if (!pYear) continue;
         for (int i = 0; i < kMilestones; ++i) {
             if (abFound[i] || !IsMilestoneMet(*pYear, i)) continue;
@@ -83,27 +76,6 @@ void FindMilestones(const CTavCalcClass& calc, CString (&astrYear)[kMilestones])
     }
 }
 
-// Appends the label column and the year columns, nine empty cells each.
-BOOL AddColumns(CTavCalcClass& calc, CDeleteObArray& columns)
-{
-    for (int k = 0; k <= calc.m_objCalcYear.nCalcYear + 1; ++k) {
-        auto* pColumn = new (std::nothrow) CResultStringArrayClass;
-        // A column without cells would leave the table blank.
-        if (!pColumn || !pColumn->CreateData(kLines)) {
-            delete pColumn;
-            calc.m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        columns.Add(pColumn);
-    }
-    return TRUE;
-}
-
-CResultStringArrayClass* GetColumn(CDeleteObArray& columns, int nIndex)
-{
-    return dynamic_cast<CResultStringArrayClass*>(columns.GetAt(nIndex));
-}
-
 } // namespace
 
 BOOL CTavCalcClass::MakeBalanceOutline()
@@ -113,15 +85,9 @@ BOOL CTavCalcClass::MakeBalanceOutline()
         return FALSE;
     }
     CResultBalanceOutlineClass& page = m_pResultClass->m_objBalanceOutline;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray) {
-        m_nMessageID = CALC_OUT_OF_MEMORY;
-        return FALSE;
-    }
-    if (!AddColumns(*this, *page.m_pItemArray)) return FALSE;
+    if (!CreateYearColumns(*this, page, kLines)) return FALSE;
 
-    CResultStringArrayClass* pLabels = GetColumn(*page.m_pItemArray, 0);
+    CResultStringArrayClass* pLabels = YearTableColumn(page, 0);
     if (!pLabels) {
         m_nMessageID = CALC_UNEXPECTED_ERROR;
         return FALSE;
@@ -129,8 +95,8 @@ BOOL CTavCalcClass::MakeBalanceOutline()
     for (int k = 0; k < kLines; ++k) pLabels->SetData(k, LoadResultString(kFirstLabelId + k));
 
     for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y) {
-        CResultStringArrayClass* pColumn = GetColumn(*page.m_pItemArray, y + 1);
-        const CYearBalanceClass* pYear = FindYear(*this, y);
+        CResultStringArrayClass* pColumn = YearTableColumn(page, y + 1);
+        const CYearBalanceClass* pYear = GetYearRecord(y);
         if (!pColumn || !pYear) {
             m_nMessageID = CALC_UNEXPECTED_ERROR;
             return FALSE;
@@ -150,7 +116,7 @@ void CTavCalcClass::TextOutLine()
         StringSet(LoadResultString(kFirstLabelId + k));
         // A missing year keeps its cell, empty, so the years stay in their columns.
         for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y) {
-            const CYearBalanceClass* pYear = FindYear(*this, y);
+            const CYearBalanceClass* pYear = GetYearRecord(y);
             StringSet(pYear ? CellText(*this, *pYear, k) : CString());
         }
         TextWrite();

@@ -8,6 +8,7 @@
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
+#include "result/tables/yearcolumns.h"
 
 // Labels of the property and consumption taxes, and of the income and profit taxes.
 CString g_astrTaxListDuesLabel[9] = {
@@ -86,33 +87,6 @@ double IncomeAmount(const CYearBalanceClass& year, int k)
     return year.*kIncomeMembers[k];
 }
 
-CString AmountText(CTavCalcClass& calc, double dValue)
-{
-    return FormatResultNumber(calc.m_objDecimal.nDecimalNum, calc.FractionManage(dValue),
-                              calc.m_objDecimal.nDecimalZero);
-}
-
-// Year record i; null when the engine lacks it.
-CYearBalanceClass* YearRecord(CTavCalcClass& calc, int i)
-{
-    return calc.m_pYearArray ? dynamic_cast<CYearBalanceClass*>(calc.m_pYearArray->GetAt(i)) : nullptr;
-}
-
-// Appends N + 2 columns of kCells cells; FALSE when memory runs out.
-BOOL AppendColumns(CTavCalcClass& calc, CResultBaseClass& page)
-{
-    for (int c = 0; c <= calc.m_objCalcYear.nCalcYear + 1; c++) {
-        auto* pColumn = new (std::nothrow) CResultStringArrayClass;
-        if (!pColumn) return FALSE;
-        if (!pColumn->CreateData(kCells)) {
-            delete pColumn;
-            return FALSE;
-        }
-        page.m_pItemArray->Add(pColumn);
-    }
-    return TRUE;
-}
-
 void FillLabels(CResultStringArrayClass& column, CorporateMode mode)
 {
     for (int k = 0; k < kDuesLines; k++) column.SetData(k, g_astrTaxListDuesLabel[k]);
@@ -124,13 +98,13 @@ void FillLabels(CResultStringArrayClass& column, CorporateMode mode)
 void FillYear(CTavCalcClass& calc, CResultStringArrayClass& column, CYearBalanceClass& year, int i,
               CorporateMode mode)
 {
-    for (int k = 0; k < kDuesLines; k++) column.SetData(k, AmountText(calc, year.*kDuesMembers[k]));
+    for (int k = 0; k < kDuesLines; k++) column.SetData(k, calc.FormatAmount(year.*kDuesMembers[k]));
     const int nShown = mode == kStandardTaxation ? kIncomeLines : kBreakdown;
     for (int k = 0; k < nShown; k++) {
-        CString text = AmountText(calc, IncomeAmount(year, k));
+        CString text = calc.FormatAmount(IncomeAmount(year, k));
         if (k == kTaxable && (i == 0 || TaxMethod(calc) == kNotTaxable)) {
             year.m_dTaxableAmount = 0.0;
-            text = AmountText(calc, 0.0);
+            text = calc.FormatAmount(0.0);
         }
         column.SetData(kDuesLines + k, text);
     }
@@ -144,16 +118,13 @@ BOOL CTavCalcClass::MakeBalanceTax()
     CModuleStateScope scope("TavResultClass.DLL");
     if (!m_pResultClass) return FailCalc(CALC_UNEXPECTED_ERROR);
     CResultBaseClass& page = m_pResultClass->m_objBalanceTax;
-    page.DestroyData();
-    page.CreateData();
-    if (!page.m_pItemArray || !AppendColumns(*this, page)) return FailCalc(CALC_OUT_OF_MEMORY);
+    if (!CreateYearColumns(*this, page, kCells)) return FALSE;
 
     const CorporateMode mode = GetCorporateMode(*this);
-    const CDeleteObArray& columns = *page.m_pItemArray;
-    FillLabels(*static_cast<CResultStringArrayClass*>(columns.GetAt(0)), mode);
+    FillLabels(*YearTableColumn(page, 0), mode);
     for (int i = 0; i <= m_objCalcYear.nCalcYear; i++) {
-        auto* pColumn = dynamic_cast<CResultStringArrayClass*>(columns.GetAt(i + 1));
-        CYearBalanceClass* pYear = YearRecord(*this, i);
+        CResultStringArrayClass* pColumn = YearTableColumn(page, i + 1);
+        CYearBalanceClass* pYear = GetYearRecord(i);
         if (pColumn && pYear) FillYear(*this, *pColumn, *pYear, i, mode);
     }
     return TRUE;
@@ -172,8 +143,8 @@ void CTavCalcClass::TextTax()
     auto writeLine = [&](const CString& label, auto amount) {
         StringSet(label);
         for (int i = 0; i <= nYears; i++) {
-            const CYearBalanceClass* pYear = YearRecord(*this, i);
-            StringSet(pYear ? AmountText(*this, amount(*pYear)) : CString());
+            const CYearBalanceClass* pYear = GetYearRecord(i);
+            StringSet(pYear ? FormatAmount(amount(*pYear)) : CString());
         }
         StringSet("");
         TextWrite();
