@@ -11,11 +11,6 @@
 #include "result/pages/tavresult.h"
 #include "tests/support/render.h"
 
-// Qt's keyword macros would clash with names in the tests.
-#undef signals
-#undef slots
-#undef emit
-
 class CLometricRecordDC : public CRecordDC {
 public:
     CLometricRecordDC() { SetMapMode(MM_LOMETRIC); }

@@ -198,7 +198,7 @@ TEST_F(YearTableGrid, YearSlotsShowTheCalculatedYearsOnly)
     const struct {
         std::vector<int> window;
         std::vector<std::string> heads; // shown heads, slot by slot from slot 0
-        std::vector<int> slots;
+        std::vector<int> yearSlots;
     } cases[] = {
         // N = 3: slots 4 to 10 are framed and empty.
         {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {U8(u8"工事期間"), U8(u8"１年"), U8(u8"２年"), U8(u8"３年")}, {0, 1, 2, 3}},
@@ -216,8 +216,8 @@ TEST_F(YearTableGrid, YearSlotsShowTheCalculatedYearsOnly)
         for (const CDrawRecord& r : m_dc.RecordsOf(CDrawRecord::Text)) {
             const CRect box = OnPage(r, *r.clip);
             if (box.top != -h || box.left < L) continue;
-            ASSERT_LT(heads.size(), test.slots.size()) << r.text;
-            const int s = test.slots[heads.size()];
+            ASSERT_LT(heads.size(), test.yearSlots.size()) << r.text;
+            const int s = test.yearSlots[heads.size()];
             heads.push_back(r.text);
             EXPECT_EQ(box, CRect(L + s * c, -h, L + (s + 1) * c, -2 * h));
         }
