@@ -8,35 +8,6 @@ constexpr UINT kMemoTitle = 20900;
 constexpr UINT kMemoLabel = 2900;
 constexpr UINT kHeaderLabel = 10101;
 
-// Three rows: the date across the width, then project name and page name.
-const CSheetTables& HeaderLayout()
-{
-    static const CSheetTables t = [] {
-        CSheetTables l;
-        l.frame.Frame(0, 0, 45, 3);
-        l.wline.HLine(1, 0, 45).HLine(2, 0, 45);
-        l.hline.VLine(12, 1, 3);
-        l.item.Boxes(0, 1, 12, 1, 2, true);
-        l.data.Box(0, 0, 45).Boxes(12, 1, 33, 1, 2, true);
-        return l;
-    }();
-    return t;
-}
-
-// Eight rows: department, person in charge, then remarks below a heading.
-const CSheetTables& MemoLayout()
-{
-    static const CSheetTables t = [] {
-        CSheetTables l;
-        l.frame.Frame(0, 0, 45, 8);
-        l.wline.HLine(1, 0, 45).HLine(2, 0, 45);
-        l.hline.VLine(8, 0, 2);
-        l.item.Boxes(0, 0, 8, 1, 3, true);
-        return l;
-    }();
-    return t;
-}
-
 } // namespace
 
 void CDataHeaderClass::InitData()
@@ -59,21 +30,21 @@ void CDataHeaderClass::ReportDraw(CDC* pDC)
     DrawPrintBlock(pDC, 0);
 }
 
-BOOL CDataHeaderClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, HeaderLayout().frame); }
-BOOL CDataHeaderClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, HeaderLayout().wline); }
-BOOL CDataHeaderClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, HeaderLayout().hline); }
-BOOL CDataHeaderClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, HeaderLayout().data); }
+BOOL CDataHeaderClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, PageHeaderLayout().frame); }
+BOOL CDataHeaderClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, PageHeaderLayout().wline); }
+BOOL CDataHeaderClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, PageHeaderLayout().hline); }
+BOOL CDataHeaderClass::SetDataPoint(int) { return PlacePageItems(m_apData, 0, PageHeaderLayout().data); }
 
 BOOL CDataHeaderClass::SetItemPoint(int)
 {
-    return PlacePageItems(m_apItem, 0, HeaderLayout().item) &&
+    return PlacePageItems(m_apItem, 0, PageHeaderLayout().item) &&
            SetStringCells(m_apItem[0], 0, kHeaderLabel, 2, 0);
 }
 
 void CDataHeaderClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, HeaderLayout());
+    BuildPrintPage(0, PageHeaderLayout());
 }
 
 void CDataMemoClass::DestroyData()
@@ -84,10 +55,10 @@ void CDataMemoClass::DestroyData()
 
 void CDataMemoClass::ReportDraw(CDC* pDC) { DrawPrintPage(pDC, 0, kMemoTitle); }
 
-BOOL CDataMemoClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, MemoLayout().frame); }
-BOOL CDataMemoClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, MemoLayout().wline); }
-BOOL CDataMemoClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, MemoLayout().hline); }
-BOOL CDataMemoClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, MemoLayout().item); }
+BOOL CDataMemoClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, PageMemoLayout().frame); }
+BOOL CDataMemoClass::SetWLinePoint(int) { return PlacePageItems(m_apWLine, 0, PageMemoLayout().wline); }
+BOOL CDataMemoClass::SetHLinePoint(int) { return PlacePageItems(m_apHLine, 0, PageMemoLayout().hline); }
+BOOL CDataMemoClass::SetItemPoint(int) { return PlacePageItems(m_apItem, 0, PageMemoLayout().item); }
 
 // The remarks heading sits at the left above the free rows.
 BOOL CDataMemoClass::SetItemData(int)
@@ -98,5 +69,5 @@ BOOL CDataMemoClass::SetItemData(int)
 void CDataMemoClass::CreatePrintArray(int)
 {
     CDataClass::CreatePrintArray(1);
-    BuildPrintPage(0, MemoLayout());
+    BuildPrintPage(0, PageMemoLayout());
 }

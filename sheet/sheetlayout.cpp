@@ -115,3 +115,30 @@ BOOL ClearCells(CObArray* pArray, int nFirst, int nCount)
 {
     return SetCheckGroup(pArray, nFirst, nCount, -1);
 }
+
+const CSheetTables& PageHeaderLayout()
+{
+    static const CSheetTables t = [] {
+        CSheetTables l;
+        l.frame.Frame(0, 0, kSheetColumns, 3);
+        l.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
+        l.hline.VLine(12, 1, 3);
+        l.item.Boxes(0, 1, 12, 1, 2, true);
+        l.data.Box(0, 0, kSheetColumns).Boxes(12, 1, kSheetColumns - 12, 1, 2, true);
+        return l;
+    }();
+    return t;
+}
+
+const CSheetTables& PageMemoLayout()
+{
+    static const CSheetTables t = [] {
+        CSheetTables l;
+        l.frame.Frame(0, 0, kSheetColumns, 8);
+        l.wline.HLine(1, 0, kSheetColumns).HLine(2, 0, kSheetColumns);
+        l.hline.VLine(8, 0, 2);
+        l.item.Boxes(0, 0, 8, 1, 3, true);
+        return l;
+    }();
+    return t;
+}

@@ -51,6 +51,12 @@ struct CSheetTables {
     CLayoutTable frame, wline, hline, item, subitem, data;
 };
 
+// The page header every library prints above its sheets: the date across
+// the width, then project name and page name beside their labels.
+const CSheetTables& PageHeaderLayout();
+// The memo sheet: department and person in charge, then remarks below a heading.
+const CSheetTables& PageMemoLayout();
+
 class CPrintItemClass;
 
 // Sets the rectangle of item i of the array to the four ints at pTable[nStart + 4 i];
