@@ -48,3 +48,19 @@ CString LoadResultString(UINT nID)
 {
     return LoadModuleString("TavResultClass.DLL", nID);
 }
+
+CResultPrintScope::CResultPrintScope(CDC* pDC, BOOL bFramePen) : m_pDC(pDC)
+{
+    if (!pDC || !CreateResultPrintFont(&m_font, &m_titleFont)) return;
+    if (!CreateResultPrintPen(&m_pen, &m_framePen)) return;
+    m_pOldFont = pDC->SelectObject(&m_font);
+    m_pOldPen = pDC->SelectObject(bFramePen ? &m_framePen : &m_pen);
+    m_bReady = TRUE;
+}
+
+CResultPrintScope::~CResultPrintScope()
+{
+    if (!m_bReady) return;
+    m_pDC->SelectObject(m_pOldFont);
+    m_pDC->SelectObject(m_pOldPen);
+}

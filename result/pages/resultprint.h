@@ -26,6 +26,30 @@ LOGPEN* GetResultPrintPen();
 LOGPEN* GetResultPrintFramePen();
 void SetPaperSize(int nPaperSize);
 
+// The print fonts and pens made for one drawing and selected into the device
+// context: the body font and the line or frame pen. The previous font and pen
+// are selected again when the scope ends. Nothing is selected when a font or
+// pen cannot be made.
+class CResultPrintScope {
+public:
+    CResultPrintScope(CDC* pDC, BOOL bFramePen);
+    ~CResultPrintScope();
+    CResultPrintScope(const CResultPrintScope&) = delete;
+    CResultPrintScope& operator=(const CResultPrintScope&) = delete;
+    BOOL IsReady() const { return m_bReady; }
+
+    CFont m_font;
+    CFont m_titleFont;
+    CPen m_pen;
+    CPen m_framePen;
+
+private:
+    CDC* m_pDC;
+    CFont* m_pOldFont = nullptr;
+    CPen* m_pOldPen = nullptr;
+    BOOL m_bReady = FALSE;
+};
+
 // String nID of the result library's own table, whatever module is current.
 CString LoadResultString(UINT nID);
 

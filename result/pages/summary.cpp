@@ -208,16 +208,8 @@ void CResultBalanceOutlineClass::ReportDraw(CDC* pDC)
 {
     if (!pDC) return;
     const CPoint start = pDC->GetWindowOrg();
-    CFont font, titleFont;
-    if (!CreateResultPrintFont(&font, &titleFont)) return;
-    CPen pen, framePen;
-    if (!CreateResultPrintPen(&pen, &framePen)) {
-        font.DeleteObject();
-        titleFont.DeleteObject();
-        return;
-    }
-    CFont* pOldFont = pDC->SelectObject(&font);
-    CPen* pOldPen = pDC->SelectObject(&framePen);
+    CResultPrintScope scope(pDC, TRUE);
+    if (!scope.IsReady()) return;
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
     const CSummaryGrid g = MakeGrid(m_sizePage, tm.tmAveCharWidth);
@@ -229,13 +221,5 @@ void CResultBalanceOutlineClass::ReportDraw(CDC* pDC)
     FrameTable(pDC, g, kLowerHead, kLowerColumns);
     FrameMilestoneBox(pDC, g);
     DrawTexts(pDC, g, *this, m_aastrMilestone);
-
-    pDC->SelectObject(pOldFont);
-    pDC->SelectObject(pOldPen);
-    font.DeleteObject();
-    titleFont.DeleteObject();
-    pen.DeleteObject();
-    framePen.DeleteObject();
-    linePen.DeleteObject();
     pDC->SetWindowOrg(start);
 }

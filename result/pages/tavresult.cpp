@@ -50,24 +50,8 @@ void CTavResultClass::ReportDraw(CDC* pDC, int nColor)
 {
     if (!pDC) return;
     CModuleStateScope scope("TavResultClass.DLL");
-    CFont font, titleFont;
-    if (!CreateResultPrintFont(&font, &titleFont)) return;
-    CFont* pOldFont = pDC->SelectObject(&font);
-    CPen pen, framePen;
-    const BOOL bPens = CreateResultPrintPen(&pen, &framePen);
-    CPen* pOldPen = nullptr;
-    if (bPens) {
-        pOldPen = pDC->SelectObject(&pen);
-        DrawReportPages(pDC, nColor);
-    }
-    pDC->SelectObject(pOldFont);
-    font.DeleteObject();
-    titleFont.DeleteObject();
-    if (bPens) {
-        pDC->SelectObject(pOldPen);
-        pen.DeleteObject();
-        framePen.DeleteObject();
-    }
+    CResultPrintScope print(pDC, FALSE);
+    if (print.IsReady()) DrawReportPages(pDC, nColor);
 }
 
 CResultBaseClass* CTavResultClass::GetPage(int nPage)

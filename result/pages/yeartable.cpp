@@ -181,16 +181,8 @@ void DrawYearTable(CDC* pDC, const CResultBaseClass& page, const CYearTablePlan&
     if (nColumns < 1 || nColumns > kMaxColumns) return;
 
     const CPoint start = pDC->GetWindowOrg();
-    CFont font, titleFont;
-    if (!CreateResultPrintFont(&font, &titleFont)) return;
-    CPen pen, framePen;
-    if (!CreateResultPrintPen(&pen, &framePen)) {
-        font.DeleteObject();
-        titleFont.DeleteObject();
-        return;
-    }
-    CFont* pOldFont = pDC->SelectObject(&font);
-    CPen* pOldPen = pDC->SelectObject(&framePen);
+    CResultPrintScope scope(pDC, TRUE);
+    if (!scope.IsReady()) return;
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
     const CYearGrid g = MakeGrid(page.m_sizePage, plan, tm.tmAveCharWidth);
@@ -208,14 +200,5 @@ void DrawYearTable(CDC* pDC, const CResultBaseClass& page, const CYearTablePlan&
     pDC->OffsetWindowOrg(0, g.h);
     DrawLabels(pDC, g, plan, GetColumn(*page.m_pItemArray, 0));
     DrawYearColumns(pDC, g, page);
-
-    pDC->SelectObject(pOldFont);
-    pDC->SelectObject(pOldPen);
-    font.DeleteObject();
-    titleFont.DeleteObject();
-    pen.DeleteObject();
-    framePen.DeleteObject();
-    thinPen.DeleteObject();
-    linePen.DeleteObject();
     pDC->SetWindowOrg(start);
 }
