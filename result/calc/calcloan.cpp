@@ -127,17 +127,24 @@ BOOL CTavCalcClass::CalcLoanGrace(CDataLoanClass* pLoan, CObArray* pList, BOOL b
     return TRUE;
 }
 
+BOOL CTavCalcClass::CalcLoanStart(CDataLoanClass* pLoan, CObArray* pList, BOOL bLevelPayment, int& nMonths,
+                                  std::vector<double>& adRate)
+{
+    nMonths = 0;
+    BOOL bDone = FALSE;
+    if (!CalcLoanGrace(pLoan, pList, bLevelPayment, bDone)) return FALSE;
+    if (bDone || pLoan->GetRepayPeriod(-1) < 1) return TRUE;
+    if (!MakeMonthlyRates(*pLoan, adRate)) return FailCalc(CALC_OUT_OF_MEMORY);
+    nMonths = 12 * pLoan->GetRepayPeriod(-1);
+    return TRUE;
+}
+
 BOOL CTavCalcClass::CalcChangeLoanGankin(CDataLoanClass* pLoan, CObArray* pList)
 {
-    BOOL bDone = FALSE;
-    if (!CalcLoanGrace(pLoan, pList, FALSE, bDone)) return FALSE;
-    const int M = 12 * pLoan->GetRepayPeriod(-1);
-    if (bDone || M < 1) return TRUE;
+    int M = 0;
     std::vector<double> adRate;
-    if (!MakeMonthlyRates(*pLoan, adRate)) {
-        m_nMessageID = CALC_OUT_OF_MEMORY;
-        return FALSE;
-    }
+    if (!CalcLoanStart(pLoan, pList, FALSE, M, adRate)) return FALSE;
+    if (M < 1) return TRUE;
     double B = LastLoanItem(pList)->m_dBalance;
     int c = pLoan->m_aRepay[1].nStartYear;
     double P = B / M;
@@ -172,15 +179,10 @@ BOOL CTavCalcClass::CalcChangeLoanGankin(CDataLoanClass* pLoan, CObArray* pList)
 
 BOOL CTavCalcClass::CalcChangeLoanGanri(CDataLoanClass* pLoan, CObArray* pList)
 {
-    BOOL bDone = FALSE;
-    if (!CalcLoanGrace(pLoan, pList, TRUE, bDone)) return FALSE;
-    const int M = 12 * pLoan->GetRepayPeriod(-1);
-    if (bDone || M < 1) return TRUE;
+    int M = 0;
     std::vector<double> adRate;
-    if (!MakeMonthlyRates(*pLoan, adRate)) {
-        m_nMessageID = CALC_OUT_OF_MEMORY;
-        return FALSE;
-    }
+    if (!CalcLoanStart(pLoan, pList, TRUE, M, adRate)) return FALSE;
+    if (M < 1) return TRUE;
     int c = pLoan->m_aRepay[1].nStartYear;
     double q = 0.0;
     for (int m = 1; m <= M; ++m) {

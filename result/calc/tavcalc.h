@@ -2,6 +2,8 @@
 // records (steps 0 to 2) and fills the result pages from them (steps 3 to 26).
 #pragma once
 
+#include <vector>
+
 #include "platform/cfile.h"
 #include "result/calc/calcsettings.h"
 #include "result/pages/resultobject.h"
@@ -153,6 +155,10 @@ public:
     // Checks the repayment years and appends the grace items; bDone when an
     // extra repayment during the grace period paid the loan off.
     BOOL CalcLoanGrace(CDataLoanClass* pLoan, CObArray* pList, BOOL bLevelPayment, BOOL& bDone);
+    // The grace items, then the monthly rates of the nMonths repayment months;
+    // nMonths is 0 when nothing is left to repay.
+    BOOL CalcLoanStart(CDataLoanClass* pLoan, CObArray* pList, BOOL bLevelPayment, int& nMonths,
+                       std::vector<double>& adRate);
 
     // The per-year balance records (step 2).
     BOOL CalcBalance();
