@@ -20,14 +20,8 @@ void CDataHeaderClass::InitData()
 
 void CDataHeaderClass::ReportDraw(CDC* pDC)
 {
-    if (!m_apFrame[0] || !m_apItem[0] || !m_apData[0]) return;
-    if (!m_anPrintFlag[0][4]) {
-        SetCellText(m_apData[0], 0, m_strDate, 2);
-        SetCellText(m_apData[0], 1, m_strProjectName, 0);
-        SetCellText(m_apData[0], 2, m_strDataName, 0);
-    }
-    // The header has no title and leaves the window origin where it is.
-    DrawPrintBlock(pDC, 0);
+    // No title, and the window origin stays where it is.
+    DrawPageHeader(pDC, m_strDate, m_strProjectName, m_strDataName);
 }
 
 BOOL CDataHeaderClass::SetFramePoint(int) { return PlacePageItems(m_apFrame, 0, PageHeaderLayout().frame); }

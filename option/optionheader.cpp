@@ -10,14 +10,8 @@ void COptionHeaderClass::InitData()
 
 void COptionHeaderClass::ReportDraw(CDC* pDC)
 {
-    // The texts go into the value cells only when the values are drawn.
-    if (!m_anPrintFlag[0][4]) {
-        CObArray* pData = m_apData[0];
-        SetCellText(pData, 0, m_strDate, 2);
-        SetCellText(pData, 1, m_strProjectName, 0);
-        SetCellText(pData, 2, m_strDataName, 0);
-    }
-    DrawPrintBlock(pDC, 0);
+    // No title, and the window origin stays where it is.
+    DrawPageHeader(pDC, m_strDate, m_strProjectName, m_strDataName);
 }
 
 BOOL COptionHeaderClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, PageHeaderLayout().frame); }

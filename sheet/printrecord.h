@@ -118,6 +118,18 @@ protected:
     BOOL DrawPrintPage(CDC* pDC, int nPage, UINT nTitleID) { return DrawPage(pDC, nPage, true, nTitleID); }
     // The same without the title, whatever flag [0] says.
     BOOL DrawPrintBlock(CDC* pDC, int nPage) { return DrawPage(pDC, nPage, false, 0); }
+    // The page header block laid out by PageHeaderLayout: date, project name
+    // and page name go into its value cells when the values are drawn.
+    void DrawPageHeader(CDC* pDC, const CString& strDate, const CString& strProjectName,
+                        const CString& strDataName)
+    {
+        if (!m_anPrintFlag[0][4]) {
+            SetCellText(m_apData[0], 0, strDate, 2);
+            SetCellText(m_apData[0], 1, strProjectName, 0);
+            SetCellText(m_apData[0], 2, strDataName, 0);
+        }
+        DrawPrintBlock(pDC, 0);
+    }
     enum { kLines, kLabels, kValues };
     // Draws every item of the array as a line, a label or a value (text or tick).
     static BOOL DrawItems(CObArray* pArray, CDC* pDC, int nWhat);

@@ -18,15 +18,8 @@ void CTaxHeaderClass::InitData()
 
 void CTaxHeaderClass::ReportDraw(CDC* pDC)
 {
-    if (!m_apFrame[0] || !m_apItem[0] || !m_apData[0]) return;
-    // The texts go into the value cells only when the values are drawn.
-    if (!m_anPrintFlag[0][4]) {
-        SetCellText(m_apData[0], 0, m_strDate, 2);
-        SetCellText(m_apData[0], 1, m_strProjectName, 0);
-        SetCellText(m_apData[0], 2, m_strDataName, 0);
-    }
     // No title, and the window origin stays where it is.
-    DrawPrintBlock(pDC, 0);
+    DrawPageHeader(pDC, m_strDate, m_strProjectName, m_strDataName);
 }
 
 BOOL CTaxHeaderClass::SetFramePoint(int nPage) { return PlacePageItems(m_apFrame, nPage, PageHeaderLayout().frame); }
