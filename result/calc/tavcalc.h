@@ -252,6 +252,9 @@ public:
     BOOL MakeGraphOutline();
     BOOL MakeGraphLoan();
     BOOL MakeGraphCapital();
+    // Sets the value axis of a graph page (million yen) from its largest and
+    // smallest value (thousand yen), and its year count.
+    void CalcGraphMaxMin(class CResultGraphClass* pPage, double dMax, double dMin);
     BOOL MakeBalanceTax();
 
     // Text export: one TAB-separated file of every result table, lines in
