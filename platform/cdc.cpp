@@ -80,6 +80,16 @@ BOOL CBrush::CreateSolidBrush(COLORREF crColor)
     return TRUE;
 }
 
+BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor)
+{
+    if (m_bCreated) return FALSE;
+    m_nStyle = BS_HATCHED;
+    m_nHatch = nIndex;
+    m_crColor = crColor;
+    m_bCreated = TRUE;
+    return TRUE;
+}
+
 BOOL CBrush::CreateNullBrush()
 {
     if (m_bCreated) return FALSE;
@@ -237,6 +247,11 @@ void CDC::FillSolidRect(const RECT* prc, COLORREF crColor)
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
 {
     DoFillRect(CRect(x, y, x + cx, y + cy), crColor);
+}
+
+BOOL CDC::StretchImage(const RECT* prc, const QImage& image)
+{
+    return prc ? DoImage(*prc, image) : FALSE;
 }
 
 BOOL CDC::DoTextMetrics(TEXTMETRIC* ptm) const

@@ -8,6 +8,8 @@
 #include "platform/cobject.h"
 #include "platform/cstring.h"
 
+class QImage;
+
 class CGdiObject : public CObject {
 public:
     BOOL DeleteObject() { BOOL had = m_bCreated; m_bCreated = FALSE; return had; }
@@ -43,6 +45,12 @@ private:
 
 constexpr UINT BS_SOLID = 0;
 constexpr UINT BS_NULL = 1;
+constexpr UINT BS_HATCHED = 2;
+
+// Hatch patterns: "/" lines, a square grid, a diagonal grid.
+constexpr int HS_BDIAGONAL = 3;
+constexpr int HS_CROSS = 4;
+constexpr int HS_DIAGCROSS = 5;
 
 class CBrush : public CGdiObject {
 public:
@@ -50,11 +58,15 @@ public:
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
     BOOL CreateSolidBrush(COLORREF crColor);
     BOOL CreateNullBrush();
+    // Lines of the colour in pattern nIndex (HS_...) over what lies beneath.
+    BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
     UINT GetStyle() const { return m_nStyle; }
     COLORREF GetColor() const { return m_crColor; }
+    int GetHatch() const { return m_nHatch; }
 
 private:
     UINT m_nStyle = BS_SOLID;
+    int m_nHatch = 0;
     COLORREF m_crColor = RGB(255, 255, 255);
 };
 
@@ -102,6 +114,8 @@ public:
     void FillRect(const RECT* prc, CBrush* pBrush);
     void FillSolidRect(const RECT* prc, COLORREF crColor);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor);
+    // The picture stretched into the rectangle, its first row at prc->top.
+    BOOL StretchImage(const RECT* prc, const QImage& image);
 
     // Text.
     BOOL GetTextMetrics(TEXTMETRIC* ptm) const;
@@ -136,6 +150,7 @@ protected:
     virtual BOOL DoEllipse(const RECT& rc) = 0;
     virtual BOOL DoPolyline(const std::vector<POINT>& pts, bool bClosed) = 0;
     virtual void DoFillRect(const RECT& rc, COLORREF crColor) = 0;
+    virtual BOOL DoImage(const RECT& rc, const QImage& image) = 0;
     virtual BOOL DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,
                         const RECT* pClip) = 0;
     // Fixed pitch: the cell height is |lfHeight| (a default size for 0), a

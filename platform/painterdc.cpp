@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
@@ -16,6 +17,15 @@ namespace {
 QColor ToQColor(COLORREF c)
 {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+Qt::BrushStyle ToQtHatch(int nHatch)
+{
+    switch (nHatch) {
+    case HS_CROSS: return Qt::CrossPattern;
+    case HS_DIAGCROSS: return Qt::DiagCrossPattern;
+    default: return Qt::BDiagPattern;
+    }
 }
 
 Qt::PenStyle ToQtPenStyle(UINT nStyle)
@@ -104,8 +114,9 @@ void CPainterDC::ApplyPen(bool bOutline)
 void CPainterDC::ApplyBrush(bool bFill)
 {
     const CBrush& brush = GetCurrentBrush();
-    if (bFill && brush.GetStyle() != BS_NULL) m_pPainter->setBrush(ToQColor(brush.GetColor()));
-    else m_pPainter->setBrush(Qt::NoBrush);
+    if (!bFill || brush.GetStyle() == BS_NULL) m_pPainter->setBrush(Qt::NoBrush);
+    else if (brush.GetStyle() == BS_HATCHED) m_pPainter->setBrush(QBrush(ToQColor(brush.GetColor()), ToQtHatch(brush.GetHatch())));
+    else m_pPainter->setBrush(ToQColor(brush.GetColor()));
 }
 
 BOOL CPainterDC::DoLine(POINT from, POINT to)
@@ -150,6 +161,13 @@ BOOL CPainterDC::DoPolyline(const std::vector<POINT>& pts, bool bClosed)
 void CPainterDC::DoFillRect(const RECT& rc, COLORREF crColor)
 {
     m_pPainter->fillRect(DeviceRect(rc), ToQColor(crColor));
+}
+
+BOOL CPainterDC::DoImage(const RECT& rc, const QImage& image)
+{
+    if (image.isNull()) return FALSE;
+    m_pPainter->drawImage(DeviceRect(rc), image);
+    return TRUE;
 }
 
 BOOL CPainterDC::DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,

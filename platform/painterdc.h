@@ -25,6 +25,7 @@ protected:
     BOOL DoEllipse(const RECT& rc) override;
     BOOL DoPolyline(const std::vector<POINT>& pts, bool bClosed) override;
     void DoFillRect(const RECT& rc, COLORREF crColor) override;
+    BOOL DoImage(const RECT& rc, const QImage& image) override;
     BOOL DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,
                 const RECT* pClip) override;
     BOOL DoRectVisible(const RECT& rc) const override;

@@ -1,5 +1,6 @@
 #include "platform/recorddc.h"
 
+#include <QImage>
 #include <algorithm>
 
 #include "platform/codepage.h"
@@ -60,6 +61,7 @@ BOOL CRecordDC::DoRectangle(const RECT& rc, bool bFill, bool)
     CDrawRecord& r = Add(CDrawRecord::Rectangle);
     r.rc = rc;
     if (bFill) r.color = GetCurrentBrush().GetColor();
+    if (bFill && GetCurrentBrush().GetStyle() == BS_HATCHED) r.hatch = GetCurrentBrush().GetHatch();
     return TRUE;
 }
 
@@ -80,6 +82,14 @@ void CRecordDC::DoFillRect(const RECT& rc, COLORREF crColor)
     CDrawRecord& r = Add(CDrawRecord::FillRect);
     r.rc = rc;
     r.color = crColor;
+}
+
+BOOL CRecordDC::DoImage(const RECT& rc, const QImage& image)
+{
+    CDrawRecord& r = Add(CDrawRecord::Image);
+    r.rc = rc;
+    r.image = CSize(image.width(), image.height());
+    return TRUE;
 }
 
 BOOL CRecordDC::DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,

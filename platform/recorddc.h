@@ -9,7 +9,7 @@
 #include "platform/cdc.h"
 
 struct CDrawRecord {
-    enum Kind { Line, Rectangle, Ellipse, Polyline, Polygon, FillRect, Text };
+    enum Kind { Line, Rectangle, Ellipse, Polyline, Polygon, FillRect, Text, Image };
     Kind kind = Line;
     CRect rc;                  // line ends, shape box, or the text's left/top in left and top
     std::vector<POINT> points; // polylines and polygons
@@ -20,6 +20,8 @@ struct CDrawRecord {
     LOGFONT font;
     LOGPEN pen;
     COLORREF color = 0;        // text or fill colour
+    int hatch = -1;            // hatch pattern of a rectangle's fill, -1 for a solid one
+    CSize image;               // pixel size of a stretched picture
 };
 
 class CRecordDC : public CDC {
@@ -40,6 +42,7 @@ protected:
     BOOL DoEllipse(const RECT& rc) override;
     BOOL DoPolyline(const std::vector<POINT>& pts, bool bClosed) override;
     void DoFillRect(const RECT& rc, COLORREF crColor) override;
+    BOOL DoImage(const RECT& rc, const QImage& image) override;
     BOOL DoText(int x, int y, const char* pch, int nCount, const std::vector<int>& advances,
                 const RECT* pClip) override;
     BOOL DoRectVisible(const RECT& rc) const override;
