@@ -1,47 +1,9 @@
 // The profit table's builder when memory runs out.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
-
-// Failures of the non-throwing allocations on demand: after
-// g_nAllocationsLeft more, every further one fails; -1 lets all through.
-namespace {
-int g_nAllocationsLeft = -1;
-
-bool AllocationFails()
-{
-    if (g_nAllocationsLeft < 0) return false;
-    if (g_nAllocationsLeft == 0) return true;
-    --g_nAllocationsLeft;
-    return false;
-}
-} // namespace
-
-void* operator new(std::size_t n)
-{
-    void* p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept
-{
-    return AllocationFails() ? nullptr : std::malloc(n ? n : 1);
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "tests/support/failingnew.h"
 
 TEST(ProfitTableMemory, AFailedAllocationStopsWithOutOfMemoryAndTheNextBuildIsWhole)
 {
