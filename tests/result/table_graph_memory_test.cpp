@@ -3,7 +3,7 @@
 
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
-#include "tests/support/failingnew.h"
+#include "tests/result/buildermemory.h"
 
 TEST(GraphDataMemory, AFailedAllocationStopsWithOutOfMemoryAndNoAxis)
 {
@@ -14,25 +14,11 @@ TEST(GraphDataMemory, AFailedAllocationStopsWithOutOfMemoryAndNoAxis)
     ASSERT_TRUE(project.Calculate(nYears));
     CResultGraphClass& page = project.m_result.m_objGraphCapital;
 
-    // The row array first, then the rows one by one.
-    int k = 0;
-    for (;; ++k) {
-        project.m_calc.m_nMessageID = CALC_NO_ERROR;
-        g_nAllocationsLeft = k;
-        const BOOL ok = project.m_calc.MakeGraphCapital();
-        g_nAllocationsLeft = -1;
-        if (ok) break;
-        ASSERT_LT(k, nYears + 3);
-        EXPECT_EQ(project.m_calc.m_nMessageID, CALC_OUT_OF_MEMORY) << k;
-        if (k == 0) {
-            EXPECT_EQ(page.m_pItemArray, nullptr);
-        } else {
-            ASSERT_NE(page.m_pItemArray, nullptr);
-            EXPECT_EQ(page.m_pItemArray->GetSize(), k - 1);
-        }
-        // The axis of this run is not set, so the page draws nothing.
-        EXPECT_EQ(page.m_nAxisStep, 0) << k;
-    }
+    // The row array first, then the rows one by one; a failed run sets no axis,
+    // so the page draws nothing.
+    const int k = BuildWhileAllocationsFail(
+        project.m_calc, page, [&] { return project.m_calc.MakeGraphCapital(); }, nYears + 3,
+        [&](int nRun) { EXPECT_EQ(page.m_nAxisStep, 0) << nRun; });
     EXPECT_EQ(k, nYears + 3);
     ASSERT_EQ(page.m_pItemArray->GetSize(), nYears + 2);
     EXPECT_GT(page.m_nAxisStep, 0);
