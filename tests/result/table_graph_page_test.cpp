@@ -222,6 +222,18 @@ TEST(GraphGeometry, OneYearAndFiftyYearsStayInsideThePage)
                         << rc.top << "," << rc.right << "," << rc.bottom;
                 }
             }
+            if (size.cx < 3330) {
+                const std::string name = "graph_wild_" + std::to_string(nYears) + "_years";
+                const QImage image = RenderLometric(
+                    [&](CDC* pDC) {
+                        outline.DrawGraph(pDC, 1);
+                        pDC->OffsetWindowOrg(-size.cx - 40, 0);
+                        loan.DrawGraph(pDC, 1);
+                    },
+                    2 * size.cx / 10.0 + 40, size.cy / 10.0 + 30);
+                SaveArtifact(image, name);
+                EXPECT_GT(CountInk(image), 1000) << name;
+            }
         }
 }
 
