@@ -148,3 +148,146 @@ TEST_F(PremiseExample, BothReportsRenderOnA4AndB4)
             EXPECT_GT(CountInk(image), 10000);
         }
 }
+
+namespace {
+
+// Where a text was drawn: its left and top, or (-1, -1) when it was not.
+CPoint Where(const CRecordDC& dc, const char8_t* psz, size_t nIndex = 0)
+{
+    const std::vector<CDrawRecord> found = TextsNamed(dc, U8(psz));
+    return nIndex < found.size() ? CPoint(found[nIndex].rc.left, found[nIndex].rc.top) : CPoint(-1, -1);
+}
+
+} // namespace
+
+TEST(PremisePages, BasicAndOutlinePlaceTheirValues)
+{
+    CResultBasicDataClass basic;
+    const char* const apszItems[9] = {"プロジェクト名", "", "", "", "", "課税方法", "消費税課税方法", "事業割合",
+                                      "繰越欠損の対象"};
+    const char* const apszValues[9] = {"店舗", "副題", "", "", "", "個人", "通常課税", "20%", "工事期間を含める"};
+    for (int i = 0; i < 9; ++i) AddRow(basic, apszItems[i], "", apszValues[i]);
+    CLometricRecordDC dc;
+    Draw(basic, dc);
+    // Title centred over 40 units; the name centred in lines 2 to 4.
+    EXPECT_EQ(Where(dc, u8"基本条件"), CPoint((W * u - 8 * c) / 2, -20));
+    EXPECT_EQ(Where(dc, u8"店舗"), CPoint(10 * u + (30 * u - 4 * c) / 2, -2 * H - 20));
+    EXPECT_EQ(Where(dc, u8"副題"), CPoint(11 * u, -4 * H));
+    // A consumption-tax value without its rate line shows twice: centred and right-aligned.
+    EXPECT_EQ(Where(dc, u8"通常課税", 0), CPoint(10 * u + (30 * u - 8 * c) / 2, -9 * H));
+    EXPECT_EQ(Where(dc, u8"通常課税", 1), CPoint(RightAlignedLeft(W * u, 8), -9 * H));
+    // Under the name only the value column is ruled; the subtitles have no rules.
+    EXPECT_TRUE(HasLine(dc, 10 * u, -4 * H, W * u, -4 * H));
+    EXPECT_FALSE(HasLine(dc, 0, -4 * H, W * u, -4 * H));
+    EXPECT_FALSE(HasLine(dc, 0, -5 * H, W * u, -5 * H));
+    EXPECT_TRUE(HasLine(dc, 0, -8 * H, W * u, -8 * H));
+
+    CResultOutlineDataClass outline;
+    for (int i = 0; i < 9; ++i) AddRow(outline, "敷地総面積", "", i < 7 ? "100坪\n(330.58㎡)" : "20戸");
+    CLometricRecordDC dc2;
+    Draw(outline, dc2);
+    // The area against the middle of the value column (25 units), the other unit at the right edge.
+    EXPECT_EQ(Where(dc2, u8"100坪", 6), CPoint(RightAlignedLeft(25 * u, 5), -8 * H));
+    EXPECT_EQ(Where(dc2, u8"(330.58㎡)", 0), CPoint(RightAlignedLeft(W * u, 10), -2 * H));
+    EXPECT_EQ(Where(dc2, u8"敷地総面積", 0), CPoint((10 * u - 10 * c) / 2, -2 * H));
+    EXPECT_EQ(Where(dc2, u8"20戸", 1), CPoint(10 * u + (30 * u - 4 * c) / 2, -10 * H));
+}
+
+TEST(PremisePages, FiveLineRowsAndTheTaxPageBlocks)
+{
+    // A content without line feeds repeats on its first line and in every block line.
+    CResultRestOtherDataClass rest;
+    AddRow(rest, "名", "X", "1,000");
+    for (int i = 1; i < 8; ++i) AddRow(rest, "", "", "");
+    CLometricRecordDC dc;
+    Draw(rest, dc);
+    const std::vector<CDrawRecord> xs = TextsNamed(dc, "X");
+    ASSERT_EQ(xs.size(), 13u);
+    EXPECT_EQ(CPoint(xs[0].rc.left, xs[0].rc.top), CPoint(10 * u, -3 * H));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(CPoint(xs[1 + k].rc.left, xs[1 + k].rc.top), CPoint(10 * u, -(4 + k) * H)) << k;
+        EXPECT_EQ(xs[5 + k].rc.left, RightAlignedLeft((W - 8 - 3) * u, 1)) << k;
+        EXPECT_EQ(xs[9 + k].rc.left, RightAlignedLeft((W - 8) * u, 1)) << k;
+    }
+    // The amount right-aligned, centred in the five lines.
+    EXPECT_EQ(Where(dc, u8"1,000"), CPoint(RightAlignedLeft(W * u, 5), -3 * H - 2 * H));
+    EXPECT_EQ(Where(dc, u8"名"), CPoint((10 * u - 2 * c) / 2, -5 * H));
+
+    CResultTaxDataClass tax;
+    for (int i = 0; i < 10; ++i)
+        AddRow(tax, "", "", i == 5 ? "新築住宅特例\n適用\n建物－住宅部分特例\n非適用\n" : i == 7 ? "土地\n適用\n" : "");
+    CLometricRecordDC dc2;
+    Draw(tax, dc2);
+    EXPECT_EQ(Where(dc2, u8"新築住宅特例"), CPoint(11 * u, -20 * H));
+    EXPECT_EQ(Where(dc2, u8"建物－住宅部分特例"), CPoint(11 * u, -21 * H));
+    EXPECT_EQ(Where(dc2, u8"非適用"), CPoint(23 * u, -21 * H));
+    EXPECT_EQ(Where(dc2, u8"適用", 0), CPoint(23 * u, -20 * H));
+    EXPECT_EQ(Where(dc2, u8"土地"), CPoint(11 * u, -26 * H));
+    // The content and amount columns end above the rows without amounts.
+    EXPECT_TRUE(HasLine(dc2, (W - 8) * u, -2 * H, (W - 8) * u, -18 * H));
+}
+
+TEST(PremisePages, OtherPremisesHaveTheirHeadsBelowTwoRows)
+{
+    CResultProRestOtherDataClass page;
+    AddRow(page, "手元資金の運用金利", "", "0.1%");
+    for (int i = 1; i < 8; ++i) AddRow(page, "", "", "");
+    CLometricRecordDC dc;
+    Draw(page, dc);
+    EXPECT_EQ(Where(dc, u8"0.1%"), CPoint(10 * u + (30 * u - 4 * c) / 2, -2 * H));
+    EXPECT_EQ(Where(dc, u8"項    目    名").y, -4 * H);
+    EXPECT_TRUE(HasLine(dc, (W - 8) * u, -4 * H, (W - 8) * u, -35 * H));
+}
+
+TEST(PremisePages, ReportKindsPlaceThePagesInTwoHalves)
+{
+    SetTestPrintSettings();
+    CTavResultClass result;
+    result.m_sizePaper = kSheet;
+    const struct {
+        int nKind;
+        const char8_t* pszTitle;
+        CPoint origin;
+    } cases[] = {
+        {0, u8"基本条件", CPoint(0, 0)},
+        {0, u8"計画建物の概要", CPoint(0, 17 * H)},
+        {0, u8"減価償却", CPoint(0, 33 * H)},
+        {0, u8"資本的支出借入金詳細", CPoint(-W * u - 100, 0)},
+        {0, u8"税金", CPoint(-W * u - 100, 26 * H)},
+        {1, u8"その他の前提条件", CPoint(0, 0)},
+        {1, u8"プロジェクト以外の条件", CPoint(-W * u - 100, 0)},
+    };
+    for (const auto& test : cases) {
+        result.SetItemFlag(test.nKind);
+        CLometricRecordDC dc;
+        result.ReportDraw(&dc, 1);
+        const std::vector<CDrawRecord> found = TextsNamed(dc, U8(test.pszTitle));
+        ASSERT_FALSE(found.empty()) << U8(test.pszTitle);
+        EXPECT_EQ(found[0].origin, test.origin) << U8(test.pszTitle);
+    }
+    // Page 6 follows page 5 on the left; page 5 heads a column with the same text.
+    result.SetItemFlag(0);
+    CLometricRecordDC dc;
+    result.ReportDraw(&dc, 1);
+    EXPECT_EQ(TextsNamed(dc, U8(u8"資本的支出"))[1].origin, CPoint(0, 48 * H));
+}
+
+TEST(PremisePages, AShortOrForeignRowArrayDrawsFrameAndHeadsOnly)
+{
+    CResultDepreciationDataClass page;
+    page.m_strBookValueTitle = "圧縮簿価";
+    for (int i = 0; i < 6; ++i) AddRow(page, "本体", "", "定額法\n 47年\n無\n無\n1,000");
+    CLometricRecordDC dc;
+    Draw(page, dc);
+    EXPECT_TRUE(TextsNamed(dc, U8(u8"本体")).empty());
+    EXPECT_TRUE(TextsNamed(dc, U8(u8"圧縮簿価")).empty());
+    EXPECT_EQ(TextsNamed(dc, U8(u8"簿価（千円）")).size(), 1u);
+
+    // A row of another kind is skipped; the item rows around it are drawn.
+    page.m_pItemArray->Add(new CCountedRow);
+    delete page.m_pItemArray->GetAt(2);
+    page.m_pItemArray->SetAt(2, new CCountedRow);
+    CLometricRecordDC dc2;
+    Draw(page, dc2);
+    EXPECT_EQ(TextsNamed(dc2, U8(u8"本体")).size(), 5u);
+}

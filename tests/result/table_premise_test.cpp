@@ -13,6 +13,7 @@
 #include "platform/codepage.h"
 #include "result/calc/consumption.h"
 #include "result/pages/resultrows.h"
+#include "tests/resultpages/resultpagetest.h"
 #include "tests/support/utf8.h"
 
 namespace {
@@ -540,6 +541,15 @@ TEST_F(PremiseTables, OddStoredValuesGiveEmptyCellsNotFaults)
     for (int nOption : {0, 1}) {
         EXPECT_EQ(Section(&CTavCalcClass::TextBasic, nOption).size(), nOption == 0 ? 83u : 79u);
         EXPECT_EQ(Section(&CTavCalcClass::TextBasic2, nOption).size(), 77u);
+    }
+    // Both premise reports draw them.
+    SetTestPrintSettings();
+    Result().m_sizePaper = CSize(2670, 1744);
+    for (int nKind : {0, 1}) {
+        Result().SetItemFlag(nKind);
+        CLometricRecordDC dc;
+        Result().ReportDraw(&dc, 1);
+        EXPECT_GT(dc.RecordsOf(CDrawRecord::Text).size(), 15u);
     }
     const std::vector<std::string> lines = Section(&CTavCalcClass::TextBasic, 0);
     EXPECT_EQ(lines[7], U8(u8"課税方法\t"));
