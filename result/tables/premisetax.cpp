@@ -95,8 +95,7 @@ void TextChoiceLines(CTavCalcClass& calc, const CString& strTitle, const std::ve
 // The assessed value of the construction period; FALSE when the series lacks it.
 BOOL FirstNetMoney(const CDeleteObArray* pSeries, double& dValue)
 {
-    if (!pSeries || pSeries->GetSize() < 1) return FALSE;
-    const auto* pEntry = dynamic_cast<const CConsumptionMoneyClass*>(pSeries->GetAt(0));
+    const auto* pEntry = FirstSeriesEntry<CConsumptionMoneyClass>(pSeries);
     if (!pEntry) return FALSE;
     dValue = pEntry->m_dNetMoney;
     return TRUE;

@@ -47,9 +47,7 @@ CString DepreciationName(const CDataExpenseClass& expense, int nItem)
 
 BOOL StartBookValue(const CTavCalcClass& calc, int i, double& dValue)
 {
-    const CDeleteObArray* pSeries = calc.m_apDepreciationArray[i];
-    if (!pSeries || pSeries->GetSize() < 1) return FALSE;
-    const auto* pEntry = dynamic_cast<const CDepreciationMoneyClass*>(pSeries->GetAt(0));
+    const auto* pEntry = FirstSeriesEntry<CDepreciationMoneyClass>(calc.m_apDepreciationArray[i]);
     if (!pEntry) return FALSE;
     dValue = pEntry->m_dBookValue;
     return TRUE;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/cstring.h"
+#include "result/pages/resultobject.h"
 
 class CDataExpenseClass;
 class CDataRateClass;
@@ -28,6 +29,12 @@ BOOL FillPremisePage(CTavCalcClass& calc, CResultBaseClass& page, const std::vec
 CString PremiseChoice(UINT nFirstId, int nValue, int nCount);
 // Name of depreciation item nItem; empty for an index outside the six items.
 CString DepreciationName(const CDataExpenseClass& expense, int nItem);
+// Entry 0 of a yearly series as a T; null when the series or the entry is missing.
+template <class T>
+const T* FirstSeriesEntry(const CDeleteObArray* pSeries)
+{
+    return pSeries && pSeries->GetSize() > 0 ? dynamic_cast<const T*>(pSeries->GetAt(0)) : nullptr;
+}
 // Starting book value of depreciation item i (entry 0 of its series); FALSE
 // when the series or the entry is missing.
 BOOL StartBookValue(const CTavCalcClass& calc, int i, double& dValue);
