@@ -140,6 +140,16 @@ TEST_F(PremiseExample, BothReportsRenderOnA4AndB4)
     SetLoan(loan, 30000.0, 0, {{15, 24, 1.8}}, 6);
     loan.m_strBankName = "地方銀行";
     loan.m_nCapitalPayYear = 15;
+    // A changing income and an outside line fill the five-line rows of the second report.
+    CDataOtherIncomeClass& income = m_project.m_data.m_pDataProRestOther->m_aOtherIncome[0];
+    income.m_aDataRate[0] = ScheduleStep(1, 10, 2, 1.5);
+    income.m_aDataRate[1] = ScheduleStep(11, 0, 5, 2.0, true);
+    CDataRestOtherMoneyClass& outside = m_project.m_data.m_pDataRestOther->m_aRestOtherMoney[0];
+    outside.m_strName = "給与所得";
+    outside.dAmount = 6000.0;
+    outside.nFromYear = 1;
+    outside.nToYear = 20;
+    outside.m_aDataRate[0] = ScheduleStep(1, 20, 1, 1.0);
     Calculate();
     for (bool bB4 : {false, true})
         for (int nKind : {0, 1}) {
