@@ -241,7 +241,7 @@ TEST_F(TavResultTest, ACopyTakesTheReportAndPageSettingsButNoRows)
     m_result.m_objBalanceBasic.m_nYieldFormula = 2;
     m_result.m_objBalanceOutline.m_aastrMilestone[0][1] = "借入金完済";
     m_result.m_objDepreciationData.m_strBookValueTitle = "圧縮簿価";
-    m_result.m_objExpenseMoneyData.m_nReportMode = 3;
+    m_result.m_objExpenseMoneyData.m_nFundReportMode = 3;
     m_result.m_objGraphLoan.m_nAxisStep = 20;
     m_result.ReportDraw(&m_dc, 0);
 
@@ -254,7 +254,7 @@ TEST_F(TavResultTest, ACopyTakesTheReportAndPageSettingsButNoRows)
     EXPECT_EQ(copy.m_objBalanceBasic.m_nYieldFormula, 2);
     EXPECT_EQ(copy.m_objBalanceOutline.m_aastrMilestone[0][1], "借入金完済");
     EXPECT_EQ(copy.m_objDepreciationData.m_strBookValueTitle, "圧縮簿価");
-    EXPECT_EQ(copy.m_objExpenseMoneyData.m_nReportMode, 3);
+    EXPECT_EQ(copy.m_objExpenseMoneyData.m_nFundReportMode, 3);
     EXPECT_EQ(copy.m_objGraphLoan.m_nAxisStep, 20);
     EXPECT_EQ(copy.m_objBalanceBasic.m_pItemArray, nullptr);
 
