@@ -3,8 +3,6 @@
 #include <iterator>
 
 #include "result/pages/fundtable.h"
-#include "result/pages/resultdraw.h"
-#include "result/pages/resultprint.h"
 
 namespace {
 
@@ -19,11 +17,6 @@ const int kOwnFundRow = 0;
 const int kShortLoanRow = 3;
 const int kFirstLoanRow = 4;
 const int kTotalRow = kLeftRows + kRightRows - 1;
-
-int RowTop(const int* anBottom, int i)
-{
-    return i == 0 ? 1 : anBottom[i - 1];
-}
 
 void DrawContent(CDC* pDC, const CFundTableGrid& g, const CString& str, int left, int right, int nTop, int nBottom,
                  int nAlign)
@@ -66,23 +59,13 @@ void DrawSupplyRow(CDC* pDC, const CFundTableGrid& g, const CResultBaseClass& pa
 
 void CResultSupplyDataClass::ReportDraw(CDC* pDC)
 {
-    if (!pDC) return;
-    CResultPrintScope scope(pDC, FALSE);
-    if (!scope.IsReady()) return;
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    CPen gridPen;
-    SelectResultLinePen(pDC, FALSE, &gridPen);
-    const CFundTableGrid g = MakeFundTableGrid(tm, m_sizePage, tm.tmHeight);
-
-    // Left table: own funds, advances, the shortfall loan and loans 1 to 4.
-    DrawFundTableFrame(pDC, g, kLeftBottoms, kLeftRows);
-    for (int i = 0; i < kLeftRows; ++i) DrawSupplyRow(pDC, g, *this, i, RowTop(kLeftBottoms, i), kLeftBottoms[i]);
-
-    // Right table: loans 5 to 8, the automatic loan and the total.
-    const CPoint origin = pDC->GetWindowOrg();
-    pDC->SetWindowOrg(origin.x - g.NextTable(), origin.y);
-    DrawFundTableFrame(pDC, g, kRightBottoms, kRightRows);
-    for (int i = 0; i < kRightRows; ++i)
-        DrawSupplyRow(pDC, g, *this, kLeftRows + i, RowTop(kRightBottoms, i), kRightBottoms[i]);
+    // Own funds, advances, the shortfall loan and loans 1 to 4 on the left;
+    // loans 5 to 8, the automatic loan and the total on the right.
+    DrawFundTables(pDC, m_sizePage, FALSE, [&](const CFundTableGrid& g, int nTable) {
+        const int* anBottom = nTable == 0 ? kLeftBottoms : kRightBottoms;
+        const int nRows = nTable == 0 ? kLeftRows : kRightRows;
+        DrawFundTableFrame(pDC, g, anBottom, nRows);
+        for (int i = 0; i < nRows; ++i)
+            DrawSupplyRow(pDC, g, *this, nTable * kLeftRows + i, FundRowTop(anBottom, i), anBottom[i]);
+    });
 }

@@ -3,8 +3,6 @@
 #include <iterator>
 
 #include "result/pages/fundtable.h"
-#include "result/pages/resultdraw.h"
-#include "result/pages/resultprint.h"
 
 namespace {
 
@@ -18,11 +16,6 @@ const int kTaxRow = kLeftRows - 1;
 // Row 21 of the right table has no height and is not drawn.
 const int kEmptyRow = kLeftRows + 4;
 
-int RowTop(const int* anBottom, int i)
-{
-    return i == 0 ? 1 : anBottom[i - 1];
-}
-
 // Descriptions left-aligned and their figures right-aligned in the content
 // cell: parts 1, 3, ... and 2, 4, ... of nLines lines each.
 void DrawBreakdown(CDC* pDC, const CFundTableGrid& g, const CResultItemClass& row, int nTop, int nBottom, int nLines)
@@ -34,44 +27,40 @@ void DrawBreakdown(CDC* pDC, const CFundTableGrid& g, const CResultItemClass& ro
                  nBottom, kFundRight);
 }
 
+void DrawLeftRow(CDC* pDC, const CFundTableGrid& g, const CResultItemClass& row, int i, bool bTaxRow)
+{
+    const int top = FundRowTop(kLeftBottoms, i), bottom = kLeftBottoms[i];
+    if (i == 0)
+        DrawBreakdown(pDC, g, row, top, bottom, 7);
+    else if (i < kTaxRow)
+        DrawFundRow(pDC, g, row, top, bottom, TRUE);
+    else if (bTaxRow)
+        DrawBreakdown(pDC, g, row, top, bottom, 5);
+    else
+        DrawFundText(pDC, g, row.m_strItem, 0, g.Right(), top, top + 1, kFundLeft);
+}
+
 } // namespace
 
 void CResultExpenseMoneyDataClass::ReportDraw(CDC* pDC)
 {
-    if (!pDC) return;
-    CResultPrintScope scope(pDC, FALSE);
-    if (!scope.IsReady()) return;
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    CPen gridPen;
-    SelectResultLinePen(pDC, FALSE, &gridPen);
-    const CFundTableGrid g = MakeFundTableGrid(tm, m_sizePage, tm.tmHeight + tm.tmHeight / 2);
     const bool bTaxRow = m_nFundReportMode >= 2;
-
-    // Left table: the construction cost with its breakdown, the other costs,
-    // and the consumption tax as a framed row or a note below the table.
-    DrawFundTableFrame(pDC, g, kLeftBottoms, bTaxRow ? kLeftRows : kLeftRows - 1);
-    for (int i = 0; i < kLeftRows; ++i) {
-        const CResultItemClass* pRow = GetFundRow(*this, i);
-        if (!pRow) continue;
-        const int top = RowTop(kLeftBottoms, i), bottom = kLeftBottoms[i];
-        if (i == 0)
-            DrawBreakdown(pDC, g, *pRow, top, bottom, 7);
-        else if (i < kTaxRow)
-            DrawFundRow(pDC, g, *pRow, top, bottom, TRUE);
-        else if (bTaxRow)
-            DrawBreakdown(pDC, g, *pRow, top, bottom, 5);
-        else
-            DrawFundText(pDC, g, pRow->m_strItem, 0, g.Right(), top, top + 1, kFundLeft);
-    }
-
-    // Right table: the taxes and charges of the construction period and the total.
-    const CPoint origin = pDC->GetWindowOrg();
-    pDC->SetWindowOrg(origin.x - g.NextTable(), origin.y);
-    DrawFundTableFrame(pDC, g, kRightBottoms, kRightRows);
-    for (int i = 0; i < kRightRows; ++i) {
-        const CResultItemClass* pRow = GetFundRow(*this, kLeftRows + i);
-        if (pRow && kLeftRows + i != kEmptyRow)
-            DrawFundRow(pDC, g, *pRow, RowTop(kRightBottoms, i), kRightBottoms[i], TRUE);
-    }
+    DrawFundTables(pDC, m_sizePage, TRUE, [&](const CFundTableGrid& g, int nTable) {
+        if (nTable == 0) {
+            // The construction cost with its breakdown, the other costs, and
+            // the consumption tax as a framed row or a note below the table.
+            DrawFundTableFrame(pDC, g, kLeftBottoms, bTaxRow ? kLeftRows : kLeftRows - 1);
+            for (int i = 0; i < kLeftRows; ++i)
+                if (const CResultItemClass* pRow = GetFundRow(*this, i))
+                    DrawLeftRow(pDC, g, *pRow, i, bTaxRow);
+            return;
+        }
+        // The taxes and charges of the construction period and the total.
+        DrawFundTableFrame(pDC, g, kRightBottoms, kRightRows);
+        for (int i = 0; i < kRightRows; ++i) {
+            const CResultItemClass* pRow = GetFundRow(*this, kLeftRows + i);
+            if (pRow && kLeftRows + i != kEmptyRow)
+                DrawFundRow(pDC, g, *pRow, FundRowTop(kRightBottoms, i), kRightBottoms[i], TRUE);
+        }
+    });
 }

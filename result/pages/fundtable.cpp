@@ -29,6 +29,23 @@ CFundTableGrid MakeFundTableGrid(const TEXTMETRIC& tm, CSize sizePage, int nLine
     return g;
 }
 
+void DrawFundTables(CDC* pDC, CSize sizePage, BOOL bWideLines,
+                    const std::function<void(const CFundTableGrid& g, int nTable)>& drawTable)
+{
+    if (!pDC) return;
+    CResultPrintScope scope(pDC, FALSE);
+    if (!scope.IsReady()) return;
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    CPen gridPen;
+    SelectResultLinePen(pDC, FALSE, &gridPen);
+    const CFundTableGrid g = MakeFundTableGrid(tm, sizePage, bWideLines ? tm.tmHeight + tm.tmHeight / 2 : tm.tmHeight);
+    drawTable(g, 0);
+    const CPoint origin = pDC->GetWindowOrg();
+    pDC->SetWindowOrg(origin.x - g.NextTable(), origin.y);
+    drawTable(g, 1);
+}
+
 const CResultItemClass* GetFundRow(const CResultBaseClass& page, int nRow)
 {
     return page.m_pItemArray ? dynamic_cast<const CResultItemClass*>(page.m_pItemArray->GetAt(nRow)) : nullptr;

@@ -2,6 +2,8 @@
 // of item, content and amount columns side by side, each half a sheet wide.
 #pragma once
 
+#include <functional>
+
 #include "platform/cdc.h"
 #include "platform/cstring.h"
 #include "result/pages/resultbase.h"
@@ -27,12 +29,26 @@ struct CFundTableGrid {
 // W is half the page width less 5 mm in whole units.
 CFundTableGrid MakeFundTableGrid(const TEXTMETRIC& tm, CSize sizePage, int nLineHeight);
 
+// Draws a page's two tables in the body font with the grid pen: table 0 at
+// the window origin, then table 1 after moving the origin right by the
+// table width and 10 mm, where it is left. A line is the font's height, or
+// one and a half times it with bWideLines. Nothing without the print fonts.
+void DrawFundTables(CDC* pDC, CSize sizePage, BOOL bWideLines,
+                    const std::function<void(const CFundTableGrid& g, int nTable)>& drawTable);
+
 // Row nRow of the page; null when the page does not hold it.
 const CResultItemClass* GetFundRow(const CResultBaseClass& page, int nRow);
 
 // nCount parts of a text of "\n"-separated parts, from part nFirst (counted
 // from 1) every nStep parts, joined by "\n"; a missing part repeats the last.
 CString JoinTextParts(const CString& str, int nFirst, int nStep, int nCount);
+
+// The line where row i of a table begins: under the head row, or where
+// the row before ends.
+inline int FundRowTop(const int* anBottom, int i)
+{
+    return i == 0 ? 1 : anBottom[i - 1];
+}
 
 // The frame of a table whose head row is line 0 to 1 and whose rows end at
 // the lines anBottom[0 .. nRows - 1]: the head band and item column filled,
