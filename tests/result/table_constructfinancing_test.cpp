@@ -274,6 +274,36 @@ TEST(FinancingTable, TheAutomaticLoanTaken)
     EXPECT_EQ(Bytes(GetTextLine(s.Row(12).m_strItem, 2)), Bytes("剰余金返済"));
 }
 
+// Section (c) of the file: the funds lines, the financing lines at once
+// after them, then one blank line.
+TEST(FinancingTable, SectionCOfTheExportFile)
+{
+    for (const int nOption : {0, 1}) {
+        SupplyProject s(ConstructProject::kCorporation);
+        ASSERT_TRUE(s.bBuilt);
+        s.p->m_data.m_pDataBasic->nFundReportMode = 2;
+        const std::string path =
+            (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_section_c.txt")).string();
+        s.p->m_calc.SaveTextFile(path.c_str(), "office", "date", nOption);
+        std::ifstream in(path, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::filesystem::remove(path);
+        std::vector<std::string> lines;
+        size_t from = 0;
+        for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
+            lines.push_back(bytes.substr(from, at - from));
+        const auto first = std::find(lines.begin(), lines.end(), Bytes("建設所要資金"));
+        ASSERT_NE(first, lines.end());
+        const size_t funds = size_t(first - lines.begin()), supply = funds + 41;
+        const size_t nSupply = nOption == 0 ? 97 : 91;
+        ASSERT_GT(lines.size(), supply + nSupply);
+        EXPECT_EQ(lines[supply], Bytes("建設資金調達"));
+        EXPECT_EQ(Cells(lines[funds + 15]).size(), 8u);
+        EXPECT_EQ(Cells(lines[supply + nSupply - 1])[0], Bytes("合計"));
+        EXPECT_EQ(lines[supply + nSupply], "");
+    }
+}
+
 TEST(FinancingTable, FailsWithoutResultOrAdvances)
 {
     CTavCalcClass calc;

@@ -171,7 +171,7 @@ TEST(TextExportHead, CaptionUnitThenYearLine)
     EXPECT_NE(years.find("\t 9年\t10年\t11年"), std::string::npos);
     EXPECT_NE(years.find("\t99年\t100年\r\n"), std::string::npos);
     EXPECT_EQ(std::string(LoadResultString(10014)), "（単位：千円）");
-    EXPECT_EQ(std::string(LoadResultString(1)), "");
+    EXPECT_EQ(std::string(LoadResultString(99999)), "");
 }
 
 class TextExportFile : public ::testing::Test {
@@ -203,7 +203,7 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
 
     // Again after nothing changed: the same file.
-    Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 0);
+    Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
     EXPECT_TRUE(ReadBytes(m_path) == first);
 
     Calc().SaveTextFile(m_path.c_str(), "", "", 0);
