@@ -10,6 +10,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,12 @@ inline const CResultItemClass& ItemRow(const CResultBaseClass& page, int nRow)
 // The projects whose totals are checked: the worked example, and a sample
 // project of an individual and of a corporation.
 enum class ConstructProject { kExample, kIndividual, kCorporation };
+
+inline void PrintTo(ConstructProject n, std::ostream* os)
+{
+    const char* const names[] = {"example", "individual", "corporation"};
+    *os << names[int(n)];
+}
 
 inline std::unique_ptr<CProjectInMemory> BuildConstructProject(ConstructProject nProject, int nYears = 12)
 {

@@ -72,6 +72,11 @@ struct ModeLayout {
     bool bFramedTax;  // row 16 is a framed breakdown, else its item is a note
 };
 
+void PrintTo(const ModeLayout& m, std::ostream* os)
+{
+    *os << "mode " << m.nMode;
+}
+
 class FundsPageLayout : public ::testing::TestWithParam<ModeLayout> {};
 
 TEST_P(FundsPageLayout, TwoTablesOfTheSheetHalves)
@@ -242,6 +247,11 @@ struct ModeCells {
     int nMode;
     int anCells[8];
 };
+
+void PrintTo(const ModeCells& m, std::ostream* os)
+{
+    *os << "mode " << m.nMode;
+}
 
 class FundsText : public ::testing::TestWithParam<ModeCells> {};
 
