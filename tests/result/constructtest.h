@@ -20,14 +20,15 @@
 #include "tests/result/exampleproject.h"
 #include "tests/result/sampleprojects.h"
 
-// The lines (without CR LF) that write() puts into the engine's export file.
-inline std::vector<std::string> CaptureLines(CTavCalcClass& calc, const std::function<void()>& write)
+// A path of this process's own: the tests run side by side.
+inline std::string ConstructTempPath(const char* pszName)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_construct.txt")).string();
-    if (!calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite)) return {};
-    write();
-    calc.m_fileText.Close();
+    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
+}
+
+// The lines (without CR LF) of a file, which is then removed.
+inline std::vector<std::string> TakeLines(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::filesystem::remove(path);
@@ -36,6 +37,16 @@ inline std::vector<std::string> CaptureLines(CTavCalcClass& calc, const std::fun
     for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
         lines.push_back(bytes.substr(from, at - from));
     return lines;
+}
+
+// The lines that write() puts into the engine's export file.
+inline std::vector<std::string> CaptureLines(CTavCalcClass& calc, const std::function<void()>& write)
+{
+    const std::string path = ConstructTempPath("_tav_construct.txt");
+    if (!calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite)) return {};
+    write();
+    calc.m_fileText.Close();
+    return TakeLines(path);
 }
 
 // The TAB-separated cells of a line; an empty line is one empty cell.

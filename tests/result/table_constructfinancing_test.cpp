@@ -282,16 +282,9 @@ TEST(FinancingTable, SectionCOfTheExportFile)
         SupplyProject s(ConstructProject::kCorporation);
         ASSERT_TRUE(s.bBuilt);
         s.p->m_data.m_pDataBasic->nFundReportMode = 2;
-        const std::string path =
-            (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_section_c.txt")).string();
+        const std::string path = ConstructTempPath("_tav_section_c.txt");
         s.p->m_calc.SaveTextFile(path.c_str(), "office", "date", nOption);
-        std::ifstream in(path, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::filesystem::remove(path);
-        std::vector<std::string> lines;
-        size_t from = 0;
-        for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-            lines.push_back(bytes.substr(from, at - from));
+        const std::vector<std::string> lines = TakeLines(path);
         const auto first = std::find(lines.begin(), lines.end(), Bytes("建設所要資金"));
         ASSERT_NE(first, lines.end());
         const size_t funds = size_t(first - lines.begin()), supply = funds + 41;
