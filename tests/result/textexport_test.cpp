@@ -171,7 +171,7 @@ TEST(TextExportHead, CaptionUnitThenYearLine)
     EXPECT_NE(years.find("\t 9年\t10年\t11年"), std::string::npos);
     EXPECT_NE(years.find("\t99年\t100年\r\n"), std::string::npos);
     EXPECT_EQ(std::string(LoadResultString(10014)), "（単位：千円）");
-    EXPECT_EQ(std::string(LoadResultString(1)), "");
+    EXPECT_EQ(std::string(LoadResultString(99999)), "");
 }
 
 class TextExportFile : public ::testing::Test {

@@ -122,7 +122,7 @@ TEST(ResultPage, OwnMembersFollowTheirPagesReset)
     depreciation.m_strBookValueTitle = "圧縮簿価";
     basic.m_nYieldFormula = 3;
     summary.m_aastrMilestone[1][4] = "１０年目";
-    funds.m_nReportMode = 2;
+    funds.m_nFundReportMode = 2;
     for (CResultBaseClass* page : {static_cast<CResultBaseClass*>(&depreciation), static_cast<CResultBaseClass*>(&basic),
                                    static_cast<CResultBaseClass*>(&summary), static_cast<CResultBaseClass*>(&funds)}) {
         page->CreateData();
@@ -132,7 +132,7 @@ TEST(ResultPage, OwnMembersFollowTheirPagesReset)
     EXPECT_EQ(basic.m_nYieldFormula, 0);
     EXPECT_TRUE(summary.m_aastrMilestone[1][4].IsEmpty());
     // The table step writes the mode before it empties the page: the reset keeps it.
-    EXPECT_EQ(funds.m_nReportMode, 2);
+    EXPECT_EQ(funds.m_nFundReportMode, 2);
 }
 
 TEST(ResultPage, CopiesNeverShareRows)

@@ -69,7 +69,7 @@ std::vector<PlacedPage> PlacePages(int nKind, const CReportMetrics& m)
     CPoint origin;
     for (const CReportPage& page : GetReportPages(nKind, m)) {
         const CPoint from = page.bFromStart ? CPoint(0, 0) : origin;
-        origin = CPoint(from.x + page.offset.x, from.y + page.offset.y);
+        origin = CPoint(from.x + page.offset.x - PageShiftRight(page.nPage), from.y + page.offset.y);
         placed.push_back({page.nPage, page.size, origin});
     }
     return placed;
@@ -91,13 +91,19 @@ int PageAdvance(int nPage)
     }
 }
 
+// The construction pages leave the origin at their right table, W u + 100 = 1700 further right.
+int PageShiftRight(int nPage)
+{
+    return nPage == 1 || nPage == 2 ? 1700 : 0;
+}
+
 // The window origin after the report, from kStart.
 CPoint FinalOrigin(int nKind, const CReportMetrics& m)
 {
     CPoint origin = kStart;
     for (const CReportPage& page : GetReportPages(nKind, m)) {
         const CPoint from = page.bFromStart ? kStart : origin;
-        origin = CPoint(from.x + page.offset.x, from.y + page.offset.y + PageAdvance(page.nPage) * m.nHeight);
+        origin = CPoint(from.x + page.offset.x - PageShiftRight(page.nPage), from.y + page.offset.y + PageAdvance(page.nPage) * m.nHeight);
     }
     return origin;
 }
@@ -267,7 +273,7 @@ TEST_F(TavResultTest, ACopyTakesTheReportAndPageSettingsButNoRows)
     m_result.m_objBalanceBasic.m_nYieldFormula = 2;
     m_result.m_objBalanceOutline.m_aastrMilestone[0][1] = "借入金完済";
     m_result.m_objDepreciationData.m_strBookValueTitle = "圧縮簿価";
-    m_result.m_objExpenseMoneyData.m_nReportMode = 3;
+    m_result.m_objExpenseMoneyData.m_nFundReportMode = 3;
     m_result.m_objGraphLoan.m_nAxisStep = 20;
     m_result.ReportDraw(&m_dc, 0);
 
@@ -280,7 +286,7 @@ TEST_F(TavResultTest, ACopyTakesTheReportAndPageSettingsButNoRows)
     EXPECT_EQ(copy.m_objBalanceBasic.m_nYieldFormula, 2);
     EXPECT_EQ(copy.m_objBalanceOutline.m_aastrMilestone[0][1], "借入金完済");
     EXPECT_EQ(copy.m_objDepreciationData.m_strBookValueTitle, "圧縮簿価");
-    EXPECT_EQ(copy.m_objExpenseMoneyData.m_nReportMode, 3);
+    EXPECT_EQ(copy.m_objExpenseMoneyData.m_nFundReportMode, 3);
     EXPECT_EQ(copy.m_objGraphLoan.m_nAxisStep, 20);
     EXPECT_EQ(copy.m_objBalanceBasic.m_pItemArray, nullptr);
 
