@@ -19,12 +19,11 @@ void DrawFrame(CDC* pDC, const CRecurringGrid& g)
 {
     DrawPageLine(pDC, 0, 0, g.Right(), 0);
     DrawPageLine(pDC, 0, g.Y(2), g.Right(), g.Y(2));
-    int nBottom = 3;
-    DrawPageLine(pDC, 0, g.Y(nBottom), g.Right(), g.Y(nBottom));
-    for (int nUnits : kBlockUnits) {
-        nBottom += nUnits;
+    DrawPageLine(pDC, 0, g.Y(3), g.Right(), g.Y(3));
+    ForEachBlock(kBlockUnits, kBlocks, 3, [&](int i, int nTop) {
+        const int nBottom = nTop + kBlockUnits[i];
         DrawPageLine(pDC, 0, g.Y(nBottom), g.Right(), g.Y(nBottom));
-    }
+    });
     DrawPageLine(pDC, 0, 0, 0, g.Y(kTableUnits));
     DrawPageLine(pDC, g.I, g.Y(2), g.I, g.Y(kTableUnits));
     DrawPageLine(pDC, g.ContentRight(), g.Y(2), g.ContentRight(), g.Y(kTableUnits));
@@ -47,13 +46,11 @@ void DrawTwoUnitBlock(CDC* pDC, const CRecurringGrid& g, const CResultItemClass&
 
 void DrawBlocks(CDC* pDC, const CRecurringGrid& g, const CResultBaseClass& page)
 {
-    int nTop = 3;
-    for (int i = 0; i < kBlocks; ++i) {
+    ForEachBlock(kBlockUnits, kBlocks, 3, [&](int i, int nTop) {
         const CResultItemClass& row = *PageRow<CResultItemClass>(page, i);
         if (kBlockUnits[i] == 5) DrawFiveUnitBlock(pDC, g, row, nTop);
         else DrawTwoUnitBlock(pDC, g, row, nTop, i < 8);
-        nTop += kBlockUnits[i];
-    }
+    });
 }
 
 } // namespace

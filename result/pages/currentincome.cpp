@@ -39,12 +39,11 @@ void DrawColumnRules(CDC* pDC, const CRecurringGrid& g, int nTop, int nBottom)
 
 void DrawFrame(CDC* pDC, const CRecurringGrid& g)
 {
-    DrawPageLine(pDC, 0, 0, g.Right(), 0);
-    int anBottoms[16] = {2, 3};
-    for (int i = 0; i < kIncomeBlocks; ++i) anBottoms[2 + i] = anBottoms[1 + i] + kIncomeBlockUnits[i];
-    const int anRest[5] = {kReferenceTop, kReferenceRowsTop, kReferenceRowsTop + 1, kReferenceRowsBottom, kUnits};
-    for (int i = 0; i < 5; ++i) anBottoms[11 + i] = anRest[i];
-    for (int nBottom : anBottoms) DrawPageLine(pDC, 0, g.Y(nBottom), g.Right(), g.Y(nBottom));
+    const auto rule = [&](int nBottom) { DrawPageLine(pDC, 0, g.Y(nBottom), g.Right(), g.Y(nBottom)); };
+    for (int nBottom : {0, 2, 3}) rule(nBottom);
+    ForEachBlock(kIncomeBlockUnits, kIncomeBlocks, 3, [&](int i, int nTop) { rule(nTop + kIncomeBlockUnits[i]); });
+    for (int nBottom : {kReferenceTop, kReferenceRowsTop, kReferenceRowsTop + 1, kReferenceRowsBottom, kUnits})
+        rule(nBottom);
     DrawPageLine(pDC, 0, 0, 0, g.Y(kUnits));
     DrawColumnRules(pDC, g, 2, kIncomeBottom);
     DrawColumnRules(pDC, g, kReferenceRowsTop, kReferenceRowsBottom);
@@ -74,13 +73,11 @@ void DrawReferenceRow(CDC* pDC, const CRecurringGrid& g, const CResultItemClass&
 
 void DrawRows(CDC* pDC, const CRecurringGrid& g, const CResultBaseClass& page)
 {
-    int nTop = 3;
-    for (int i = 0; i < kIncomeBlocks; ++i) {
+    ForEachBlock(kIncomeBlockUnits, kIncomeBlocks, 3, [&](int i, int nTop) {
         const CResultItemClass& row = *PageRow<CResultItemClass>(page, i);
         if (kIncomeBlockUnits[i] == 4) DrawFourUnitBlock(pDC, g, row, nTop);
         else DrawFiveUnitBlock(pDC, g, row, nTop);
-        nTop += kIncomeBlockUnits[i];
-    }
+    });
     for (int i = 0; i < 2; ++i)
         DrawReferenceRow(pDC, g, *PageRow<CResultItemClass>(page, kIncomeBlocks + i), kReferenceRowsTop + i);
 }

@@ -26,6 +26,14 @@ void DrawPageCell(CDC* pDC, const CString& str, int left, int top, int right, in
                   int nInset = 0);
 // The title centred in units 0 to 2 and the three column heads in unit 2 to 3.
 void DrawRecurringHeads(CDC* pDC, const CRecurringGrid& g, UINT nTitleId);
+// Calls draw(i, top) for blocks 0 to nBlocks - 1 of anUnits units each,
+// stacked from unit nFirstTop down.
+template <class Draw>
+void ForEachBlock(const int* anUnits, int nBlocks, int nFirstTop, Draw draw)
+{
+    for (int i = 0, nTop = nFirstTop; i < nBlocks; nTop += anUnits[i++]) draw(i, nTop);
+}
+
 // A block of five units from unit nTop: the item name fitted in the item
 // column, content line 1 centred over the content, then four unit rows of three
 // texts (left, right 5 characters before the edge, right at the edge) and the

@@ -29,11 +29,6 @@ const UINT kBurdenNoticeId = 771;
 const UINT kBookingYearsId = 10222;
 const UINT kHeadIds[3] = {25000, 25001, 25002};
 
-CString S(UINT nID)
-{
-    return LoadResultString(nID);
-}
-
 // The amount of the item's input method: the total for method 0, the
 // second amount for any other.
 CString MethodAmount(const tagDATACOSTITEM& item)
@@ -45,7 +40,9 @@ CString MethodAmount(const tagDATACOSTITEM& item)
 CString MonthlyText(const tagDATACOSTITEM& item, double dArea, const CString& strMonthly)
 {
     const CString amount = MethodAmount(item);
-    if (item.nInputMethod == 1) return amount + S(kPerTsuboId) + " " + AreaNumber(dArea) + S(kTsuboId) + "×12ヶ月";
+    if (item.nInputMethod == 1)
+        return amount + LoadResultString(kPerTsuboId) + " " + AreaNumber(dArea) + LoadResultString(kTsuboId) +
+               "×12ヶ月";
     return amount + strMonthly + "12ヶ月";
 }
 
@@ -58,13 +55,15 @@ CString RunningCostLine(const CTavCalcClass& calc, int nItem)
     case 0: // management fee
         if (item.nInputMethod == 2) return "賃料収入合計×" + MethodAmount(item) + "％";
         if (item.nInputMethod >= 3) return "共益費収入合計×" + MethodAmount(item) + "％";
-        return MonthlyText(item, data.m_pDataOutline->aBuilding[0].dUseBuild, "千円／月" + S(kTimesId));
+        return MonthlyText(item, data.m_pDataOutline->aBuilding[0].dUseBuild, "千円／月" + LoadResultString(kTimesId));
     case 1: // land rent
         if (item.nInputMethod == 0) return MonthlyText(item, 0, "千円／月×");
         return MonthlyText(item, data.m_pDataOutline->aLand[0].dLeasedLand, "×");
     default: // repairs and fire insurance
-        if (item.nInputMethod == 0) return S(kTotalId) + S(kColonId) + MethodAmount(item) + "千円";
-        if (item.nInputMethod == 1) return S(kCostShareId) + MethodAmount(item) + S(kPercentId);
+        if (item.nInputMethod == 0)
+            return LoadResultString(kTotalId) + LoadResultString(kColonId) + MethodAmount(item) + "千円";
+        if (item.nInputMethod == 1)
+            return LoadResultString(kCostShareId) + MethodAmount(item) + LoadResultString(kPercentId);
         return CString();
     }
 }
@@ -80,7 +79,7 @@ BOOL HasSchedule(const tagDATACOSTITEM& item, int nItem)
 CString CostItemName(const CDataCostItemClass& item, int nItem)
 {
     if (nItem >= kRunningCosts || !item.m_strOtherName.IsEmpty()) return item.m_strOtherName;
-    return S(kFirstLabelId + UINT(nItem));
+    return LoadResultString(kFirstLabelId + UINT(nItem));
 }
 
 // Booking years of an other expense; the table adds two blanks before the interval.
@@ -88,7 +87,7 @@ CString BookingYears(const tagDATACOSTITEM& item, const char* pszAfter)
 {
     CString years;
     years.Format("%3d年目～%3d年目まで", item.nFromYear, item.nToYear);
-    return S(kBookingYearsId) + years + pszAfter;
+    return LoadResultString(kBookingYearsId) + years + pszAfter;
 }
 
 CString BookingInterval(const tagDATACOSTITEM& item)
@@ -162,7 +161,7 @@ CString HouseLine(const CPropertyTax& t)
 {
     CString fraction;
     fraction.Format("×%2d/%2d×税率", SaturateToInt(t.dNumerator), SaturateToInt(t.dDenominator));
-    return "(住宅)" + BaseText(t) + "千円×" + PlainNumber(t.dShare * 100) + S(kPercentId) + fraction +
+    return "(住宅)" + BaseText(t) + "千円×" + PlainNumber(t.dShare * 100) + LoadResultString(kPercentId) + fraction +
            PlainNumber(t.dRate) + "%";
 }
 
@@ -197,7 +196,7 @@ void SetPropertyTaxRow(CTavCalcClass& calc, CResultItemClass& row, int nTax)
 {
     const CPropertyTax t = GetPropertyTax(calc, nTax);
     if (t.bBurden) {
-        row.SetContent(S(kBurdenNoticeId) + "\n\n");
+        row.SetContent(LoadResultString(kBurdenNoticeId) + "\n\n");
     } else if (!SeriesItem(t.pBase, t.nBaseEntry)) {
         return;
     } else if (t.bSplit) {
@@ -271,7 +270,7 @@ void WritePropertyTax(CTavCalcClass& calc, int nTax)
     const CString label = t.pszLabel;
     const CString tax = SeriesMoneyCell(calc, t.pTax, 1);
     if (t.bBurden) {
-        WriteCells(calc, {label, S(kBurdenNoticeId), "", "", "", "", tax});
+        WriteCells(calc, {label, LoadResultString(kBurdenNoticeId), "", "", "", "", tax});
         return WriteEmptyLines(calc, 1);
     }
     WriteCells(calc, {label, t.bSplit ? HouseLine(t) : CString(), "", "", "", tax});
@@ -291,7 +290,7 @@ BOOL CTavCalcClass::MakeCurrentExpense()
         CResultItemClass* pRow = PageRow<CResultItemClass>(page, i);
         if (!pRow) return FailCalc(CALC_UNEXPECTED_ERROR);
         if (i < kRunningCosts) pRow->SetItem(CostItemName(cost.m_aCostItem[i], i));
-        else if (i < kRows - kOtherExpenses) pRow->SetItem(S(kFirstLabelId + UINT(i)));
+        else if (i < kRows - kOtherExpenses) pRow->SetItem(LoadResultString(kFirstLabelId + UINT(i)));
         else pRow->SetItem(cost.m_aCostItem[i - 5].m_strOtherName);
         SetRow(*this, *pRow, i);
     }
@@ -303,11 +302,12 @@ void CTavCalcClass::TextInout()
     CModuleStateScope scope("TavResultClass.DLL");
     if (!HasExpenseRecords(*this)) return;
     WriteCells(*this, {"経常支出"});
-    WriteCells(*this, {S(kHeadIds[0]), S(kHeadIds[1]), "", "", "", S(kHeadIds[2])});
+    WriteCells(*this, {LoadResultString(kHeadIds[0]), LoadResultString(kHeadIds[1]), "", "", "",
+                       LoadResultString(kHeadIds[2])});
     for (int i = 0; i < kRunningCosts; ++i) WriteCostItem(*this, i);
     for (int t = 0; t < 3; ++t) WritePropertyTax(*this, t);
     WriteCells(*this, {"都市計画税（建物）", CityPlanBuildLine(*this), "", "", "",
                        SeriesMoneyCell(*this, m_pCityPlanBuildTaxArray, 1)});
-    WriteCells(*this, {S(kLandValueTaxId), "", "", "", "", SeriesMoneyCell(*this, m_pLandPriceTaxArray, 1)});
+    WriteCells(*this, {LoadResultString(kLandValueTaxId), "", "", "", "", SeriesMoneyCell(*this, m_pLandPriceTaxArray, 1)});
     for (int i = kRunningCosts; i < kRunningCosts + kOtherExpenses; ++i) WriteCostItem(*this, i);
 }

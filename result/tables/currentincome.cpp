@@ -21,11 +21,6 @@ const UINT kSecondNoteId = 811;
 const UINT kReferenceId = 18007;
 const UINT kHeadIds[3] = {25000, 25001, 25002};
 
-CString S(UINT nID)
-{
-    return LoadResultString(nID);
-}
-
 // The three rental incomes: their series per category, and the categories
 // whose amounts the compact export follows by "千円".
 struct CRentalIncome {
@@ -115,7 +110,7 @@ BOOL SetOtherIncomeRow(CTavCalcClass& calc, CResultItemClass& row, int nItem)
     const CDataOtherIncomeClass& item = OtherIncome(calc, nItem);
     CString years;
     years.Format("%3d年目～%3d年目まで", item.nFromYear, item.nToYear);
-    row.SetContent(S(kBookingYearsId) + years + "\n" + ScheduleBlockText(item));
+    row.SetContent(LoadResultString(kBookingYearsId) + years + "\n" + ScheduleBlockText(item));
     row.SetMoney(PlainNumber(v));
     return TRUE;
 }
@@ -139,7 +134,7 @@ BOOL SetRow(CTavCalcClass& calc, CResultItemClass& row, int nRow)
 void WriteRentalIncome(CTavCalcClass& calc, int nIncome, BOOL bCompact)
 {
     const CRentalIncome income = GetRentalIncome(calc, nIncome);
-    const CString label = S(kFirstLabelId + UINT(nIncome));
+    const CString label = LoadResultString(kFirstLabelId + UINT(nIncome));
     const CString total = calc.FormatAmount(SumFirstEntries(income.apSeries));
     for (int k = 0; k < (bCompact ? 4 : kCategories); ++k) {
         calc.StringSet(k == 0 ? label : CString());
@@ -175,7 +170,7 @@ void WriteOtherIncome(CTavCalcClass& calc, int nItem, BOOL bCompact)
     }
     CString years;
     years.Format("%3d年～%3d年まで", item.nFromYear, item.nToYear);
-    WriteCells(calc, {item.m_strName, S(kBookingYearsId), years, "", "", calc.FormatAmount(item.dAmount)});
+    WriteCells(calc, {item.m_strName, LoadResultString(kBookingYearsId), years, "", "", calc.FormatAmount(item.dAmount)});
     WriteScheduleLines(calc, item);
 }
 
@@ -195,7 +190,7 @@ BOOL CTavCalcClass::MakeCurrentIncome()
     for (int i = 0; i < kRows; ++i) {
         CResultItemClass* pRow = PageRow<CResultItemClass>(page, i);
         if (!pRow) return FailCalc(CALC_UNEXPECTED_ERROR);
-        pRow->SetItem(S(kFirstLabelId + UINT(i)));
+        pRow->SetItem(LoadResultString(kFirstLabelId + UINT(i)));
         if (i >= 3 && i < 3 + kOtherIncomes) pRow->SetItem(OtherIncome(*this, i - 3).m_strName);
     }
     for (int i = 0; i < kRows; ++i)
@@ -209,12 +204,12 @@ void CTavCalcClass::TextInout2()
     if (!HasIncomeRecords(*this)) return;
     const BOOL bCompact = m_nTextOption == 0;
     WriteCells(*this, {"経常収入"});
-    WriteCells(*this, {S(kHeadIds[0]), S(kHeadIds[1]), "", S(kHeadIds[2])});
+    WriteCells(*this, {LoadResultString(kHeadIds[0]), LoadResultString(kHeadIds[1]), "", LoadResultString(kHeadIds[2])});
     for (int i = 0; i < 3; ++i) WriteRentalIncome(*this, i, bCompact);
     for (int k = 0; k < kOtherIncomes; ++k) WriteOtherIncome(*this, k, bCompact);
-    WriteCells(*this, {"", S(kFirstNoteId)});
-    WriteCells(*this, {S(kReferenceId)});
+    WriteCells(*this, {"", LoadResultString(kFirstNoteId)});
+    WriteCells(*this, {LoadResultString(kReferenceId)});
     WriteCells(*this, {"敷　金", "", "", FormatAmount(SumFirstEntries(m_apDepositArray))});
     WriteCells(*this, {"保証金", "", "", FormatAmount(SumFirstEntries(m_apSecurityArray))});
-    WriteCells(*this, {"", S(kSecondNoteId)});
+    WriteCells(*this, {"", LoadResultString(kSecondNoteId)});
 }

@@ -19,11 +19,9 @@ const int kLumpSum = 2;
 const UINT kTitleId = 18009;
 const UINT kPercentId = 10002;
 const UINT kFirstMethodId = 870;
-
-CString S(UINT nID)
-{
-    return LoadResultString(nID);
-}
+// The export's heading: the rent change over three cells, the levels over two
+// and the repayment over two (0: an empty cell).
+const UINT kHeadIds[] = {880, 881, 882, 0, 0, 883, 0, 884, 0, 885, 886, 887, 0};
 
 // The three schedules in the order of the table: rent change, occupancy, turnover.
 enum ScheduleKind { kRent, kOccupancy, kTurnover };
@@ -50,7 +48,7 @@ std::vector<CString> StepTexts(const tagDATARATE& step, ScheduleKind kind)
 {
     CString start, interval;
     start.Format("%3d年目～", step.nStartYear);
-    const CString rate = RateNumber(step.dRate) + S(kPercentId);
+    const CString rate = RateNumber(step.dRate) + LoadResultString(kPercentId);
     if (kind != kRent) return {start, rate};
     interval.Format("%3d年毎", step.nInterval);
     return {start + interval, rate, DirectionLabel(step.bDecrease)};
@@ -90,12 +88,12 @@ tagADVANCERATE AdvanceRate(const CTavCalcClass& calc, int nCategory)
 
 CString AmortizeText(double dRatio)
 {
-    return "償却率＝" + PlainNumber(dRatio) + S(kPercentId);
+    return "償却率＝" + PlainNumber(dRatio) + LoadResultString(kPercentId);
 }
 
 CString AdvanceText(double dRate)
 {
-    return "前受率＝" + PlainNumber(dRate) + S(kPercentId);
+    return "前受率＝" + PlainNumber(dRate) + LoadResultString(kPercentId);
 }
 
 CString ContractText(const CDataRentalBasicClass& basic)
@@ -117,9 +115,9 @@ CRepayTexts RepayTexts(const CDataLoanClass& loan, const char* pszRate)
     CRepayTexts t;
     t.strMethod = IndexedResultString(kFirstMethodId, loan.nRepayMethod, 2);
     t.strGrace.Format("据置期間 %3dヶ月", grace.nEndYear);
-    t.strGraceRate = pszRate + RateNumber(grace.dRate) + S(kPercentId);
+    t.strGraceRate = pszRate + RateNumber(grace.dRate) + LoadResultString(kPercentId);
     t.strYears.Format("返済期間 %3d年  ", repay.nEndYear == 0 ? 0 : repay.nEndYear - repay.nStartYear + 1);
-    t.strRate = pszRate + RateNumber(repay.dRate) + S(kPercentId);
+    t.strRate = pszRate + RateNumber(repay.dRate) + LoadResultString(kPercentId);
     return t;
 }
 
@@ -215,7 +213,8 @@ BOOL CTavCalcClass::MakeRentalBasic()
 void CTavCalcClass::TextRental2()
 {
     CModuleStateScope scope("TavResultClass.DLL");
-    WriteCells(*this, {S(kTitleId)});
-    WriteCells(*this, {S(880), S(881), S(882), "", "", S(883), "", S(884), "", S(885), S(886), S(887), ""});
+    WriteCells(*this, {LoadResultString(kTitleId)});
+    for (UINT nID : kHeadIds) StringSet(nID ? LoadResultString(nID) : CString());
+    TextWrite();
     for (int c = 0; c < kCategories; ++c) WriteCategory(*this, c);
 }

@@ -294,7 +294,7 @@ TEST(RentalPages, BasicColumnsAndParts)
                                          u8"入 替 率", u8"敷　金",   u8"保証金",              u8"保証金返済方法"};
     for (int c = 0; c < 8; ++c)
         EXPECT_EQ(TextBox(dc, U8(apszHeads[c]), start), CRect(anLeft[c], -2 * r, anLeft[c + 1], -4 * r)) << c;
-    // Category j's row starts at 4r + 4r·j; schedules three parts a line.
+    // Category j's row starts at 4r + 4r * j; schedules three parts a line.
     const auto part = [](int c, int j, int n) { return Utf8(Cell("b%d-%d", c, j) + Cell("-%d", n, 0)); };
     EXPECT_EQ(TextBox(dc, Utf8(cell(0, 2)), start), CRect(0, -12 * r, 10 * u, -16 * r));
     EXPECT_EQ(TextBox(dc, part(2, 1, 1), start), CRect(anLeft[2] + u / 4, -8 * r, anLeft[3], -9 * r));
