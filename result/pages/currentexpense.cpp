@@ -65,9 +65,7 @@ void CResultCurrentExpenseClass::ReportDraw(CDC* pDC)
     if (!pDC) return;
     CResultPrintScope scope(pDC, TRUE);
     if (!scope.IsReady()) return;
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    const CRecurringGrid g = MakeRecurringGrid(m_sizePage, kUnits, tm.tmAveCharWidth);
+    const CRecurringGrid g = MakeRecurringGrid(pDC, m_sizePage, kUnits);
 
     FillResultRect(pDC, 0, g.W, 0, g.Y(2), FALSE);
     FillResultRect(pDC, 0, g.I, 0, g.Y(kTableUnits), FALSE);

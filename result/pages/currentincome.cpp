@@ -99,9 +99,7 @@ void CResultCurrentIncomeClass::ReportDraw(CDC* pDC)
     if (!pDC) return;
     CResultPrintScope scope(pDC, TRUE);
     if (!scope.IsReady()) return;
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    const CRecurringGrid g = MakeRecurringGrid(m_sizePage, kUnits, tm.tmAveCharWidth);
+    const CRecurringGrid g = MakeRecurringGrid(pDC, m_sizePage, kUnits);
 
     ShadePage(pDC, g);
     CPen linePen;

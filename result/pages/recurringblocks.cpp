@@ -10,8 +10,11 @@ const UINT kHeadIds[3] = {25000, 25001, 25002};
 
 } // namespace
 
-CRecurringGrid MakeRecurringGrid(CSize sizePage, int nUnits, int a)
+CRecurringGrid MakeRecurringGrid(CDC* pDC, CSize sizePage, int nUnits)
 {
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    const int a = tm.tmAveCharWidth;
     CRecurringGrid g;
     g.W = sizePage.cx;
     g.u = sizePage.cy / nUnits;

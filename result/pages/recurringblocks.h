@@ -17,7 +17,8 @@ struct CRecurringGrid {
     int Right() const { return I + C + M; }
 };
 
-CRecurringGrid MakeRecurringGrid(CSize sizePage, int nUnits, int a);
+// The grid of a page cut into nUnits units, with the font selected in pDC.
+CRecurringGrid MakeRecurringGrid(CDC* pDC, CSize sizePage, int nUnits);
 
 void DrawPageLine(CDC* pDC, int x1, int y1, int x2, int y2);
 // A text on one line in the cell, DT_SINGLELINE with the given alignment; a

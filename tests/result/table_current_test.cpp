@@ -123,6 +123,23 @@ TEST(ItemText, OddStoredValuesAreConvertedSafely)
     EXPECT_EQ(DirectionLabel(-1), CString());
 }
 
+TEST_F(RecurringTables, StepsEighteenToTwentyOneFillTheirPages)
+{
+    CTavResultClass& result = m_project.m_result;
+    for (int step = 3; step <= CTavCalcClass::kLastStep; ++step) ASSERT_TRUE(Calc().Calc(step)) << step;
+    const struct {
+        const CResultBaseClass& page;
+        int nRows;
+    } pages[] = {{result.m_objCurrentExpense, 15},
+                 {result.m_objCurrentIncome, 11},
+                 {result.m_objRentalType, 10},
+                 {result.m_objRentalBasic, 10}};
+    for (const auto& p : pages) {
+        ASSERT_NE(p.page.m_pItemArray, nullptr);
+        EXPECT_EQ(p.page.m_pItemArray->GetSize(), p.nRows);
+    }
+}
+
 TEST_F(RecurringTables, ExpenseRowsCarryNamesContentsAndAmounts)
 {
     Cost(1).m_strOtherName = "借地料";
