@@ -202,7 +202,8 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     EXPECT_TRUE(LineIsClear(Calc()));
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
 
-    // Again after nothing changed: the same file.
+    // Again after nothing changed: the same file (the option changes the
+    // recurring income section, so it stays the same too).
     Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
     EXPECT_TRUE(ReadBytes(m_path) == first);
 
