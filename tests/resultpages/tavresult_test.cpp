@@ -69,7 +69,7 @@ std::vector<PlacedPage> PlacePages(int nKind, const CReportMetrics& m)
     CPoint origin;
     for (const CReportPage& page : GetReportPages(nKind, m)) {
         const CPoint from = page.bFromStart ? CPoint(0, 0) : origin;
-        origin = CPoint(from.x + page.offset.x - PageShiftRight(page.nPage), from.y + page.offset.y);
+        origin = CPoint(from.x + page.offset.x, from.y + page.offset.y);
         placed.push_back({page.nPage, page.size, origin});
     }
     return placed;
@@ -103,7 +103,8 @@ CPoint FinalOrigin(int nKind, const CReportMetrics& m)
     CPoint origin = kStart;
     for (const CReportPage& page : GetReportPages(nKind, m)) {
         const CPoint from = page.bFromStart ? kStart : origin;
-        origin = CPoint(from.x + page.offset.x - PageShiftRight(page.nPage), from.y + page.offset.y + PageAdvance(page.nPage) * m.nHeight);
+        origin = CPoint(from.x + page.offset.x - PageShiftRight(page.nPage),
+                        from.y + page.offset.y + PageAdvance(page.nPage) * m.nHeight);
     }
     return origin;
 }
