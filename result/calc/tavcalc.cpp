@@ -112,6 +112,13 @@ void CTavCalcClass::ForEachSeries(F f)
     f(m_pCityPlanBuildTaxArray);
 }
 
+std::vector<const CDeleteObArray*> CTavCalcClass::AllSeries()
+{
+    std::vector<const CDeleteObArray*> all;
+    ForEachSeries([&all](CDeleteObArray*& p) { all.push_back(p); });
+    return all;
+}
+
 void CTavCalcClass::InitData()
 {
     m_pDataClass = nullptr;
@@ -174,10 +181,23 @@ BOOL CTavCalcClass::Calc(int nStep, CDataClassObject* pData, COptionClassObject*
 BOOL CTavCalcClass::Calc(int nStep)
 {
     CModuleStateScope scope("TavResultClass.DLL");
-    if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass) {
-        m_nMessageID = CALC_UNEXPECTED_ERROR;
-        return FALSE;
+    if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass || !HasAllRecords() ||
+        !HasProjectCounts())
+        return FailCalc(CALC_UNEXPECTED_ERROR);
+    // Nothing thrown leaves the library: memory running out is 13002, anything else 13001.
+    try {
+        if (!RunStep(nStep)) return FALSE;
+        if (nStep <= 2 && !HasFiniteResults()) return FailCalc(CALC_UNEXPECTED_ERROR);
+        return TRUE;
+    } catch (const std::bad_alloc&) {
+        return FailCalc(CALC_OUT_OF_MEMORY);
+    } catch (...) {
+        return FailCalc(CALC_UNEXPECTED_ERROR);
     }
+}
+
+BOOL CTavCalcClass::RunStep(int nStep)
+{
     switch (nStep) {
     case 0: return CalcStep0();
     case 1: return CalcStep1();
