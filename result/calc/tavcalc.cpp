@@ -146,6 +146,23 @@ void CTavCalcClass::DestroyData()
     InitData();
 }
 
+void CTavCalcClass::ClearResults()
+{
+    CDataClassObject* pData = m_pDataClass;
+    COptionClassObject* pOption = m_pOptionClass;
+    CTaxClassObject* pTax = m_pTaxClass;
+    CTavResultClass* pResult = m_pResultClass;
+    const tagSETDECIMAL decimal = m_objDecimal;
+    const tagSETCALCYEAR years = m_objCalcYear;
+    DestroyData();
+    m_pDataClass = pData;
+    m_pOptionClass = pOption;
+    m_pTaxClass = pTax;
+    m_pResultClass = pResult;
+    m_objDecimal = decimal;
+    m_objCalcYear = years;
+}
+
 BOOL CTavCalcClass::NewSeries(CDeleteObArray*& pSeries)
 {
     delete pSeries;
@@ -184,6 +201,7 @@ BOOL CTavCalcClass::Calc(int nStep)
     if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass || !HasAllRecords() ||
         !HasProjectCounts())
         return FailCalc(CALC_UNEXPECTED_ERROR);
+    if (nStep == 0) ClearResults();
     // Nothing thrown leaves the library: memory running out is 13002, anything else 13001.
     try {
         if (!RunStep(nStep)) return FALSE;

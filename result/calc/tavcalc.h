@@ -380,6 +380,8 @@ private:
     BOOL CalcStep0();
     BOOL CalcStep1();
     BOOL RunStep(int nStep);
+    // Frees the series and zeroes the totals of an earlier run; keeps the links and settings.
+    void ClearResults();
     // Every record the engine reads is linked.
     BOOL HasAllRecords() const;
     // Every count from a record is one a project can mean.
