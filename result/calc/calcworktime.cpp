@@ -340,7 +340,11 @@ BOOL CTavCalcClass::CalcDepreciationCost()
         const CDepreciationMoneyClass* item = SeriesItem<CDepreciationMoneyClass>(m_pStartupArray, y);
         if (!item) continue;
         CYearBalanceClass& r = GetYearBalance(y);
-        r.m_dStartupAmortization = BusinessShare(*this, applyStartup, item->m_dNetMoney, r);
+        // The start-up costs were paid from the construction funds: the
+        // non-business share of their amortisation is no cost of the year.
+        double rest = 0.0;
+        r.m_dStartupAmortization = item->m_dNetMoney;
+        CalcBusinessRate(applyStartup, &r.m_dStartupAmortization, &rest);
         r.m_dStartupBookValue = item->m_dBookValue;
     }
     return TRUE;

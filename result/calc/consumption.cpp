@@ -112,6 +112,8 @@ void CTavCalcClass::CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, i
         }
     }
     m_dConsumeTax = tax;
+    // An amount entered with its tax holds the tax; one entered without it gets the tax on top.
+    if (m_nInputMethod != 1) m_dConsumeNet = dMoney - tax;
     m_dConsumeTotal = tax + m_dConsumeNet;
 }
 

@@ -112,6 +112,13 @@ void CTavCalcClass::ForEachSeries(F f)
     f(m_pCityPlanBuildTaxArray);
 }
 
+std::vector<const CDeleteObArray*> CTavCalcClass::AllSeries()
+{
+    std::vector<const CDeleteObArray*> all;
+    ForEachSeries([&all](CDeleteObArray*& p) { all.push_back(p); });
+    return all;
+}
+
 void CTavCalcClass::InitData()
 {
     m_pDataClass = nullptr;
@@ -137,6 +144,23 @@ void CTavCalcClass::DestroyData()
 {
     ForEachSeries([](CDeleteObArray*& p) { delete p; p = nullptr; });
     InitData();
+}
+
+void CTavCalcClass::ClearResults()
+{
+    CDataClassObject* pData = m_pDataClass;
+    COptionClassObject* pOption = m_pOptionClass;
+    CTaxClassObject* pTax = m_pTaxClass;
+    CTavResultClass* pResult = m_pResultClass;
+    const tagSETDECIMAL decimal = m_objDecimal;
+    const tagSETCALCYEAR years = m_objCalcYear;
+    DestroyData();
+    m_pDataClass = pData;
+    m_pOptionClass = pOption;
+    m_pTaxClass = pTax;
+    m_pResultClass = pResult;
+    m_objDecimal = decimal;
+    m_objCalcYear = years;
 }
 
 BOOL CTavCalcClass::NewSeries(CDeleteObArray*& pSeries)
@@ -174,10 +198,24 @@ BOOL CTavCalcClass::Calc(int nStep, CDataClassObject* pData, COptionClassObject*
 BOOL CTavCalcClass::Calc(int nStep)
 {
     CModuleStateScope scope("TavResultClass.DLL");
-    if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass) {
-        m_nMessageID = CALC_UNEXPECTED_ERROR;
-        return FALSE;
+    if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass || !HasAllRecords() ||
+        !HasProjectCounts())
+        return FailCalc(CALC_UNEXPECTED_ERROR);
+    if (nStep == 0) ClearResults();
+    // Nothing thrown leaves the library: memory running out is 13002, anything else 13001.
+    try {
+        if (!RunStep(nStep)) return FALSE;
+        if (nStep <= 2 && !HasFiniteResults()) return FailCalc(CALC_UNEXPECTED_ERROR);
+        return TRUE;
+    } catch (const std::bad_alloc&) {
+        return FailCalc(CALC_OUT_OF_MEMORY);
+    } catch (...) {
+        return FailCalc(CALC_UNEXPECTED_ERROR);
     }
+}
+
+BOOL CTavCalcClass::RunStep(int nStep)
+{
     switch (nStep) {
     case 0: return CalcStep0();
     case 1: return CalcStep1();

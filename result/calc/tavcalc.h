@@ -27,6 +27,8 @@ class CTavCalcClass {
 public:
     static constexpr int kRentalCategories = 8;
     static constexpr int kLastStep = 26;
+    // The yearly tracking tables hold fewer than 100 years.
+    static constexpr int kMaxCalcYears = 99;
 
     CTavCalcClass();
     ~CTavCalcClass();
@@ -377,8 +379,18 @@ private:
     // Every owned series, for freeing and zeroing them in one walk.
     template <class F>
     void ForEachSeries(F f);
+    std::vector<const CDeleteObArray*> AllSeries();
     BOOL CalcStep0();
     BOOL CalcStep1();
+    BOOL RunStep(int nStep);
+    // Frees the series and zeroes the totals of an earlier run; keeps the links and settings.
+    void ClearResults();
+    // Every record the engine reads is linked.
+    BOOL HasAllRecords() const;
+    // Every count from a record is one a project can mean.
+    BOOL HasProjectCounts() const;
+    // Every figure of the series, the year records and the derived totals is finite.
+    BOOL HasFiniteResults();
     // Replaces a series with a new empty one; FALSE with 13002 when memory runs out.
     BOOL NewSeries(CDeleteObArray*& pSeries);
 };

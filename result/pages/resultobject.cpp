@@ -2,8 +2,6 @@
 
 CDeleteObArray::~CDeleteObArray()
 {
-    while (GetSize() > 0) {
-        delete GetAt(0);
-        RemoveAt(0);
-    }
+    for (int i = 0; i < GetSize(); ++i) delete GetAt(i);
+    RemoveAll();
 }

@@ -319,7 +319,8 @@ TEST_F(WorkTimeTest, DepreciationAndStartupCosts)
             EXPECT_EQ(Year(y).m_adBookValue[k], y < 4 ? 1000.0 - y : 0.0);
         }
     EXPECT_DOUBLE_EQ(Year(1).m_dStartupAmortization, 30.0);
-    EXPECT_DOUBLE_EQ(Year(1).m_dNonBusinessCost, 20.0);
+    // Paid from the construction funds: the non-business share costs nothing in the year.
+    EXPECT_DOUBLE_EQ(Year(1).m_dNonBusinessCost, 0.0);
     EXPECT_EQ(Year(2).m_dStartupBookValue, 0.0);
     EXPECT_EQ(Year(3).m_dStartupAmortization, 0.0);
 }

@@ -97,14 +97,14 @@ TEST_F(ConstructionFundsTest, FundsFromTheProjectRecords)
     ASSERT_TRUE(m_calc.CalcExpense());
     ASSERT_EQ(m_calc.m_pExpenseArray->GetSize(), 28);
 
-    // Construction cost by item, with the tax of an amount that includes it.
-    EXPECT_DOUBLE_EQ(Fund(0)->m_dNetMoney, 1000);
+    // Construction cost by item: an amount that includes its tax holds it.
+    EXPECT_DOUBLE_EQ(Fund(0)->m_dNetMoney, 1000 - 1000 / 110.0 * 10);
     EXPECT_DOUBLE_EQ(Fund(0)->m_dTaxMoney, 1000 / 110.0 * 10);
     EXPECT_EQ(Fund(0)->m_nManage, 1);
     EXPECT_EQ(Fund(0)->m_nPayment, 4);
     EXPECT_EQ(Fund(0)->m_nBusinessApply, 0);
     EXPECT_EQ(Fund(1)->m_nBusinessApply, 1);
-    EXPECT_DOUBLE_EQ(Fund(1)->m_dNetMoney, 500);
+    EXPECT_DOUBLE_EQ(Fund(1)->m_dNetMoney, 500 - 500 / 110.0 * 10);
 
     const struct {
         int fund;
@@ -112,15 +112,15 @@ TEST_F(ConstructionFundsTest, FundsFromTheProjectRecords)
         int manage, taxManage, payment;
     } funds[] = {
         {6, 15000, 0, 0, 0, 2},                 // 50 tsubo x 300, not taxable
-        {7, 600, 600 / 110.0 * 10, 0, 0, 0},    // 30 tsubo x 20
-        {8, 75, 7.5, 1, 0, 0},                  // 5 % of 1,500, split as excluding tax
+        {7, 600 - 600 / 110.0 * 10, 600 / 110.0 * 10, 0, 0, 0}, // 30 tsubo x 20
+        {8, 1500 / 1.1 * 0.05, 1500 / 1.1 * 0.005, 1, 0, 0},    // 5 % of the net 1,500, split as excluding tax
         {9, 0, 0, 0, 0, -1},                    // set with the funding balance
         {12, 300, 0, 2, 0, 4},                  // 50 % of 1,200 / 12 for 6 months
-        {13, 70, 70 / 110.0 * 10, 0, 3, 0},
+        {13, 70 - 70 / 110.0 * 10, 70 / 110.0 * 10, 0, 3, 0},
         {20, 80, 0, 4, 4, 0},
     };
     for (const auto& f : funds) {
-        EXPECT_DOUBLE_EQ(Fund(f.fund)->m_dNetMoney, f.net) << f.fund;
+        EXPECT_NEAR(Fund(f.fund)->m_dNetMoney, f.net, 1e-9) << f.fund;
         EXPECT_NEAR(Fund(f.fund)->m_dTaxMoney, f.tax, 1e-12) << f.fund;
         EXPECT_EQ(Fund(f.fund)->m_nManage, f.manage) << f.fund;
         EXPECT_EQ(Fund(f.fund)->m_nTaxManage, f.taxManage) << f.fund;
@@ -135,7 +135,7 @@ TEST_F(ConstructionFundsTest, FundsFromTheProjectRecords)
     expense.m_aDepreciation[0].dAmount = 60;
     m_calc.m_dConstructionCost = 20000;
     ASSERT_TRUE(m_calc.CalcExpense());
-    EXPECT_DOUBLE_EQ(Fund(0)->m_dNetMoney, 12000);
+    EXPECT_DOUBLE_EQ(Fund(0)->m_dNetMoney, 12000 - 12000 / 110.0 * 10);
 }
 
 TEST_F(ConstructionFundsTest, TaxesOfTheConstructionPeriod)

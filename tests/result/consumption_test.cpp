@@ -139,3 +139,27 @@ TEST_F(ConsumptionTest, FractionManage)
         EXPECT_DOUBLE_EQ(m_calc.FractionManage(got), got) << "idempotent " << c.value;
     }
 }
+
+TEST_F(ConsumptionTest, ConstructionAmountsWithTaxHoldTheirTax)
+{
+    // Stage 1 (year 1) at 10 %, stage 2 (year 2) at 8 %; amounts include tax.
+    const double rates[2] = {10, 8};
+    for (int s = 0; s < 2; ++s) {
+        m_calc.m_anConstructFrom[s] = m_calc.m_anConstructTo[s] = s + 1;
+        m_calc.m_adConstructRate[s] = rates[s];
+    }
+    m_calc.m_nInputMethod = 0;
+    m_calc.m_nConstructMonths = 12;
+    const struct { int taxFree; int timing; double tax; } cases[] = {
+        {0, 0, 10000},                    // 110,000 with 10 % in it
+        {0, 2, 110000.0 / 108 * 8},       // at completion: 12 / 12 + 1 = year 2
+        {0, 3, 110000.0 / 3 / 110 * 10 + 110000.0 / 3 / 110 * 10 + 110000.0 / 3 / 108 * 8},
+        {1, 0, 0},
+    };
+    for (auto c : cases) {
+        m_calc.CalcConsumptionW(110000, c.taxFree, c.timing, 0);
+        EXPECT_NEAR(m_calc.m_dConsumeTax, c.tax, 1e-6) << c.timing;
+        EXPECT_NEAR(m_calc.m_dConsumeNet, 110000 - c.tax, 1e-6) << c.timing;
+        EXPECT_DOUBLE_EQ(m_calc.m_dConsumeTotal, 110000) << c.timing;
+    }
+}

@@ -145,13 +145,16 @@ def construction_tax(amount, years):
 
 
 # Construction cost in three instalments (construction years 1, 1, 2): the
-# tax is counted on top of the amount as entered.
+# amounts as entered include their tax.
 cost_items = [CONSTRUCTION * 80 * 0.01, CONSTRUCTION * 20 * 0.01]
 cost_tax = [construction_tax(a, [1, 1, 2]) for a in cost_items]
-design_net = 3.0 * 0.01 * sum(cost_items)
+cost_net = [a - t for a, t in zip(cost_items, cost_tax)]
+design_net = 3.0 * 0.01 * sum(cost_net)
 design_tax = RATE * 0.01 * design_net                   # a share of the net cost: tax on top
-neighbour_net, neighbour_tax = 1100.0, construction_tax(1100.0, [1])
-fee_net, fee_tax = 880.0, construction_tax(880.0, [2])  # paid at completion
+neighbour_tax = construction_tax(1100.0, [1])
+neighbour_net = 1100.0 - neighbour_tax
+fee_tax = construction_tax(880.0, [2])                  # paid at completion
+fee_net = 880.0 - fee_tax
 v0 = building_value[0]
 building_registration = 0.4 * 0.01 * v0
 special = max(0.0, SPECIAL_HOUSE * v0 - 20 * 12000.0)
@@ -161,7 +164,7 @@ building_acquisition = 3.0 * 0.01 * (special + other_house) + 4.0 * 0.01 * rest
 
 # Month table: index = months before completion.
 month = [0.0] * (MONTHS + 1)
-for a, tax in zip(cost_items, cost_tax):
+for a, tax in zip(cost_net, cost_tax):
     v = fraction(a + tax)
     for k in (0, MONTHS, MONTHS // 2):
         month[k] += v / 3
@@ -170,7 +173,7 @@ month[MONTHS] += fraction(neighbour_net + neighbour_tax)
 for v in (fee_net + fee_tax, building_registration, building_acquisition,
           land_fixed_asset_tax[0], land_city_plan_tax[0]):
     month[0] += fraction(v)
-spread = sum(fraction(a + t) for a, t in zip(cost_items, cost_tax)) + \
+spread = sum(fraction(a + t) for a, t in zip(cost_net, cost_tax)) + \
     sum(fraction(v) for v in (design_net + design_tax, neighbour_net + neighbour_tax, fee_net + fee_tax,
                               building_registration, building_acquisition,
                               land_fixed_asset_tax[0], land_city_plan_tax[0]))
@@ -200,7 +203,7 @@ year0_expense = (neighbour_net + neighbour_tax) + mortgage_tax + building_acquis
 # --- Depreciation ---------------------------------------------------------------
 
 RESIDUAL = 10.0 * 0.01
-bases = [building_added / sum(cost_items) * c + c for c in cost_items]
+bases = [building_added / sum(cost_net) * c + c for c in cost_net]
 
 
 def straight_line(base, life):

@@ -1,0 +1,149 @@
+// What the engine checks before and after its steps: every record there,
+// every count a project can mean, every figure finite.
+#include <cmath>
+#include <initializer_list>
+
+#include "app/common/classobject.h"
+#include "result/calc/calcseries.h"
+#include "result/calc/tavcalc.h"
+#include "result/calc/yearbalance.h"
+
+namespace {
+
+// Years, months and periods beyond this are no project's; they would drive
+// loops and tables for minutes or overflow.
+constexpr int kMaxCount = 1200;
+// Decimal places an amount can be shown with.
+constexpr int kMaxDecimals = 6;
+
+bool IsCount(int n) { return n >= -kMaxCount && n <= kMaxCount; }
+
+bool AllCounts(std::initializer_list<int> counts)
+{
+    for (int n : counts)
+        if (!IsCount(n)) return false;
+    return true;
+}
+
+bool LoanCounts(const CDataLoanClass& loan)
+{
+    for (const tagDATAREPAY& period : loan.m_aRepay)
+        if (!AllCounts({period.nStartYear, period.nEndYear})) return false;
+    return AllCounts({loan.nSpecialFromYear, loan.nSpecialToYear, loan.m_nCapitalPayYear});
+}
+
+bool RentalCounts(const CDataRentalBasicClass& basic)
+{
+    for (const CDataRateClass& rate : basic.m_aRate)
+        for (const tagDATARATE& step : rate.m_aDataRate)
+            if (!AllCounts({step.nStartYear, step.nEndYear, step.nInterval})) return false;
+    return IsCount(basic.nContractYears) && LoanCounts(basic.m_objSecurityLoan);
+}
+
+bool DataCounts(const CDataClassObject& data)
+{
+    for (const CDataLoanClass& loan : data.m_pDataSupply->m_aLoan)
+        if (!LoanCounts(loan)) return false;
+    for (const CDataRentalBasicClass* basic : data.m_apDataRentalBasic)
+        if (!RentalCounts(*basic)) return false;
+    for (const CDataCostItemClass& item : data.m_pDataCost->m_aCostItem)
+        if (!AllCounts({item.nFromYear, item.nToYear})) return false;
+    for (const CDataDepreciationClass& item : data.m_pDataExpense->m_aDepreciation)
+        if (!AllCounts({item.nLife, item.nRetireYear})) return false;
+    for (const CDataCapitalPayClass& pay : data.m_pDataExpense->m_aCapitalPay)
+        if (!IsCount(pay.nYear)) return false;
+    for (const CDataOtherIncomeClass& income : data.m_pDataProRestOther->m_aOtherIncome)
+        if (!AllCounts({income.nFromYear, income.nToYear})) return false;
+    for (const CDataRestOtherMoneyClass& line : data.m_pDataRestOther->m_aRestOtherMoney)
+        if (!AllCounts({line.nFromYear, line.nToYear})) return false;
+    const CDataTaxConsumptionClass& stages = data.m_pDataTax->m_objConsumption;
+    for (int i = 0; i < 2; ++i)
+        if (!AllCounts({stages.m_anBusinessToYear[i], stages.m_anConstructToYear[i]})) return false;
+    return data.m_pDataOutline->nConstructMonths >= 0 && data.m_pDataOutline->nConstructMonths <= kMaxCount;
+}
+
+bool IsFiniteItem(const CObject* pItem)
+{
+    const auto* p = dynamic_cast<const CConsumptionMoneyClass*>(pItem);
+    if (!p) return true;
+    for (double v : {p->m_dMoney, p->m_dNetMoney, p->m_dTaxMoney})
+        if (!std::isfinite(v)) return false;
+    for (double v : p->m_adExtra)
+        if (!std::isfinite(v)) return false;
+    if (const auto* loan = dynamic_cast<const CConsumptionLoanClass*>(p))
+        return std::isfinite(loan->m_dRepay) && std::isfinite(loan->m_dBalance);
+    if (const auto* depreciation = dynamic_cast<const CDepreciationMoneyClass*>(p))
+        return std::isfinite(depreciation->m_dBookValue);
+    return true;
+}
+
+bool IsFiniteRecord(const CObject* pItem)
+{
+    const auto* p = dynamic_cast<const CYearBalanceClass*>(pItem);
+    if (!p) return true;
+    static_assert(sizeof(tagYEARBALANCE) % sizeof(double) == 0, "the year record holds doubles only");
+    const auto* v = reinterpret_cast<const double*>(static_cast<const tagYEARBALANCE*>(p));
+    for (std::size_t i = 0; i < sizeof(tagYEARBALANCE) / sizeof(double); ++i)
+        if (!std::isfinite(v[i])) return false;
+    return true;
+}
+
+} // namespace
+
+BOOL CTavCalcClass::HasAllRecords() const
+{
+    const CDataClassObject& d = *m_pDataClass;
+    const COptionClassObject& o = *m_pOptionClass;
+    const CTaxClassObject& t = *m_pTaxClass;
+    for (const void* p : {(const void*)d.m_pDataBasic, (const void*)d.m_pDataOutline, (const void*)d.m_pDataCost,
+                          (const void*)d.m_pDataSupply, (const void*)d.m_pDataRentalType,
+                          (const void*)d.m_pDataProRestOther, (const void*)d.m_pDataRestOther,
+                          (const void*)d.m_pDataTax, (const void*)d.m_pDataExpenseOther, (const void*)d.m_pDataExpense})
+        if (!p) return FALSE;
+    for (const CDataRentalBasicClass* p : d.m_apDataRentalBasic)
+        if (!p) return FALSE;
+    for (const void* p : {(const void*)o.m_pOptionBusinessRate, (const void*)o.m_pOptionExpenseManage,
+                          (const void*)o.m_pOptionAdvance, (const void*)o.m_pOptionConsumptionCost,
+                          (const void*)o.m_pOptionConsumptionIncome, (const void*)o.m_pOptionOtherManage,
+                          (const void*)o.m_pOptionConsumptionExpense})
+        if (!p) return FALSE;
+    for (const void* p :
+         {(const void*)t.m_pTaxMunicipal, (const void*)t.m_pTaxCityPlan, (const void*)t.m_pTaxBusiness,
+          (const void*)t.m_pTaxBusinessPlace, (const void*)t.m_pTaxDepreciation, (const void*)t.m_pTaxConsumption,
+          (const void*)t.m_pTaxLandPrice, (const void*)t.m_pTaxLicense, (const void*)t.m_pTaxRealtyGet,
+          (const void*)t.m_pTaxCorporation, (const void*)t.m_pTaxPrefectural, (const void*)t.m_pTaxVillage,
+          (const void*)t.m_pTaxIncome, (const void*)t.m_pTaxResidentCorporation, (const void*)t.m_pTaxTransfer,
+          (const void*)t.m_pTaxStandardMoney})
+        if (!p) return FALSE;
+    return TRUE;
+}
+
+BOOL CTavCalcClass::HasProjectCounts() const
+{
+    const int years = m_objCalcYear.nCalcYear;
+    const int decimals = m_objDecimal.nDecimalNum;
+    const COptionOtherManageClass& manage = *m_pOptionClass->m_pOptionOtherManage;
+    const CTaxDepreciationClass& depreciation = *m_pTaxClass->m_pTaxDepreciation;
+    const CTaxTransferClass& transfer = *m_pTaxClass->m_pTaxTransfer;
+    return years >= 0 && years <= kMaxCalcYears && decimals >= 0 && decimals <= kMaxDecimals &&
+           AllCounts({manage.m_nStartupYear, depreciation.m_nLifeYear, depreciation.m_nExtraYear,
+                      transfer.m_nCorporateYear, transfer.m_nPersonalYear}) &&
+           DataCounts(*m_pDataClass);
+}
+
+BOOL CTavCalcClass::HasFiniteResults()
+{
+    BOOL finite = TRUE;
+    for (double v : {m_dHouseUseRatio, m_dSpecialHouseRatio, m_dOwnLandArea, m_dBuyLandRatio, m_dInheritanceRatio,
+                     m_dConstructionCost, m_dMortgageLoanTotal, m_dAdvanceDepositTotal, m_dAdvanceSecurityTotal,
+                     m_dFundSourceTotal, m_dConstructTaxExpense, m_dConstructSurplus, m_dNonBusinessExpend,
+                     m_dBusinessCapitalTax})
+        finite = finite && std::isfinite(v);
+    for (double v : m_adManageMoney) finite = finite && std::isfinite(v);
+    for (double v : m_adManageTax) finite = finite && std::isfinite(v);
+    for (double v : m_adDepreciationAdd) finite = finite && std::isfinite(v);
+    for (const CDeleteObArray* pSeries : AllSeries())
+        for (int i = 0; finite && pSeries && i < pSeries->GetSize(); ++i)
+            finite = IsFiniteItem(pSeries->GetAt(i)) && IsFiniteRecord(pSeries->GetAt(i));
+    return finite;
+}
