@@ -61,8 +61,16 @@ void CSplashWnd::ShowSplashScreen(QWidget* pParent)
 {
     if (!ShowFlag() || TheSplash()) return;
     TheSplash() = new CSplashWnd(pParent);
-    TheSplash()->show();
-    TheSplash()->repaint();
+    // Over an owner that is not shown yet, the splash appears together with it.
+    if (!pParent || pParent->isVisible()) TheSplash()->Appear();
+}
+
+void CSplashWnd::Appear()
+{
+    show();
+    raise();
+    repaint();
+    QTimer::singleShot(kShowMs, this, &CSplashWnd::HideSplashScreen);
 }
 
 void CSplashWnd::HideSplashScreen()
@@ -86,7 +94,7 @@ CSplashWnd::CSplashWnd(QWidget* pParent)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     qApp->installEventFilter(this);
-    QTimer::singleShot(kShowMs, this, &CSplashWnd::HideSplashScreen);
+    if (pParent) pParent->installEventFilter(this);
 }
 
 CSplashWnd::~CSplashWnd()
@@ -101,6 +109,10 @@ bool CSplashWnd::eventFilter(QObject* pWatched, QEvent* pEvent)
     case QEvent::MouseButtonPress:
     case QEvent::NonClientAreaMouseButtonPress:
         HideSplashScreen();
+        break;
+    case QEvent::Show:
+
+        if (pWatched == parentWidget() && !isVisible()) QTimer::singleShot(0, this, &CSplashWnd::Appear);
         break;
     default:
         break;

@@ -24,6 +24,8 @@ protected:
 private:
     explicit CSplashWnd(QWidget* pParent);
     ~CSplashWnd() override;
+    // Shows the window in front of its owner and starts its timer.
+    void Appear();
 
     QPixmap m_bitmap;
 };
