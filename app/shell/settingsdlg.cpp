@@ -102,6 +102,7 @@ QComboBox* ChoiceBox(QWidget* pParent, const char* pszID, std::initializer_list<
 {
     auto* box = new QComboBox(pParent);
     box->setObjectName(QString::fromLatin1(pszID));
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const char* psz : entries) box->addItem(Text(psz));
     return box;
 }
@@ -126,8 +127,16 @@ void AddRow(QGridLayout* pGrid, const char* pszLabel, QWidget* pField, const cha
 {
     const int row = pGrid->rowCount();
     pGrid->addWidget(new QLabel(Text(pszLabel)), row, 0);
-    pGrid->addWidget(pField, row, 1);
-    if (pszUnit) pGrid->addWidget(new QLabel(Text(pszUnit)), row, 2);
+    if (!pszUnit) {
+        pGrid->addWidget(pField, row, 1);
+        return;
+    }
+    // The unit stands right after the field.
+    auto* line = new QHBoxLayout;
+    line->addWidget(pField);
+    line->addWidget(new QLabel(Text(pszUnit)));
+    line->addStretch();
+    pGrid->addLayout(line, row, 1);
 }
 
 // OK, ｷｬﾝｾﾙ and ヘルプ (10005) down the right side.
@@ -187,7 +196,7 @@ CBasicSettingDlg::CBasicSettingDlg(QWidget* pParent) : QDialog(pParent)
     auto* radios = new QHBoxLayout;
     m_pYearFlag = EraRadios(this, radios, 10006);
     dateGrid->addWidget(new QLabel(Text("年　号：")), 0, 0);
-    dateGrid->addLayout(radios, 0, 1, 1, 2);
+    dateGrid->addLayout(radios, 0, 1);
     AddRow(dateGrid, "元号名：", m_pYearName);
     AddRow(dateGrid, "西暦との年数差：", m_pYearDiff, "年");
 
