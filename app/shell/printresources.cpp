@@ -2,6 +2,7 @@
 // sheets and reports, the paper of the result reports, the printer's
 // preparation and check before a job, and the four print lists.
 #include <cstring>
+#include <new>
 
 #include "app/shell/tavrinapp.h"
 #include "platform/msgbox.h"

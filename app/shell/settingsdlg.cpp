@@ -159,6 +159,19 @@ QVBoxLayout* DialogButtons(QDialog* pDlg, const std::function<void()>& help)
     return column;
 }
 
+// The era controls of both dialogs: 西暦/和暦 radios, era name and offset.
+void ShowEra(QButtonGroup* pFlag, QLineEdit* pName, QLineEdit* pDiff, int nFlag, const CString& strName, int nDiff)
+{
+    if (QAbstractButton* radio = pFlag->button(nFlag)) radio->setChecked(true);
+    pName->setText(ToQString(strName));
+    pDiff->setText(WithCommas(nDiff));
+}
+
+int CheckedEra(QButtonGroup* pFlag)
+{
+    return pFlag->checkedId() < 0 ? 0 : pFlag->checkedId();
+}
+
 void SelectAll(std::initializer_list<QLineEdit*> edits)
 {
     for (QLineEdit* edit : edits) edit->selectAll();
@@ -221,9 +234,7 @@ void CBasicSettingDlg::OnInitDialog()
     m_pDecimalFlag->setCurrentIndex(m_objDecimal.nDecimalFlag);
     m_pDecimalNum->setText(QString::number(m_objDecimal.nDecimalNum));
     m_pDecimalZero->setCurrentIndex(m_objDecimal.nDecimalZero);
-    if (QAbstractButton* radio = m_pYearFlag->button(m_nYearFlag)) radio->setChecked(true);
-    m_pYearName->setText(ToQString(m_strYearName));
-    m_pYearDiff->setText(WithCommas(m_nYearDiff));
+    ShowEra(m_pYearFlag, m_pYearName, m_pYearDiff, m_nYearFlag, m_strYearName, m_nYearDiff);
 }
 
 int CBasicSettingDlg::exec()
@@ -247,7 +258,7 @@ void CBasicSettingDlg::accept()
     const QString calcYear = m_pCalcYear->text(), decimals = m_pDecimalNum->text();
     m_pCalcYear->setText(WithoutCommas(calcYear));
     m_pDecimalNum->setText(WithoutCommas(decimals));
-    m_nYearFlag = m_pYearFlag->checkedId() < 0 ? 0 : m_pYearFlag->checkedId();
+    m_nYearFlag = CheckedEra(m_pYearFlag);
     m_pYearDiff->setText(WithoutCommas(m_pYearDiff->text()));
     if (!UpdateData()) {
         m_pCalcYear->setText(calcYear);
@@ -295,9 +306,7 @@ CEraDisplayDlg::CEraDisplayDlg(QWidget* pParent) : QDialog(pParent)
 
 void CEraDisplayDlg::OnInitDialog()
 {
-    if (QAbstractButton* radio = m_pYearFlag->button(m_nYearFlag)) radio->setChecked(true);
-    m_pYearName->setText(ToQString(m_strYearName));
-    m_pYearDiff->setText(WithCommas(m_nYearDiff));
+    ShowEra(m_pYearFlag, m_pYearName, m_pYearDiff, m_nYearFlag, m_strYearName, m_nYearDiff);
 }
 
 int CEraDisplayDlg::exec()
@@ -308,7 +317,7 @@ int CEraDisplayDlg::exec()
 
 void CEraDisplayDlg::accept()
 {
-    m_nYearFlag = m_pYearFlag->checkedId() < 0 ? 0 : m_pYearFlag->checkedId();
+    m_nYearFlag = CheckedEra(m_pYearFlag);
     m_pYearDiff->setText(WithoutCommas(m_pYearDiff->text()));
     if (!ExchangeInt(m_pYearDiff, m_nYearDiff)) {
         SelectAll({m_pYearDiff, m_pYearName});

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -210,6 +211,12 @@ TEST_F(MainFrameTest, Screenshot)
     frame.m_pItemBox->SelectTab(ITEMBOX_REPORT);
     QTest::qWait(50);
     SaveArtifact((onScreen ? frame.screen()->grabWindow(0) : frame.grab()).toImage(), "shell_mainframe_report");
+    if (!onScreen) return;
+    QMenu* file = frame.menuBar()->actions().first()->menu();
+    file->popup(frame.mapToGlobal(frame.menuBar()->actionGeometry(frame.menuBar()->actions().first()).bottomLeft()));
+    QTest::qWait(100);
+    SaveArtifact(frame.screen()->grabWindow(0).toImage(), "shell_mainframe_filemenu");
+    file->close();
 }
 
 } // namespace

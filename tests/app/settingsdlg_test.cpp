@@ -182,18 +182,10 @@ TEST(AboutDlg, ShowsTheRelease)
               QStringLiteral("Release: 01.07"));
 }
 
-TEST(SettingsDialogs, Screenshots)
+TEST_F(BasicSettingTest, Screenshots)
 {
-    CTavrinApp app;
-    app.m_strOfficeName = "株式会社タブリン不動産";
-    CBasicSettingDlg basic;
-    basic.m_nCalcYearIO = 50;
-    basic.m_objDecimal = {0, 0.5, 0, 1};
-    basic.m_nYearFlag = 1;
-    basic.m_strYearName = "平成";
-    basic.m_nYearDiff = 1988;
-    basic.OnInitDialog();
-    basic.show();
+    Edit(m_dlg, "1020")->setText(U(u8"株式会社タブリン不動産"));
+    m_dlg.show();
     CEraDisplayDlg era;
     era.m_nYearFlag = 1;
     era.m_strYearName = "令和";
@@ -201,7 +193,7 @@ TEST(SettingsDialogs, Screenshots)
     era.OnInitDialog();
     era.show();
     QTest::qWait(50);
-    SaveArtifact(basic.grab().toImage(), "shell_basicsetting");
+    SaveArtifact(m_dlg.grab().toImage(), "shell_basicsetting");
     SaveArtifact(era.grab().toImage(), "shell_eradisplay");
 }
 

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QFile>
 #include <QMdiArea>
 #include <QProcess>
@@ -130,6 +132,27 @@ TEST(Splash, GoesOnAKeyOrAfterItsTimeAndNotAtAllWhenSwitchedOff)
     CSplashWnd::ShowSplashScreen(&owner);
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
     CSplashWnd::EnableSplashScreen(TRUE);
+}
+
+} // namespace
+
+namespace {
+
+// The system's Japanese faces are served by the IPA fonts on screen; the
+// windows' own face is the proportional gothic.
+TEST(JapaneseUi, FacesMapToTheIpaFonts)
+{
+    const struct {
+        const char8_t* face;
+        const char* family;
+    } cases[] = {{u8"ＭＳ 明朝", "IPAMincho"},
+                 {u8"ＭＳ ゴシック", "IPAGothic"},
+                 {u8"ＭＳ Ｐゴシック", "IPAPGothic"},
+                 {u8"ＭＳ Ｐ明朝", "IPAPMincho"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(QFontInfo(QFont(QString::fromStdString(U8(c.face)))).family(), QString::fromLatin1(c.family))
+            << U8(c.face);
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), QStringLiteral("IPAPGothic"));
 }
 
 } // namespace
