@@ -1,0 +1,67 @@
+// The program's MDI main window: menus, the four toolbars of the item-box
+// tabs, the item box, the status bar and the MDI area of the project windows.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+#include "platform/cmdtarget.h"
+
+class CItemBoxBar;
+class QAction;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public CCmdTarget {
+    Q_OBJECT
+public:
+    static constexpr int kToolBars = 4;
+
+    CMainFrame();
+
+    // The MDI area and the way a project window enters it: pFrame becomes a
+    // child window of the area, shown and activated.
+    QMdiArea* MDIClient() const { return m_pMdiArea; }
+    QMdiSubWindow* AddChildFrame(QWidget* pFrame);
+    // The widget of the active child window, or null.
+    QWidget* MDIGetActive() const;
+
+    // Runs command nID through the routing: the active child window, this
+    // frame, the application. FALSE when no target handles it.
+    BOOL SendCommand(UINT nID);
+    // The same after the current event, as a posted command.
+    void PostCommand(UINT nID);
+    // The state of command nID; disabled when no target handles it.
+    CCmdUI QueryCommand(UINT nID);
+    // Brings every menu item and button up to date with its command's state.
+    void UpdateCommandUI();
+
+    void OnItemBoxTabChange(int nNewTab, int nOldTab);
+    void OnItemBoxSelect(int nTab, int nItem);
+    // FALSE when a project refused to close.
+    BOOL OnClose();
+
+    BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
+
+    CItemBoxBar* m_pItemBox;
+    QToolBar* m_apToolBar[kToolBars] = {};
+    QLineEdit* m_pYearEdit = nullptr;
+    BOOL m_bClosing = FALSE;
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    QAction* CommandAction(UINT nID, const QString& text = {});
+    void CreateMenus();
+    void CreateStatusBar();
+    void CreateToolBars();
+    void ToggleBar(QWidget* pBar);
+    void OnHelp();
+    void OnDocumentClosed();
+
+    QMdiArea* m_pMdiArea;
+    QHash<UINT, QAction*> m_actions;
+};

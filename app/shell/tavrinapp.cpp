@@ -1,0 +1,167 @@
+#include "app/shell/tavrinapp.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "app/shell/aboutdlg.h"
+#include "app/shell/commandids.h"
+#include "app/shell/mainframe.h"
+#include "app/shell/splashwnd.h"
+#include "app/shell/tavrinprojectdoc.h"
+#include "platform/msgbox.h"
+#include "platform/qtstring.h"
+#include "result/pages/resultobject.h"
+
+namespace {
+
+CTavrinApp*& CurrentApp()
+{
+    static CTavrinApp* pApp = nullptr;
+    return pApp;
+}
+
+const char kLockName[] = "TavrinV8.lock";
+const char kHelpPrefix[] = "tavrinapp.chm::/";
+const char kHelpFolder[] = "help/";
+const char kHelpContents[] = "index.htm";
+
+} // namespace
+
+CTavrinApp* GetTavrinApp()
+{
+    return CurrentApp();
+}
+
+CTavrinApp::CTavrinApp() : CWinApp("Tavrin V8")
+{
+    CurrentApp() = this;
+}
+
+CTavrinApp::~CTavrinApp()
+{
+    DeleteDataPrintItems();
+    DeleteTaxPrintItems();
+    DeleteOptionPrintItems();
+    DeleteResultPrintItems();
+    if (CurrentApp() == this) CurrentApp() = nullptr;
+}
+
+BOOL CTavrinApp::LockSingleInstance(const CString& strLockDir)
+{
+    QDir().mkpath(ToQString(strLockDir));
+    auto lock = std::make_unique<QLockFile>(ToQString(strLockDir) + QLatin1Char('/') + QLatin1String(kLockName));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        MessageBoxWithCaption("タブリンはすでに起動しています。", "注　意", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    m_pInstanceLock = std::move(lock);
+    return TRUE;
+}
+
+void CTavrinApp::StoreToday()
+{
+    const QDate today = QDate::currentDate();
+    m_nTodayYear = today.year();
+    m_nTodayMonth = today.month();
+    m_nTodayDay = today.day();
+    m_strToday.Format("%d", m_nTodayYear * 10000 + m_nTodayMonth * 100 + m_nTodayDay);
+}
+
+BOOL CTavrinApp::InitInstance(int argc, char** argv)
+{
+    CSplashWnd::EnableSplashScreen(TRUE);
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!LockSingleInstance(FromQString(runtime.isEmpty() ? QDir::tempPath() : runtime))) return FALSE;
+    m_strVersion = "08.01.07";
+    m_strProgramDir = FromQString(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    StoreToday();
+    LoadProfile();
+    InitDataPrintFont();
+    InitDataPrintTitleFont();
+    SetResultPrintFonts(-1);
+    InitResultPrintTitleFont();
+    InitDataPrintPen();
+    InitDataPrintFramePen();
+    InitResultPrintPen();
+    InitResultPrintFramePen();
+
+    m_pMainWnd = new CMainFrame;
+    m_pMainWnd->showMaximized();
+
+    // A project named on the command line (one path; spaces stay part of it).
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    if (!args.isEmpty()) {
+        m_strDataFileName = FromQString(args.join(QLatin1Char(' ')));
+        OpenDocumentFile(m_strDataFileName);
+    }
+    return TRUE;
+}
+
+// Stand-in: projects are opened once the document reads its files.
+CTavrinProjectDoc* CTavrinApp::OpenDocumentFile(const CString&)
+{
+    return nullptr;
+}
+
+int CTavrinApp::ExitInstance()
+{
+    SaveProfile();
+    delete m_pMainWnd;
+    m_pMainWnd = nullptr;
+    DeleteDataPrintItems();
+    DeleteTaxPrintItems();
+    DeleteOptionPrintItems();
+    DeleteResultPrintItems();
+    return 0;
+}
+
+BOOL CTavrinApp::HasOpenDocument() const
+{
+    return !CTavrinProjectDoc::Documents().isEmpty();
+}
+
+BOOL CTavrinApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    switch (nID) {
+    case ID_APP_ABOUT:
+        if (!pCmdUI) OnAppAbout();
+        return TRUE;
+    case ID_APP_EXIT:
+        if (!pCmdUI && m_pMainWnd) m_pMainWnd->close();
+        return TRUE;
+    case ID_HELP_CONTENTS:
+    case ID_HELP_SEARCH:
+        if (!pCmdUI) ShowHelpTopic(CString(kHelpPrefix) + kHelpContents);
+        return TRUE;
+    case ID_HELP_NOTHING:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CTavrinApp::OnAppAbout()
+{
+    CAboutDlg(m_strVersion, m_pMainWnd).exec();
+}
+
+void CTavrinApp::ShowHelpTopic(LPCTSTR pszPath)
+{
+    QString page = ToQString(pszPath);
+    if (page.startsWith(QLatin1String(kHelpPrefix))) page.remove(0, int(sizeof kHelpPrefix) - 1);
+    const QString file = ToQString(m_strProgramDir) + QLatin1String(kHelpFolder) + page;
+    if (QFileInfo::exists(file)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void CTavrinApp::ShowHelpContext(UINT)
+{
+    ShowHelpTopic(CString(kHelpPrefix) + kHelpContents);
+}
