@@ -375,7 +375,7 @@ BOOL CFileDataClass::ReadProject()
     std::vector<BYTE> bytes;
     if (!LoadFile(m_strFileName, bytes)) return FALSE;
     std::memset(m_fileHeader, 0, sizeof m_fileHeader);
-    std::memcpy(m_fileHeader, bytes.data(), std::min(bytes.size(), size_t(kHeaderSize)));
+    if (!bytes.empty()) std::memcpy(m_fileHeader, bytes.data(), std::min(bytes.size(), size_t(kHeaderSize)));
     m_nVersion = VersionOfMagic(m_fileHeader);
     if (m_nVersion == 0) {
         AfxMessageBox(kIdsNotTavrinFile, MB_OK);
