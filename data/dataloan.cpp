@@ -1,5 +1,7 @@
 #include "data/dataloan.h"
 
+#include <climits>
+
 namespace {
 
 // A period counts when it ends no earlier than it starts and is not all zero.
@@ -7,7 +9,8 @@ int PeriodYears(const tagDATAREPAY& period)
 {
     if (period.nEndYear < period.nStartYear) return 0;
     if (period.nStartYear == 0 && period.nEndYear == 0) return 0;
-    return period.nEndYear - period.nStartYear + 1;
+    const long long nYears = (long long)period.nEndYear - period.nStartYear + 1;
+    return nYears > INT_MAX ? INT_MAX : int(nYears);
 }
 
 } // namespace
@@ -41,9 +44,10 @@ void CDataLoanClass::DestroyData()
 int CDataLoanClass::GetRepayPeriod(int i) const
 {
     if (i == -1) {
-        int nYears = 0;
+        // Kept within a count of months that int can hold, whatever a file says.
+        long long nYears = 0;
         for (int k = 1; k < kRepayCount; ++k) nYears += PeriodYears(m_aRepay[k]);
-        return nYears;
+        return nYears > INT_MAX / 12 ? INT_MAX / 12 : int(nYears);
     }
     if (i < 0 || i >= kRepayCount) return 0;
     return PeriodYears(m_aRepay[i]);

@@ -30,7 +30,19 @@ int CauseOf(int nErrno)
     }
 }
 
+int s_nFaultCountdown = 0;
+
 } // namespace
+
+void CFile::InjectFault(int nOperation)
+{
+    s_nFaultCountdown = nOperation > 0 ? nOperation : 0;
+}
+
+void CFile::FailIfInjected() const
+{
+    if (s_nFaultCountdown > 0 && --s_nFaultCountdown == 0) Throw(CFileException::diskFull);
+}
 
 CFile::~CFile()
 {
@@ -81,6 +93,7 @@ UINT CFile::Read(void* pBuf, UINT nCount)
 void CFile::Write(const void* pBuf, UINT nCount)
 {
     if (!m_pFile) Throw(CFileException::genericException);
+    FailIfInjected();
     if (nCount && std::fwrite(pBuf, 1, nCount, m_pFile) != nCount) Throw(CauseOf(errno));
 }
 
@@ -107,7 +120,9 @@ long long CFile::GetLength() const
 
 void CFile::Flush()
 {
-    if (m_pFile && std::fflush(m_pFile) != 0) Throw(CauseOf(errno));
+    if (!m_pFile) return;
+    FailIfInjected();
+    if (std::fflush(m_pFile) != 0 || ::fsync(::fileno(m_pFile)) != 0) Throw(CauseOf(errno));
 }
 
 void CFile::Close()

@@ -59,6 +59,7 @@ public:
     long long SeekToEnd() { return Seek(0, end); }
     long long GetPosition() const;
     long long GetLength() const;
+    // Writes the buffers through to the disk.
     void Flush();
     // Close throws CFileException* on a failed flush; Abort never throws.
     void Close();
@@ -70,8 +71,13 @@ public:
     static void Remove(const char* pszFileName);
     static void Rename(const char* pszOldName, const char* pszNewName);
 
+    // For tests: the nth Write or Flush from now on (1 the next) throws as a
+    // full disk would; 0 turns the fault off.
+    static void InjectFault(int nOperation);
+
 private:
     [[noreturn]] void Throw(int nCause) const;
+    void FailIfInjected() const;
 
     std::FILE* m_pFile = nullptr;
     CString m_strFileName;

@@ -4,6 +4,17 @@
 namespace {
 
 const CStringTableRegistrar kStrings("TavFileClass.DLL", {
+    // Magics of the older project-file versions.
+    {1, "TAVRINV700"},
+    {12, "TAVRIN97"},
+    {13, "TAVRIN97A"},
+    {14, "TAVRINV701"},
+    {10, "指定されたファイルはタヴリンのファイルではありません。"},
+    // Names of the first yearly expenses, which files before version 4 do not hold.
+    {65, "管理費"},
+    {66, "地代"},
+    {67, "修理費"},
+    {68, "火災保険料"},
 });
 
 } // namespace

@@ -103,6 +103,13 @@ BOOL CTavCalcClass::CalcLoanGrace(CDataLoanClass* pLoan, CObArray* pList, BOOL b
         return FALSE;
     }
     const int g = pLoan->m_aRepay[0].nEndYear;
+    // A loan runs month by month: periods beyond any calculation, which only
+    // a damaged file holds, are refused rather than listed.
+    constexpr int kMaxLoanYears = 100;
+    if (g < 0 || g > 12 * kMaxLoanYears || pLoan->GetRepayPeriod(-1) > kMaxLoanYears) {
+        m_nMessageID = CALC_UNEXPECTED_ERROR;
+        return FALSE;
+    }
     const double rg = pLoan->m_aRepay[0].dRate * 0.01 / 12;
     const int gy = g / 12;
     // Whole grace years only: the months beyond the last whole year get no item.
