@@ -1,0 +1,62 @@
+// Shared pieces of the form tests: scripted message boxes, a main window that
+// records posted commands, and focus moves that deliver their events.
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+#include <deque>
+#include <vector>
+
+#include "app/shell/tavrinformparentframe.h"
+#include "platform/msgbox.h"
+
+// Answers message boxes from a queue (IDOK when empty) and keeps their texts.
+class ScriptedMessageBoxes {
+public:
+    ScriptedMessageBoxes()
+    {
+        m_previous = SetMessageBoxHandler([this](const CString& text, const CString&, UINT nType) {
+            texts.push_back(text);
+            types.push_back(nType);
+            if (answers.empty()) return IDOK;
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~ScriptedMessageBoxes() { SetMessageBoxHandler(m_previous); }
+
+    std::deque<int> answers;
+    std::vector<CString> texts;
+    std::vector<UINT> types;
+
+private:
+    MessageBoxHandler m_previous;
+};
+
+// Stands for the main window: records the commands posted to it and the help shown.
+class RecordingHost : public CFormFrameHost {
+public:
+    RecordingHost() { SetFormFrameHost(this); }
+    ~RecordingHost() override { SetFormFrameHost(nullptr); }
+    void OnMainCommand(UINT nID) override { commands.push_back(nID); }
+    void ShowHelp(const CString& strPath) override { help.push_back(strPath); }
+
+    std::vector<UINT> commands;
+    std::vector<CString> help;
+};
+
+// Shows the window and makes it active so that focus changes send their events.
+inline void ShowActive(QWidget* pWindow)
+{
+    pWindow->show();
+    pWindow->activateWindow();
+    QApplication::setActiveWindow(pWindow);
+    QApplication::processEvents();
+}
+
+inline void Focus(QWidget* pWidget)
+{
+    pWidget->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+}
