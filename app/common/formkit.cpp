@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -48,6 +49,12 @@ BOOL ParseNumber(CString str, double& dValue)
     return ok;
 }
 
+// Width of nChars half-width characters and the frame around them.
+int CharsWidth(const QWidget* pWnd, int nChars)
+{
+    return pWnd->fontMetrics().horizontalAdvance(QLatin1Char('0')) * nChars + 12;
+}
+
 QLineEdit* Edit(CFormWidget* pForm, UINT nID)
 {
     return qobject_cast<QLineEdit*>(pForm->GetDlgItem(nID));
@@ -62,8 +69,11 @@ CFormWidget::CFormWidget(QWidget* pParent) : QWidget(pParent), m_pGrid(new QGrid
     m_pGrid->setVerticalSpacing(6);
 }
 
+// Controls that share a cell are laid out left to right; a cell that starts
+// with a label is pushed to the right, any other to the left.
 void CFormWidget::CreateControls(std::span<const CFormControl> controls)
 {
+    std::map<std::pair<int, int>, std::pair<QHBoxLayout*, bool>> cells;
     int nLastRow = 0;
     int nLastCol = 0;
     for (const CFormControl& control : controls) {
@@ -72,10 +82,22 @@ void CFormWidget::CreateControls(std::span<const CFormControl> controls)
             SetDlgCtrlID(widget, control.nID);
             m_mapItems[control.nID] = widget;
         }
-        const Qt::Alignment align = control.nWidthChars > 0 ? Qt::AlignLeft : Qt::Alignment();
-        m_pGrid->addWidget(widget, control.nRow, control.nCol, 1, control.nColSpan, align);
+        auto& cell = cells[{control.nRow, control.nCol}];
+        if (!cell.first) {
+            cell.first = new QHBoxLayout;
+            cell.first->setSpacing(6);
+            cell.second = control.kind == FormControlKind::Label;
+            m_pGrid->addLayout(cell.first, control.nRow, control.nCol, 1, control.nColSpan);
+        }
+        cell.first->addWidget(widget);
         nLastRow = std::max(nLastRow, control.nRow);
         nLastCol = std::max(nLastCol, control.nCol + control.nColSpan - 1);
+    }
+    for (auto& [pos, cell] : cells) {
+        if (cell.second)
+            cell.first->insertStretch(0);
+        else
+            cell.first->addStretch();
     }
     m_pGrid->setRowStretch(nLastRow + 1, 1);
     m_pGrid->setColumnStretch(nLastCol + 1, 1);
@@ -91,20 +113,21 @@ QWidget* CFormWidget::CreateControl(const CFormControl& control)
         label->setFont(FormFont(18, true));
         return label;
     }
-    case FormControlKind::Label: {
+    case FormControlKind::Label:
+    case FormControlKind::Unit: {
         auto* label = new QLabel(text, this);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAlignment((control.kind == FormControlKind::Label ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         return label;
     }
     case FormControlKind::Edit: {
         auto* edit = new CFocusEdit(this);
-        if (control.nWidthChars > 0)
-            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * control.nWidthChars + 12);
+        if (control.nWidthChars > 0) edit->setFixedWidth(CharsWidth(edit, control.nWidthChars));
         return edit;
     }
     case FormControlKind::Combo: {
         auto* combo = new CFocusComboBox(this);
         if (!text.isEmpty()) combo->addItems(text.split(QLatin1Char('\n')));
+        if (control.nWidthChars > 0) combo->setMinimumWidth(CharsWidth(combo, control.nWidthChars));
         connect(combo, &QComboBox::activated, this, [this, control] { OnControlNotify(control.nID, CBN_SELCHANGE); });
         return combo;
     }

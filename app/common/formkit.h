@@ -19,11 +19,13 @@ constexpr UINT AFX_IDP_PARSE_REAL = 61713;
 constexpr UINT AFX_IDP_PARSE_INT_RANGE = 61714;
 constexpr UINT AFX_IDP_PARSE_STRING_SIZE = 61716;
 
-enum class FormControlKind { Title, Label, Edit, Combo, Check, Radio, Button };
+// Label: right-aligned text before a control; Unit: text after one.
+enum class FormControlKind { Title, Label, Unit, Edit, Combo, Check, Radio, Button };
 
 // One control of a form: its id (0 for a plain label), its kind, its cell in the
-// form's grid, its text (a combo box's entries separated by "\n") and, for
-// edits, a width in characters (0: the cells' width).
+// form's grid (controls of one cell follow each other), its text (a combo box's
+// entries separated by "\n") and, for edits and combo boxes, a width in
+// half-width characters.
 struct CFormControl {
     UINT nID = 0;
     FormControlKind kind = FormControlKind::Label;

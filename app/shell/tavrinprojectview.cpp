@@ -20,33 +20,34 @@ constexpr UINT IDC_BUSINESS_RATE_SET = 1296;
 constexpr UINT IDC_CARRY_BACK = 1472;
 
 constexpr int kTextWidth = 64;
+constexpr int kChoiceWidth = 40;
 
 const CFormControl kControls[] = {
-    {20000, K::Title, 0, 0, 4, "プロジェクトの基本条件"},
+    {20000, K::Title, 0, 0, 2, "プロジェクトの基本条件"},
     {0, K::Label, 1, 0, 1, "プロジェクト名："},
-    {IDC_PROJECT_NAME, K::Edit, 1, 1, 3, "", kTextWidth},
+    {IDC_PROJECT_NAME, K::Edit, 1, 1, 1, "", kTextWidth},
     {0, K::Label, 2, 0, 1, "サブタイトル："},
-    {IDC_SUBTITLE, K::Edit, 2, 1, 3, "", kTextWidth},
-    {IDC_SUBTITLE + 1, K::Edit, 3, 1, 3, "", kTextWidth},
-    {IDC_SUBTITLE + 2, K::Edit, 4, 1, 3, "", kTextWidth},
-    {IDC_SUBTITLE + 3, K::Edit, 5, 1, 3, "", kTextWidth},
+    {IDC_SUBTITLE, K::Edit, 2, 1, 1, "", kTextWidth},
+    {IDC_SUBTITLE + 1, K::Edit, 3, 1, 1, "", kTextWidth},
+    {IDC_SUBTITLE + 2, K::Edit, 4, 1, 1, "", kTextWidth},
+    {IDC_SUBTITLE + 3, K::Edit, 5, 1, 1, "", kTextWidth},
     {0, K::Label, 6, 0, 1, "税金課税方法："},
-    {IDC_TAX_METHOD, K::Combo, 6, 1, 2,
-     "個人\n資本金１億円以下の法人\n資本金１億円超～１０億円以下の法人\n資本金１０億円超の法人\n非課税"},
+    {IDC_TAX_METHOD, K::Combo, 6, 1, 1,
+     "個人\n資本金１億円以下の法人\n資本金１億円超～１０億円以下の法人\n資本金１０億円超の法人\n非課税", kChoiceWidth},
     {0, K::Label, 7, 0, 1, "消費税課税方法："},
-    {IDC_CONSUMPTION_TAX, K::Combo, 7, 1, 2, "通常課税方式\n簡易課税方式"},
+    {IDC_CONSUMPTION_TAX, K::Combo, 7, 1, 1, "通常課税方式\n簡易課税方式", kChoiceWidth},
     {0, K::Label, 8, 0, 1, "事業割合："},
-    {IDC_BUSINESS_RATIO, K::Edit, 8, 1, 1, "", 10},
-    {0, K::Label, 8, 2, 1, "％"},
-    {IDC_BUSINESS_RATE_SET, K::Button, 8, 3, 1, "事業割合の設定"},
+    {IDC_BUSINESS_RATIO, K::Edit, 8, 1, 1, "", 8},
+    {0, K::Unit, 8, 1, 1, "％"},
+    {IDC_BUSINESS_RATE_SET, K::Button, 8, 1, 1, "事業割合の設定"},
     {0, K::Label, 9, 0, 1, "金額の入力方法："},
     {IDC_INPUT_INCLUDED, K::Radio, 9, 1, 1, "消費税込みの金額"},
-    {IDC_INPUT_EXCLUDED, K::Radio, 9, 2, 2, "消費税別の金額"},
+    {IDC_INPUT_EXCLUDED, K::Radio, 9, 1, 1, "消費税別の金額"},
     {0, K::Label, 10, 0, 1, "繰越欠損の計算："},
-    {IDC_LOSS_CARRY, K::Combo, 10, 1, 2, "工事期間を除外する\n工事期間（１年）を含める"},
-    {IDC_CARRY_BACK, K::Check, 11, 1, 3, "欠損金の繰り戻し還付制度の適用"},
-    {0, K::Label, 12, 0, 1, "帳票表紙の見出し："},
-    {IDC_COVER_TITLE, K::Edit, 12, 1, 3, "", kTextWidth},
+    {IDC_LOSS_CARRY, K::Combo, 10, 1, 1, "工事期間を除外する\n工事期間（１年）を含める", kChoiceWidth},
+    {IDC_CARRY_BACK, K::Check, 11, 1, 1, "欠損金の繰り戻し還付制度の適用"},
+    {0, K::Label, 12, 0, 1, "帳票表紙の見出し"},
+    {IDC_COVER_TITLE, K::Edit, 12, 1, 1, "", kTextWidth},
 };
 
 using R = tagDATABASIC;

@@ -14,6 +14,7 @@
 #include "app/shell/tavrinprojectview.h"
 #include "formtest.h"
 #include "platform/codepage.h"
+#include "tests/support/render.h"
 
 namespace {
 
@@ -295,4 +296,28 @@ TEST_F(ProjectViewTest, ClosingTheFirstWindowClosesTheProject)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(frame);
     EXPECT_FALSE(other);
+}
+
+// The form as the user sees it in the main window's area, saved for review.
+TEST(ProjectViewPicture, BasicConditionsWindow)
+{
+    CTavrinProjectDoc doc;
+    tagDATABASIC& basic = *doc.GetDataBasic();
+    basic.strProjectName = "駅前ビル計画";
+    basic.astrSubTitle[0] = "鉄筋コンクリート造　地上５階建";
+    basic.nTaxMethod = 2;
+    basic.dBusinessRatio = 80;
+    doc.SetTitle("駅前ビル計画");
+    QMdiArea area;
+    area.resize(900, 560);
+    auto* frame = new CDataBasicFrame(&doc);
+    frame->SetView(new CTavrinProjectView);
+    QMdiSubWindow* sub = area.addSubWindow(frame);
+    ShowActive(&area);
+    sub->resize(sub->sizeHint().expandedTo(QSize(760, 500)));
+    QApplication::processEvents();
+    const QImage image = area.grab().toImage();
+    SaveArtifact(image, "basic_conditions_form");
+    EXPECT_GT(CountInk(image), 1000);
+    EXPECT_EQ(sub->windowTitle(), QString::fromStdString(CP932ToUtf8("駅前ビル計画－基本条件")));
 }
