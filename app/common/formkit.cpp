@@ -267,6 +267,12 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& str, int nChars)
     pDX->Fail();
 }
 
+CString GetDlgItemTextNoComma(CFormWidget* pDlg, UINT nID)
+{
+    QLineEdit* edit = Edit(pDlg, nID);
+    return edit ? GetWindowTextNoComma(edit) : CString();
+}
+
 void DDX_TextNumber(CDataExchange* pDX, UINT nID, double& dValue)
 {
     pDX->PrepareEditCtrl(nID);

@@ -95,6 +95,8 @@ void DDV_LongRange(CDataExchange* pDX, long lValue, long lMin, long lMax);
 void DDV_DoubleRange(CDataExchange* pDX, double dValue, double dMin, double dMax);
 // Text length in bytes.
 void DDV_MaxChars(CDataExchange* pDX, const CString& str, int nChars);
+// Returns the edit's text as shown and writes it back without separators.
+CString GetDlgItemTextNoComma(CFormWidget* pDlg, UINT nID);
 // Reads an edit's text as a number; a text that is not one fails the exchange.
 void DDX_TextNumber(CDataExchange* pDX, UINT nID, double& dValue);
 
