@@ -9,12 +9,6 @@
 
 namespace {
 
-class CountingDoc : public CTavrinProjectDoc {
-public:
-    void UpdateDependentData() override { ++updates; }
-    int updates = 0;
-};
-
 // A data window whose four operations answer as told.
 template <class Base>
 class ScriptedFrame : public Base {

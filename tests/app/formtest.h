@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/shell/tavrinformparentframe.h"
+#include "app/shell/tavrinprojectdoc.h"
 #include "platform/msgbox.h"
 
 // Answers message boxes from a queue (IDOK when empty) and keeps their texts.
@@ -44,6 +45,13 @@ public:
 
     std::vector<UINT> commands;
     std::vector<CString> help;
+};
+
+// A project that counts how often the dependent amounts are re-derived.
+class CountingDoc : public CTavrinProjectDoc {
+public:
+    void UpdateDependentData() override { ++updates; }
+    int updates = 0;
 };
 
 // Shows the window and makes it active so that focus changes send their events.

@@ -18,12 +18,6 @@
 
 namespace {
 
-class CountingDoc : public CTavrinProjectDoc {
-public:
-    void UpdateDependentData() override { ++updates; }
-    int updates = 0;
-};
-
 // The basic-conditions window of a project whose record holds known values.
 class ProjectViewTest : public ::testing::Test {
 protected:
