@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
+#include <climits>
 
 #include "app/shell/tavrinformparentframe.h"
 

@@ -140,3 +140,28 @@ TEST(FormFrame, HelpTopics)
         }
     }
 }
+
+// Storing every open form: the window lowest in the order is asked first; the
+// first that refuses is brought to the front and the rest are not asked.
+TEST(FormFrame, SaveOpenFormsStopsAtTheFirstRefusal)
+{
+    CTavrinProjectDoc doc;
+    QMdiArea area;
+    QMdiSubWindow* refusingLow = area.addSubWindow(new ScriptedFrame<CDataParentFrame>(&doc, 20001, FALSE));
+    QMdiSubWindow* accepting = area.addSubWindow(new ScriptedFrame<CDataParentFrame>(&doc, 20002, TRUE));
+    QMdiSubWindow* refusingHigh = area.addSubWindow(new ScriptedFrame<CDataParentFrame>(&doc, 20003, FALSE));
+    ShowActive(&area);
+    for (QMdiSubWindow* sub : {refusingLow, accepting, refusingHigh}) {
+        area.setActiveSubWindow(sub);
+        QApplication::processEvents();
+    }
+    ASSERT_EQ(area.activeSubWindow(), refusingHigh);
+    EXPECT_FALSE(doc.SaveOpenForms());
+    EXPECT_EQ(area.activeSubWindow(), refusingLow);
+
+    CTavrinProjectDoc other;
+    QMdiArea otherArea;
+    otherArea.addSubWindow(new ScriptedFrame<CDataParentFrame>(&other, 20001, TRUE));
+    otherArea.addSubWindow(new ScriptedFrame<CDataParentFrame>(&other, 20002, TRUE));
+    EXPECT_TRUE(other.SaveOpenForms());
+}

@@ -313,5 +313,6 @@ TEST(ProjectViewPicture, BasicConditionsWindow)
     const QImage image = area.grab().toImage();
     SaveArtifact(image, "basic_conditions_form");
     EXPECT_GT(CountInk(image), 1000);
+    EXPECT_EQ(frame->GetActiveView()->font().family(), QStringLiteral("IPAGothic"));
     EXPECT_EQ(sub->windowTitle(), QString::fromStdString(CP932ToUtf8("駅前ビル計画－基本条件")));
 }
