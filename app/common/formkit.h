@@ -1,5 +1,13 @@
 // The form kit: a form built from a table of controls, the data exchange with
 // its range prompts, and tables of fields that load, check and store a record.
+//
+// A screen is two tables and its own rules:
+//   const CFormControl kControls[] = {{0, Label, 1, 0, 1, "名前："}, {10000, Edit, 1, 1, 1, "", 40}, ...};
+//   const CFormField<tagREC> kFields[] = {{{.nID = 10000, .kind = FieldKind::Text, .nMaxChars = 100},
+//                                          Member<&tagREC::strName>}, ...};
+//   const CFormFields<tagREC> kForm(kFields);
+// The view calls CreateControls(kControls) once, kForm.Load on open and cancel,
+// kForm.Check then kForm.Store on save, and kForm.Notify from OnControlNotify.
 #pragma once
 
 #include <QWidget>
