@@ -1,6 +1,6 @@
 #include "app/shell/tavrinformparentframe.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
@@ -65,8 +65,17 @@ BOOL CTavrinFormParentFrame::IsLastOfFamily() const
     return dynamic_cast<const CDataRestOtherFrame*>(this) != nullptr;
 }
 
+// A toolbar click takes the focus, so the field being edited is left (and its
+// leaving rules run) before the command.
+void CTavrinFormParentFrame::LeaveFocusedField()
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused)) focused->clearFocus();
+}
+
 BOOL CTavrinFormParentFrame::OnCmdMsg(UINT nID)
 {
+    if (nID == ID_DATA_SAVE || nID == ID_DATA_CANCEL || nID == ID_DATA_PREV || nID == ID_DATA_NEXT) LeaveFocusedField();
     switch (nID) {
     case ID_DATA_SAVE: OnDataSave(); return TRUE;
     case ID_DATA_CANCEL: OnDataCancel(); return TRUE;

@@ -71,6 +71,7 @@ private:
     BOOL IsFirstOfFamily() const;
     BOOL IsLastOfFamily() const;
     void UpdateDocument();
+    void LeaveFocusedField();
     void OnSubWindowActivate();
 
     CTavrinProjectDoc* m_pDocument;
