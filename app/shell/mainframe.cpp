@@ -123,7 +123,13 @@ CMainFrame::CMainFrame() : m_pItemBox(new CItemBoxBar(this)), m_pMdiArea(new QMd
     connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     timer->start(kUpdateIntervalMs);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    SetFormFrameHost(this);
     CSplashWnd::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    SetFormFrameHost(nullptr);
 }
 
 QAction* CMainFrame::CommandAction(UINT nID, const QString& text)
@@ -205,6 +211,17 @@ QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
     return sub;
 }
 
+void DestroyChildWindow(QWidget* pFrame)
+{
+    QWidget* window = pFrame;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(pFrame->parentWidget())) {
+        if (sub->mdiArea()) sub->mdiArea()->removeSubWindow(sub);
+        window = sub;
+    }
+    window->hide();
+    window->deleteLater();
+}
+
 QWidget* CMainFrame::MDIGetActive() const
 {
     QMdiSubWindow* sub = m_pMdiArea->currentSubWindow();
@@ -241,10 +258,18 @@ CCmdUI CMainFrame::QueryCommand(UINT nID)
 
 void CMainFrame::PostCommand(UINT nID)
 {
+    QTimer::singleShot(0, this, [this, nID] { OnMainCommand(nID); });
+}
+
+void CMainFrame::OnMainCommand(UINT nID)
+{
     // A command that is disabled by the time it arrives is dropped.
-    QTimer::singleShot(0, this, [this, nID] {
-        if (QueryCommand(nID).m_bEnabled) SendCommand(nID);
-    });
+    if (QueryCommand(nID).m_bEnabled) SendCommand(nID);
+}
+
+void CMainFrame::ShowHelp(const CString& strPath)
+{
+    if (CTavrinApp* pApp = GetTavrinApp()) pApp->ShowHelpTopic(strPath);
 }
 
 void CMainFrame::UpdateCommandUI()
