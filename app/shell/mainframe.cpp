@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
@@ -206,6 +207,10 @@ QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
 {
     QMdiSubWindow* sub = m_pMdiArea->addSubWindow(pFrame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A blank system-menu icon in place of the toolkit's logo.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    sub->setWindowIcon(QIcon(blank));
     pFrame->show();
     m_pMdiArea->setActiveSubWindow(sub);
     return sub;

@@ -2,7 +2,7 @@
 // tabs, the item box, the status bar and the MDI area of the project windows.
 #pragma once
 
-#include <QHash>
+#include <QMultiHash>
 #include <QMainWindow>
 
 #include "app/shell/tavrinformparentframe.h"
@@ -71,5 +71,6 @@ private:
     void OnDocumentClosed();
 
     QMdiArea* m_pMdiArea;
-    QHash<UINT, QAction*> m_actions;
+    // Every menu item and button of a command (one id can be on several toolbars).
+    QMultiHash<UINT, QAction*> m_actions;
 };

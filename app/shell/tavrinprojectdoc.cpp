@@ -38,6 +38,7 @@ CTavrinProjectDoc::CTavrinProjectDoc()
 
 CTavrinProjectDoc::~CTavrinProjectDoc()
 {
+    CloseFrames();
     OpenDocuments().removeOne(this);
     if (CTavrinApp* pApp = GetTavrinApp(); pApp && pApp->m_pMainWnd)
         pApp->m_pMainWnd->PostCommand(ID_DOCUMENT_CLOSED);
@@ -87,6 +88,12 @@ BOOL CTavrinProjectDoc::SaveOpenForms()
 
 void CTavrinProjectDoc::OnCloseDocument()
 {
+    CloseFrames();
+    if (m_bAutoDelete) delete this;
+}
+
+void CTavrinProjectDoc::CloseFrames()
+{
     const QList<QPointer<QWidget>> frames = m_frames;
     for (const QPointer<QWidget>& frame : frames) {
         if (!frame) continue;
@@ -96,5 +103,4 @@ void CTavrinProjectDoc::OnCloseDocument()
             DestroyChildWindow(frame);
     }
     m_frames.clear();
-    if (m_bAutoDelete) delete this;
 }

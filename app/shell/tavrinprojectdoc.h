@@ -63,6 +63,9 @@ public:
     BOOL m_bAutoDelete = TRUE;
 
 private:
+    // Takes the project's windows off the screen; they no longer refer to it.
+    void CloseFrames();
+
     CString m_strTitle;
     QList<QPointer<QWidget>> m_frames;
 };
