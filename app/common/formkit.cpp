@@ -13,13 +13,9 @@
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
 #include "platform/painterdc.h"
+#include "platform/qtstring.h"
 
 namespace {
-
-QString ToQString(const char* psz)
-{
-    return QString::fromStdString(CP932ToUtf8(psz, std::strlen(psz)));
-}
 
 // The screens' face, "ＭＳ ゴシック" (served by the IPA fonts), at a pixel height.
 QFont FormFont(double dPixelHeight, bool bBold)

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "platform/codepage.h"
+#include "platform/qtstring.h"
 #include "platform/cruntime.h"
 
 void InsertComma(CString& str)
@@ -62,7 +62,7 @@ CString MakeSafeFileName(CString strName)
 
 CString GetProgramDirectory()
 {
-    return Utf8ToCP932(QCoreApplication::applicationDirPath().toStdString());
+    return FromQString(QCoreApplication::applicationDirPath());
 }
 
 void SetImeOpenStatus(QWidget* pWnd, BOOL bOpen)
@@ -72,12 +72,12 @@ void SetImeOpenStatus(QWidget* pWnd, BOOL bOpen)
 
 CString GetWindowText(const QLineEdit* pWnd)
 {
-    return Utf8ToCP932(pWnd->text().toStdString());
+    return FromQString(pWnd->text());
 }
 
 void SetWindowText(QLineEdit* pWnd, const CString& str)
 {
-    pWnd->setText(QString::fromStdString(CP932ToUtf8(str)));
+    pWnd->setText(ToQString(str));
 }
 
 CString GetWindowTextNoComma(QLineEdit* pWnd)

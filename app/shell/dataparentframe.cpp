@@ -3,7 +3,7 @@
 #include <QMdiSubWindow>
 
 #include "app/shell/tavrinprojectdoc.h"
-#include "platform/codepage.h"
+#include "platform/qtstring.h"
 
 void CDataParentView::PostUpdateTitle()
 {
@@ -24,6 +24,6 @@ void CDataParentView::SetFrameCaption(UINT nNameID)
     CString name;
     dash.LoadString(161);
     name.LoadString(nNameID);
-    frame->setWindowTitle(QString::fromStdString(CP932ToUtf8(doc->GetTitle() + dash + name)));
+    frame->setWindowTitle(ToQString(doc->GetTitle() + dash + name));
     if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget())) sub->setWindowTitle(frame->windowTitle());
 }
