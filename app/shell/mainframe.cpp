@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
@@ -123,7 +124,13 @@ CMainFrame::CMainFrame() : m_pItemBox(new CItemBoxBar(this)), m_pMdiArea(new QMd
     connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     timer->start(kUpdateIntervalMs);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    SetFormFrameHost(this);
     CSplashWnd::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    SetFormFrameHost(nullptr);
 }
 
 QAction* CMainFrame::CommandAction(UINT nID, const QString& text)
@@ -200,9 +207,24 @@ QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
 {
     QMdiSubWindow* sub = m_pMdiArea->addSubWindow(pFrame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A blank system-menu icon in place of the toolkit's logo.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    sub->setWindowIcon(QIcon(blank));
     pFrame->show();
     m_pMdiArea->setActiveSubWindow(sub);
     return sub;
+}
+
+void DestroyChildWindow(QWidget* pFrame)
+{
+    QWidget* window = pFrame;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(pFrame->parentWidget())) {
+        if (sub->mdiArea()) sub->mdiArea()->removeSubWindow(sub);
+        window = sub;
+    }
+    window->hide();
+    window->deleteLater();
 }
 
 QWidget* CMainFrame::MDIGetActive() const
@@ -241,10 +263,18 @@ CCmdUI CMainFrame::QueryCommand(UINT nID)
 
 void CMainFrame::PostCommand(UINT nID)
 {
+    QTimer::singleShot(0, this, [this, nID] { OnMainCommand(nID); });
+}
+
+void CMainFrame::OnMainCommand(UINT nID)
+{
     // A command that is disabled by the time it arrives is dropped.
-    QTimer::singleShot(0, this, [this, nID] {
-        if (QueryCommand(nID).m_bEnabled) SendCommand(nID);
-    });
+    if (QueryCommand(nID).m_bEnabled) SendCommand(nID);
+}
+
+void CMainFrame::ShowHelp(const CString& strPath)
+{
+    if (CTavrinApp* pApp = GetTavrinApp()) pApp->ShowHelpTopic(strPath);
 }
 
 void CMainFrame::UpdateCommandUI()

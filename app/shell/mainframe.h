@@ -2,9 +2,10 @@
 // tabs, the item box, the status bar and the MDI area of the project windows.
 #pragma once
 
-#include <QHash>
+#include <QMultiHash>
 #include <QMainWindow>
 
+#include "app/shell/tavrinformparentframe.h"
 #include "platform/cmdtarget.h"
 
 class CItemBoxBar;
@@ -14,12 +15,16 @@ class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
 
-class CMainFrame : public QMainWindow, public CCmdTarget {
+// Takes a child window of the MDI area off the screen at once and deletes it later.
+void DestroyChildWindow(QWidget* pFrame);
+
+class CMainFrame : public QMainWindow, public CCmdTarget, public CFormFrameHost {
     Q_OBJECT
 public:
     static constexpr int kToolBars = 4;
 
     CMainFrame();
+    ~CMainFrame() override;
 
     // The MDI area and the way a project window enters it: pFrame becomes a
     // child window of the area, shown and activated.
@@ -33,6 +38,9 @@ public:
     BOOL SendCommand(UINT nID);
     // The same after the current event, as a posted command.
     void PostCommand(UINT nID);
+    // A posted command as it arrives: run unless it is disabled by then.
+    void OnMainCommand(UINT nID) override;
+    void ShowHelp(const CString& strPath) override;
     // The state of command nID; disabled when no target handles it.
     CCmdUI QueryCommand(UINT nID);
     // Brings every menu item and button up to date with its command's state.
@@ -63,5 +71,6 @@ private:
     void OnDocumentClosed();
 
     QMdiArea* m_pMdiArea;
-    QHash<UINT, QAction*> m_actions;
+    // Every menu item and button of a command (one id can be on several toolbars).
+    QMultiHash<UINT, QAction*> m_actions;
 };

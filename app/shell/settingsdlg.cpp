@@ -7,13 +7,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <functional>
 #include <initializer_list>
 
+#include "app/common/focuscontrols.h"
+#include "app/common/numbertext.h"
 #include "app/shell/tavrinapp.h"
 #include "platform/msgbox.h"
 #include "platform/qtstring.h"
@@ -25,28 +26,21 @@ const char kBasicHelp[] = "tavrinapp.chm::/tavrinapp00000051.htm";
 const char kParseInt[] = "整数を入力してください。";
 const char kIntRange[] = "%ld から %ld までの整数を入力してください。";
 
-// The edits paint yellow while they have the focus.
-const char kFocusStyle[] = "QLineEdit:focus { background: #FFFF80; }";
-
 QString Text(const char* psz)
 {
     return ToQString(psz);
 }
 
-QString WithoutCommas(const QString& text)
+// Writes the edit's text back without thousands separators.
+void RemoveCommas(QLineEdit* pEdit)
 {
-    return QString(text).remove(QLatin1Char(','));
-}
-
-QString WithCommas(int n)
-{
-    return QLocale(QLocale::English).toString(n);
+    GetWindowTextNoComma(pEdit);
 }
 
 // A text edit that takes Japanese input and at most nBytes code page 932 bytes.
 QLineEdit* NameEdit(QWidget* pParent, const char* pszID, int nBytes = 0)
 {
-    auto* edit = new QLineEdit(pParent);
+    auto* edit = new CFocusEdit(pParent);
     edit->setObjectName(QString::fromLatin1(pszID));
     if (nBytes > 0)
         QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, nBytes](QString text) {
@@ -60,20 +54,19 @@ QLineEdit* NameEdit(QWidget* pParent, const char* pszID, int nBytes = 0)
     return edit;
 }
 
-// A number edit: no input method; on leaving, an empty text becomes pszEmpty,
-// with thousands separators when bCommas.
-QLineEdit* NumberEdit(QWidget* pParent, const char* pszID, const char* pszEmpty, bool bCommas)
+// A number edit: no input method; on leaving, an empty text becomes nEmpty,
+// and the text gets thousands separators when bCommas.
+QLineEdit* NumberEdit(QWidget* pParent, const char* pszID, int nEmpty, bool bCommas)
 {
-    auto* edit = new QLineEdit(pParent);
+    auto* edit = new CFocusEdit(pParent);
     edit->setObjectName(QString::fromLatin1(pszID));
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    SetImeOpenStatus(edit, FALSE);
     edit->setAlignment(Qt::AlignRight);
-    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, pszEmpty, bCommas] {
-        QString text = WithoutCommas(edit->text()).trimmed();
-        if (text.isEmpty()) text = QString::fromLatin1(pszEmpty);
-        bool ok = false;
-        const int n = text.toInt(&ok);
-        edit->setText(bCommas && ok ? WithCommas(n) : text);
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, nEmpty, bCommas] {
+        if (bCommas)
+            FormatEditNumber(edit, nEmpty);
+        else
+            FormatEditNumberIfEmpty(edit, nEmpty);
     });
     return edit;
 }
@@ -164,7 +157,7 @@ void ShowEra(QButtonGroup* pFlag, QLineEdit* pName, QLineEdit* pDiff, int nFlag,
 {
     if (QAbstractButton* radio = pFlag->button(nFlag)) radio->setChecked(true);
     pName->setText(ToQString(strName));
-    pDiff->setText(WithCommas(nDiff));
+    SetWindowText(pDiff, FormatNumber(0, nDiff, FALSE));
 }
 
 int CheckedEra(QButtonGroup* pFlag)
@@ -182,14 +175,13 @@ void SelectAll(std::initializer_list<QLineEdit*> edits)
 CBasicSettingDlg::CBasicSettingDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle(Text("基本業務設定"));
-    setStyleSheet(QString::fromLatin1(kFocusStyle));
     m_pOfficeName = NameEdit(this, "1020", kOfficeNameBytes);
-    m_pCalcYear = NumberEdit(this, "10001", "1", false);
-    m_pDecimalNum = NumberEdit(this, "10002", "0", false);
+    m_pCalcYear = NumberEdit(this, "10001", 1, false);
+    m_pDecimalNum = NumberEdit(this, "10002", 0, false);
     m_pDecimalFlag = ChoiceBox(this, "10003", {"四捨五入", "切り捨て", "切り上げ"});
     m_pDecimalZero = ChoiceBox(this, "10004", {"表示する", "表示しない"});
     m_pYearName = NameEdit(this, "10008");
-    m_pYearDiff = NumberEdit(this, "10009", "0", true);
+    m_pYearDiff = NumberEdit(this, "10009", 0, true);
 
     auto* fields = new QGridLayout;
     AddRow(fields, "●会社名：", m_pOfficeName);
@@ -256,10 +248,10 @@ BOOL CBasicSettingDlg::UpdateData()
 void CBasicSettingDlg::accept()
 {
     const QString calcYear = m_pCalcYear->text(), decimals = m_pDecimalNum->text();
-    m_pCalcYear->setText(WithoutCommas(calcYear));
-    m_pDecimalNum->setText(WithoutCommas(decimals));
+    RemoveCommas(m_pCalcYear);
+    RemoveCommas(m_pDecimalNum);
     m_nYearFlag = CheckedEra(m_pYearFlag);
-    m_pYearDiff->setText(WithoutCommas(m_pYearDiff->text()));
+    RemoveCommas(m_pYearDiff);
     if (!UpdateData()) {
         m_pCalcYear->setText(calcYear);
         m_pDecimalNum->setText(decimals);
@@ -277,8 +269,7 @@ void CBasicSettingDlg::accept()
 CEraDisplayDlg::CEraDisplayDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle(Text("年号表示"));
-    setStyleSheet(QString::fromLatin1(kFocusStyle));
-    m_pYearDiff = NumberEdit(this, "10004", "0", true);
+    m_pYearDiff = NumberEdit(this, "10004", 0, true);
     m_pYearName = NameEdit(this, "10003");
     m_pYearDiff->setMaximumWidth(m_pYearDiff->fontMetrics().horizontalAdvance(QStringLiteral("0,000,000")));
 
@@ -318,7 +309,7 @@ int CEraDisplayDlg::exec()
 void CEraDisplayDlg::accept()
 {
     m_nYearFlag = CheckedEra(m_pYearFlag);
-    m_pYearDiff->setText(WithoutCommas(m_pYearDiff->text()));
+    RemoveCommas(m_pYearDiff);
     if (!ExchangeInt(m_pYearDiff, m_nYearDiff)) {
         SelectAll({m_pYearDiff, m_pYearName});
         return;

@@ -17,7 +17,6 @@ const CStringTableRegistrar kStrings("tavrinapp.exe", {
     {128, "Tavrin V8"},
     {129, "新規プロジェクト\n新規プロジェクト\nTavrin ProjectFILES(*.PRJ)\nTavrinプロジェクトファイル（*.PRJ）\n.PRJ\n"
           "Tavrin97Project\nTavrin Document"},
-    {161, "－"},
     // Commands: status text, then the tip after "\n".
     {1225, "入力した内容を確定します。\nOK"},
     {1226, "入力した内容を取り消します。\nキャンセル"},

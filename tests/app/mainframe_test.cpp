@@ -11,12 +11,15 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
+#include "app/shell/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
+#include "app/shell/tavrinprojectview.h"
 #include "platform/qtstring.h"
 #include "shelltest.h"
 #include "tests/support/render.h"
@@ -64,6 +67,30 @@ protected:
     }
     // Lets posted commands arrive.
     static void Pump() { QTest::qWait(20); }
+    // A project in memory with its basic-conditions window in the main window, the data tab chosen.
+    CDataBasicFrame* OpenBasicConditions(CTavrinProjectDoc* pDoc)
+    {
+        tagDATABASIC& basic = *pDoc->GetDataBasic();
+        basic.strProjectName = "駅前ビル計画";
+        basic.astrSubTitle[0] = "鉄筋コンクリート造　地上５階建";
+        basic.nTaxMethod = 1;
+        basic.dBusinessRatio = 100;
+        pDoc->SetTitle("駅前ビル計画");
+        auto* form = new CDataBasicFrame(pDoc);
+        form->SetView(new CTavrinProjectView);
+        m_frame.AddChildFrame(form)->showMaximized();
+        m_frame.OnItemBoxSelect(ITEMBOX_DATA, 0);
+        m_frame.UpdateCommandUI();
+        return form;
+    }
+    // The data toolbar's button labelled pszText.
+    QAction* DataButton(const char* pszText)
+    {
+        for (QAction* action : m_frame.m_apToolBar[ITEMBOX_DATA]->actions())
+            if (action->text() == ToQString(pszText)) return action;
+        ADD_FAILURE() << pszText;
+        return nullptr;
+    }
     QMdiSubWindow* AddProject(CTavrinProjectDoc* pDoc, QWidget* pFrame)
     {
         pDoc->AddFrame(pFrame);
@@ -217,6 +244,62 @@ TEST_F(MainFrameTest, Screenshot)
     QTest::qWait(100);
     SaveArtifact(frame.screen()->grabWindow(0).toImage(), "shell_mainframe_filemenu");
     file->close();
+}
+
+// The basic-conditions window inside the main window: the data toolbar follows
+// the form's state, its buttons reach the form, closing the main window ends the project.
+TEST_F(MainFrameTest, BasicConditionsFormTakesTheDataToolbar)
+{
+    auto* doc = new CTavrinProjectDoc;
+    CDataBasicFrame* form = OpenBasicConditions(doc);
+    ASSERT_EQ(m_frame.MDIGetActive(), form);
+    EXPECT_FALSE(m_frame.m_apToolBar[ITEMBOX_DATA]->isHidden());
+    const struct {
+        const char* pszButton;
+        bool bEnabled;
+    } buttons[] = {{"OK", true}, {"キャンセル", true}, {"前画面", false}, {"次画面", true}, {"ヘルプ", true}};
+    for (const auto& b : buttons) EXPECT_EQ(DataButton(b.pszButton)->isEnabled(), b.bEnabled) << b.pszButton;
+
+    ScriptedMessageBoxes boxes;
+    const auto edit = [form](UINT nID) { return static_cast<QLineEdit*>(form->GetActiveView()->GetDlgItem(nID)); };
+    SetWindowText(edit(10002), "150");
+    DataButton("OK")->trigger();
+    Pump();
+    ASSERT_EQ(boxes.m_texts.size(), 1u);
+    EXPECT_EQ(boxes.m_texts[0], CString("0 から 100 までの整数を入力してください。"));
+    EXPECT_EQ(doc->GetDataBasic()->dBusinessRatio, 100);
+    EXPECT_FALSE(doc->m_abDataModified[0]);
+
+    SetWindowText(edit(10002), "80");
+    SetWindowText(edit(10000), "駅前ビル第二計画");
+    DataButton("OK")->trigger();
+    Pump();
+    EXPECT_EQ(boxes.m_texts.size(), 1u);
+    EXPECT_EQ(doc->GetDataBasic()->dBusinessRatio, 80);
+    EXPECT_EQ(doc->GetDataBasic()->strProjectName, CString("駅前ビル第二計画"));
+    EXPECT_TRUE(doc->m_abDataModified[0]);
+
+    SetWindowText(edit(10000), "書きかけ");
+    DataButton("キャンセル")->trigger();
+    Pump();
+    EXPECT_EQ(GetWindowText(edit(10000)), CString("駅前ビル第二計画"));
+
+    EXPECT_TRUE(m_frame.OnClose());
+    EXPECT_TRUE(CTavrinProjectDoc::Documents().isEmpty());
+    EXPECT_TRUE(m_frame.MDIClient()->subWindowList().isEmpty());
+}
+
+// The main window with the basic-conditions window open, as a user sees it.
+TEST_F(MainFrameTest, BasicConditionsScreenshot)
+{
+    m_frame.resize(1024, 740);
+    m_frame.show();
+    CDataBasicFrame* form = OpenBasicConditions(new CTavrinProjectDoc);
+    QTest::qWait(100);
+    EXPECT_EQ(form->GetActiveView()->font().family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(m_frame.MDIClient()->currentSubWindow()->windowTitle(), ToQString("駅前ビル計画－基本条件"));
+    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
+    SaveArtifact((onScreen ? m_frame.screen()->grabWindow(0) : m_frame.grab()).toImage(), "shell_mainframe_basic_conditions");
 }
 
 } // namespace

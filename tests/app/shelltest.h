@@ -10,13 +10,16 @@
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
 
-// Answers message boxes from a queue (IDOK when empty) and records "caption:text" in UTF-8.
+// Answers message boxes from a queue (IDOK when empty); records "caption:text"
+// in UTF-8, and each text and type as shown.
 class ScriptedMessageBoxes {
 public:
     ScriptedMessageBoxes()
     {
-        m_previous = SetMessageBoxHandler([this](const CString& text, const CString& caption, UINT) {
+        m_previous = SetMessageBoxHandler([this](const CString& text, const CString& caption, UINT nType) {
             m_shown.push_back(CP932ToUtf8(caption) + ":" + CP932ToUtf8(text));
+            m_texts.push_back(text);
+            m_types.push_back(nType);
             if (m_answers.empty()) return IDOK;
             const int answer = m_answers.front();
             m_answers.pop_front();
@@ -29,6 +32,8 @@ public:
 
     std::deque<int> m_answers;
     std::vector<std::string> m_shown;
+    std::vector<CString> m_texts;
+    std::vector<UINT> m_types;
 
 private:
     MessageBoxHandler m_previous;

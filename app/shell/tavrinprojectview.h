@@ -1,0 +1,31 @@
+// The basic-conditions form: project name, subtitles, taxation and
+// consumption-tax methods, business share, input method of amounts and the
+// loss carry-forward and carry-back settings.
+#pragma once
+
+#include "app/shell/businessratedlg.h"
+#include "app/shell/dataparentframe.h"
+#include "data/databasic.h"
+
+class CTavrinProjectView : public CDataParentView {
+public:
+    CTavrinProjectView();
+
+    void OnInitialUpdate() override;
+    BOOL CheckData(int nPage) override;
+    void OnUpdateTitle() override;
+    void OnControlNotify(UINT nID, UINT nCode) override;
+
+    // Controls from the record and back (the record is not checked here).
+    void LoadRecord(const tagDATABASIC& record);
+    void StoreRecord(tagDATABASIC& record);
+
+private:
+    // The check box 1472 is usable only for a corporation of capital up to
+    // 100 million yen (selection 1 of 10001); otherwise it is cleared.
+    void ApplyCarryBackRule();
+    // Button 1296 is shown while the ratio is not exactly 100.
+    void ShowBusinessRateButton(double dRatio);
+
+    CBusinessRateDlg m_dlgBusinessRate;
+};
