@@ -6,9 +6,13 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QRawFont>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #include "platform/codepage.h"
 
@@ -52,6 +56,40 @@ QString ToQtFamily(const char* pszFace)
     return face;
 }
 
+// A face's ascent and descent in em. The cell of a font is its Windows
+// ascent and descent, internal leading included; a face without them gives
+// its own ascent and descent.
+struct FaceCell {
+    double dAscent;
+    double dDescent;
+};
+
+FaceCell MeasureFaceCell(const QFont& font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const double em = raw.unitsPerEm();
+    if (os2.size() >= 78 && em > 0) {
+        const auto* p = reinterpret_cast<const uchar*>(os2.constData());
+        const double ascent = qFromBigEndian<quint16>(p + 74), descent = qFromBigEndian<quint16>(p + 76);
+        if (ascent + descent > 0) return {ascent / em, descent / em};
+    }
+    const QFontMetricsF metrics(font);
+    const double size = std::max(1, font.pixelSize());
+    return {metrics.ascent() / size, metrics.descent() / size};
+}
+
+FaceCell FaceCellOf(const QFont& font)
+{
+    static std::mutex mutex;
+    static std::map<QString, FaceCell> cells;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const QString key = font.family() + QString::number(font.weight()) + (font.italic() ? "i" : "");
+    auto it = cells.find(key);
+    if (it == cells.end()) it = cells.emplace(key, MeasureFaceCell(font)).first;
+    return it->second;
+}
+
 } // namespace
 
 CPainterDC::CPainterDC(QPainter* pPainter) : m_pPainter(pPainter)
@@ -77,12 +115,15 @@ int CPainterDC::GetDeviceCaps(int nIndex) const
 QFont CPainterDC::MakeFont(const LOGFONT& lf, double dPixelHeight)
 {
     QFont font(ToQtFamily(lf.lfFaceName));
-    font.setPixelSize(std::max(1, int(std::lround(dPixelHeight))));
+    font.setPixelSize(100);
     if (lf.lfWeight > 0) font.setWeight(QFont::Weight(std::clamp<int>(lf.lfWeight, 100, 900)));
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
     font.setHintingPreference(QFont::PreferNoHinting);
+    const FaceCell cell = FaceCellOf(font);
+    const double em = lf.lfHeight < 0 ? dPixelHeight : dPixelHeight / (cell.dAscent + cell.dDescent);
+    font.setPixelSize(std::max(1, int(std::lround(em))));
     if (lf.lfWidth > 0 && lf.lfHeight != 0)
         font.setStretch(std::clamp(int(std::lround(200.0 * lf.lfWidth / std::abs(lf.lfHeight))), 1, 4000));
     return font;
@@ -180,7 +221,7 @@ BOOL CPainterDC::DoText(int x, int y, const char* pch, int nCount, const std::ve
     m_pPainter->setFont(font);
     m_pPainter->setPen(ToQColor(GetTextColor()));
     if (pClip) m_pPainter->setClipRect(DeviceRect(*pClip), Qt::IntersectClip);
-    const double ascent = QFontMetricsF(font, m_pPainter->device()).ascent();
+    const double ascent = font.pixelSize() * FaceCellOf(font).dAscent;
     int advance = 0;
     for (int i = 0; i < nCount;) {
         const int len = (IsCP932LeadByte((unsigned char)pch[i]) && i + 1 < nCount) ? 2 : 1;
