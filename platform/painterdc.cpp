@@ -56,37 +56,30 @@ QString ToQtFamily(const char* pszFace)
     return face;
 }
 
-// A face's ascent and descent in em. The cell of a font is its Windows
-// ascent and descent, internal leading included; a face without them gives
-// its own ascent and descent.
-struct FaceCell {
-    double dAscent;
-    double dDescent;
-};
-
-FaceCell MeasureFaceCell(const QFont& font)
+// The cell of a face per em: its Windows ascent and descent, internal
+// leading included; a face without them gives its own ascent and descent.
+double MeasureCellPerEm(const QFont& font)
 {
     const QRawFont raw = QRawFont::fromFont(font);
     const QByteArray os2 = raw.fontTable("OS/2");
     const double em = raw.unitsPerEm();
     if (os2.size() >= 78 && em > 0) {
         const auto* p = reinterpret_cast<const uchar*>(os2.constData());
-        const double ascent = qFromBigEndian<quint16>(p + 74), descent = qFromBigEndian<quint16>(p + 76);
-        if (ascent + descent > 0) return {ascent / em, descent / em};
+        const double cell = qFromBigEndian<quint16>(p + 74) + qFromBigEndian<quint16>(p + 76);
+        if (cell > 0) return cell / em;
     }
     const QFontMetricsF metrics(font);
-    const double size = std::max(1, font.pixelSize());
-    return {metrics.ascent() / size, metrics.descent() / size};
+    return (metrics.ascent() + metrics.descent()) / std::max(1, font.pixelSize());
 }
 
-FaceCell FaceCellOf(const QFont& font)
+double CellPerEm(const QFont& font)
 {
     static std::mutex mutex;
-    static std::map<QString, FaceCell> cells;
+    static std::map<QString, double> cells;
     const std::lock_guard<std::mutex> lock(mutex);
     const QString key = font.family() + QString::number(font.weight()) + (font.italic() ? "i" : "");
     auto it = cells.find(key);
-    if (it == cells.end()) it = cells.emplace(key, MeasureFaceCell(font)).first;
+    if (it == cells.end()) it = cells.emplace(key, MeasureCellPerEm(font)).first;
     return it->second;
 }
 
@@ -121,8 +114,7 @@ QFont CPainterDC::MakeFont(const LOGFONT& lf, double dPixelHeight)
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
     font.setHintingPreference(QFont::PreferNoHinting);
-    const FaceCell cell = FaceCellOf(font);
-    const double em = lf.lfHeight < 0 ? dPixelHeight : dPixelHeight / (cell.dAscent + cell.dDescent);
+    const double em = lf.lfHeight < 0 ? dPixelHeight : dPixelHeight / CellPerEm(font);
     font.setPixelSize(std::max(1, int(std::lround(em))));
     if (lf.lfWidth > 0 && lf.lfHeight != 0)
         font.setStretch(std::clamp(int(std::lround(200.0 * lf.lfWidth / std::abs(lf.lfHeight))), 1, 4000));
@@ -221,7 +213,10 @@ BOOL CPainterDC::DoText(int x, int y, const char* pch, int nCount, const std::ve
     m_pPainter->setFont(font);
     m_pPainter->setPen(ToQColor(GetTextColor()));
     if (pClip) m_pPainter->setClipRect(DeviceRect(*pClip), Qt::IntersectClip);
-    const double ascent = font.pixelSize() * FaceCellOf(font).dAscent;
+    // The glyphs' box is centred in the cell.
+    const QFontMetricsF metrics(font, m_pPainter->device());
+    const double cell = font.pixelSize() * CellPerEm(font);
+    const double ascent = (cell - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
     int advance = 0;
     for (int i = 0; i < nCount;) {
         const int len = (IsCP932LeadByte((unsigned char)pch[i]) && i + 1 < nCount) ? 2 : 1;
