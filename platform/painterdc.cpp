@@ -6,9 +6,13 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QRawFont>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 #include "platform/codepage.h"
 
@@ -52,6 +56,33 @@ QString ToQtFamily(const char* pszFace)
     return face;
 }
 
+// The cell of a face per em: its Windows ascent and descent, internal
+// leading included; a face without them gives its own ascent and descent.
+double MeasureCellPerEm(const QFont& font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const double em = raw.unitsPerEm();
+    if (os2.size() >= 78 && em > 0) {
+        const auto* p = reinterpret_cast<const uchar*>(os2.constData());
+        const double cell = qFromBigEndian<quint16>(p + 74) + qFromBigEndian<quint16>(p + 76);
+        if (cell > 0) return cell / em;
+    }
+    const QFontMetricsF metrics(font);
+    return (metrics.ascent() + metrics.descent()) / std::max(1, font.pixelSize());
+}
+
+double CellPerEm(const QFont& font)
+{
+    static std::mutex mutex;
+    static std::map<QString, double> cells;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const QString key = font.family() + QString::number(font.weight()) + (font.italic() ? "i" : "");
+    auto it = cells.find(key);
+    if (it == cells.end()) it = cells.emplace(key, MeasureCellPerEm(font)).first;
+    return it->second;
+}
+
 } // namespace
 
 CPainterDC::CPainterDC(QPainter* pPainter) : m_pPainter(pPainter)
@@ -77,12 +108,14 @@ int CPainterDC::GetDeviceCaps(int nIndex) const
 QFont CPainterDC::MakeFont(const LOGFONT& lf, double dPixelHeight)
 {
     QFont font(ToQtFamily(lf.lfFaceName));
-    font.setPixelSize(std::max(1, int(std::lround(dPixelHeight))));
+    font.setPixelSize(100);
     if (lf.lfWeight > 0) font.setWeight(QFont::Weight(std::clamp<int>(lf.lfWeight, 100, 900)));
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
     font.setHintingPreference(QFont::PreferNoHinting);
+    const double em = lf.lfHeight < 0 ? dPixelHeight : dPixelHeight / CellPerEm(font);
+    font.setPixelSize(std::max(1, int(std::lround(em))));
     if (lf.lfWidth > 0 && lf.lfHeight != 0)
         font.setStretch(std::clamp(int(std::lround(200.0 * lf.lfWidth / std::abs(lf.lfHeight))), 1, 4000));
     return font;
@@ -180,7 +213,10 @@ BOOL CPainterDC::DoText(int x, int y, const char* pch, int nCount, const std::ve
     m_pPainter->setFont(font);
     m_pPainter->setPen(ToQColor(GetTextColor()));
     if (pClip) m_pPainter->setClipRect(DeviceRect(*pClip), Qt::IntersectClip);
-    const double ascent = QFontMetricsF(font, m_pPainter->device()).ascent();
+    // The glyphs' box is centred in the cell.
+    const QFontMetricsF metrics(font, m_pPainter->device());
+    const double cell = font.pixelSize() * CellPerEm(font);
+    const double ascent = (cell - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
     int advance = 0;
     for (int i = 0; i < nCount;) {
         const int len = (IsCP932LeadByte((unsigned char)pch[i]) && i + 1 < nCount) ? 2 : 1;

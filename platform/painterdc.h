@@ -16,7 +16,9 @@ public:
     void SetDeviceClip(const QRect& rc) { m_rcVisible = rc; }
     int GetDeviceCaps(int nIndex) const override;
 
-    // The Qt font that a LOGFONT becomes at a pixel height.
+    // The Qt font that a LOGFONT becomes when |lfHeight| is dPixelHeight
+    // pixels: a positive height is the cell (ascent and descent with the
+    // internal leading), so the glyphs' em is smaller; a negative one is the em.
     static QFont MakeFont(const LOGFONT& lf, double dPixelHeight);
 
 protected:

@@ -66,6 +66,7 @@ void CResultCurrentExpenseClass::ReportDraw(CDC* pDC)
     CResultPrintScope scope(pDC, TRUE);
     if (!scope.IsReady()) return;
     const CRecurringGrid g = MakeRecurringGrid(pDC, m_sizePage, kUnits);
+    scope.FitBodyFont(g.u);
 
     FillResultRect(pDC, 0, g.W, 0, g.Y(2), FALSE);
     FillResultRect(pDC, 0, g.I, 0, g.Y(kTableUnits), FALSE);

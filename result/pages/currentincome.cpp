@@ -100,6 +100,7 @@ void CResultCurrentIncomeClass::ReportDraw(CDC* pDC)
     CResultPrintScope scope(pDC, TRUE);
     if (!scope.IsReady()) return;
     const CRecurringGrid g = MakeRecurringGrid(pDC, m_sizePage, kUnits);
+    scope.FitBodyFont(g.u);
 
     ShadePage(pDC, g);
     CPen linePen;

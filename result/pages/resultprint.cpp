@@ -58,6 +58,17 @@ CResultPrintScope::CResultPrintScope(CDC* pDC, BOOL bFramePen) : m_pDC(pDC)
     m_bReady = TRUE;
 }
 
+void CResultPrintScope::FitBodyFont(int nLineHeight)
+{
+    if (!m_bReady || nLineHeight <= 0) return;
+    TEXTMETRIC tm;
+    m_pDC->GetTextMetrics(&tm);
+    if (nLineHeight >= tm.tmHeight) return;
+    LOGFONT lf = m_font.GetLogFont();
+    lf.lfHeight = nLineHeight;
+    if (m_fittedFont.CreateFontIndirect(&lf)) m_pDC->SelectObject(&m_fittedFont);
+}
+
 CResultPrintScope::~CResultPrintScope()
 {
     if (!m_bReady) return;

@@ -37,8 +37,13 @@ public:
     CResultPrintScope(const CResultPrintScope&) = delete;
     CResultPrintScope& operator=(const CResultPrintScope&) = delete;
     BOOL IsReady() const { return m_bReady; }
+    // Lines lower than the body font's cell (a big font on a small sheet)
+    // get the body font at the line's height, so that the texts stay
+    // between the rules; the widths measured before stay.
+    void FitBodyFont(int nLineHeight);
 
     CFont m_font;
+    CFont m_fittedFont;
     CFont m_titleFont;
     CPen m_pen;
     CPen m_framePen;

@@ -186,6 +186,7 @@ void DrawYearTable(CDC* pDC, const CResultBaseClass& page, const CYearTablePlan&
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
     const CYearGrid g = MakeGrid(page.m_sizePage, plan, tm.tmAveCharWidth);
+    scope.FitBodyFont(g.h);
 
     ShadeGrid(pDC, g, plan);
     CPen thinPen, linePen;

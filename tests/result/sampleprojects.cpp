@@ -297,6 +297,14 @@ BOOL CProjectInMemory::Calculate(int nYears)
     return TRUE;
 }
 
+BOOL CProjectInMemory::CalculateAll(int nYears)
+{
+    if (!Calculate(nYears)) return FALSE;
+    for (int step = 3; step <= CTavCalcClass::kLastStep; ++step)
+        if (!m_calc.Calc(step)) return FALSE;
+    return TRUE;
+}
+
 CYearBalanceClass* CProjectInMemory::Year(int y) const
 {
     return m_calc.m_pYearArray ? dynamic_cast<CYearBalanceClass*>(m_calc.m_pYearArray->GetAt(y)) : nullptr;

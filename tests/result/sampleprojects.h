@@ -34,6 +34,8 @@ public:
     bool IsCreated() const { return m_bCreated; }
     // SetComs, then steps 0, 1 and 2; FALSE at the first step that fails.
     BOOL Calculate(int nYears);
+    // Calculate, then every table builder (steps 3 to the last).
+    BOOL CalculateAll(int nYears);
     int Years() const { return m_calc.m_objCalcYear.nCalcYear; }
     // The record of year y (0 the construction period); null when missing.
     CYearBalanceClass* Year(int y) const;

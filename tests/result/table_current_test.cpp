@@ -493,7 +493,8 @@ TEST(RecurringPages, ExpenseBlocksStandInTheirUnits)
     // Names and amounts fitted on the character grid in their columns.
     for (const CDrawRecord& r : dc.RecordsOf(CDrawRecord::Text)) {
         if (r.text == "item0") {
-            EXPECT_EQ(*r.clip, CRect(r.rc.left, r.rc.top, I, r.rc.top - 40));
+            // The 40-high body font is fitted to the 30-high unit rows.
+            EXPECT_EQ(*r.clip, CRect(r.rc.left, r.rc.top, I, r.rc.top - u));
         }
         if (r.text == "1014") {
             EXPECT_EQ(r.clip->right, W);
