@@ -19,7 +19,7 @@
 #include "result/pages/resultprint.h"
 #include "sampleprojects.h"
 
-// After this many more allocations every further one throws; -1 lets all through.
+// After this many more allocations every further one fails; -1 lets all through.
 static int g_nAllocationsLeft = -1;
 
 void* operator new(std::size_t n)
@@ -29,6 +29,13 @@ void* operator new(std::size_t n)
     void* p = std::malloc(n ? n : 1);
     if (!p) throw std::bad_alloc();
     return p;
+}
+
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept
+{
+    if (g_nAllocationsLeft == 0) return nullptr;
+    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
+    return std::malloc(n ? n : 1);
 }
 
 void operator delete(void* p) noexcept
