@@ -261,9 +261,11 @@ public:
 
     // Text export: one TAB-separated file of every result table, lines in
     // CP932 ended by CR LF, the file ended by 0x1A.
-    // Writes the file; nothing when it cannot be opened. A write error stops
-    // the export and leaves the file closed.
-    void SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption);
+    // Writes the file; TRUE when it was written whole. FALSE and nothing
+    // written when it cannot be opened; FALSE when a write fails or memory
+    // runs out (status 13002; 13001 for anything else thrown) part way, with
+    // the partly written file removed and the file closed.
+    BOOL SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption);
     // Appends one cell and its TAB; a cell that would not leave room for the
     // line's CR LF is left out.
     void StringSet(CString strText);
@@ -393,4 +395,10 @@ private:
     BOOL HasFiniteResults();
     // Replaces a series with a new empty one; FALSE with 13002 when memory runs out.
     BOOL NewSeries(CDeleteObArray*& pSeries);
+    // The export's two header lines, its sections and its end byte.
+    void WriteTextSections(const CString& strOffice, const CString& strDate);
+    // Closes the export file without a flush and removes it.
+    void DiscardTextFile(const CString& strPath);
+    // Empties the export line buffer.
+    void ClearTextLine();
 };

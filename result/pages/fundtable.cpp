@@ -51,16 +51,6 @@ const CResultItemClass* GetFundRow(const CResultBaseClass& page, int nRow)
     return page.m_pItemArray ? dynamic_cast<const CResultItemClass*>(page.m_pItemArray->GetAt(nRow)) : nullptr;
 }
 
-CString JoinTextParts(const CString& str, int nFirst, int nStep, int nCount)
-{
-    CString joined;
-    for (int i = 0; i < nCount; ++i) {
-        if (i > 0) joined += "\n";
-        joined += GetTextLine(str, nFirst + i * nStep);
-    }
-    return joined;
-}
-
 void DrawFundTableFrame(CDC* pDC, const CFundTableGrid& g, const int* anBottom, int nRows)
 {
     const int bottom = g.Y(anBottom[nRows - 1]);

@@ -39,10 +39,6 @@ void DrawFundTables(CDC* pDC, CSize sizePage, BOOL bWideLines,
 // Row nRow of the page; null when the page does not hold it.
 const CResultItemClass* GetFundRow(const CResultBaseClass& page, int nRow);
 
-// nCount parts of a text of "\n"-separated parts, from part nFirst (counted
-// from 1) every nStep parts, joined by "\n"; a missing part repeats the last.
-CString JoinTextParts(const CString& str, int nFirst, int nStep, int nCount);
-
 // The line where row i of a table begins: under the head row, or where
 // the row before ends.
 inline int FundRowTop(const int* anBottom, int i)

@@ -2,6 +2,7 @@
 
 #include "result/pages/premisepage.h"
 #include "result/pages/resultrows.h"
+#include "sheet/printitem.h"
 
 namespace {
 
@@ -42,8 +43,8 @@ void CResultBasicDataClass::ReportDraw(CDC* pDC)
             if (i >= 1 && i <= kSubTitleRows) {
                 g.Text(row.m_strMoney, kItemWidth + 1, W, top, bottom, kAlignLeft);
             } else if (i == kConsumptionRow) {
-                g.Text(PremisePart(row.m_strMoney, 1), kItemWidth, W, top, bottom, kAlignCentre);
-                g.Text(PremisePart(row.m_strMoney, 2), kItemWidth, W, top, bottom, kAlignRight);
+                g.Text(GetTextLine(row.m_strMoney, 1), kItemWidth, W, top, bottom, kAlignCentre);
+                g.Text(GetTextLine(row.m_strMoney, 2), kItemWidth, W, top, bottom, kAlignRight);
             } else {
                 g.Text(row.m_strMoney, kItemWidth, W, top, bottom, kAlignCentre);
             }
@@ -63,8 +64,8 @@ void CResultOutlineDataClass::ReportDraw(CDC* pDC)
             const int top = kFirstRowLine + i, bottom = top + 1;
             g.Text(row.m_strItem, 0, kItemWidth, top, bottom, kAlignCentre);
             if (i < kAreaRows) {
-                g.Text(PremisePart(row.m_strMoney, 1), kItemWidth, middle, top, bottom, kAlignRight);
-                g.Text(PremisePart(row.m_strMoney, 2), middle, W, top, bottom, kAlignRight);
+                g.Text(GetTextLine(row.m_strMoney, 1), kItemWidth, middle, top, bottom, kAlignRight);
+                g.Text(GetTextLine(row.m_strMoney, 2), middle, W, top, bottom, kAlignRight);
             } else {
                 g.Text(row.m_strMoney, kItemWidth, W, top, bottom, kAlignCentre);
             }

@@ -2,6 +2,7 @@
 
 #include "result/pages/premisepage.h"
 #include "result/pages/resultrows.h"
+#include "sheet/printitem.h"
 
 namespace {
 
@@ -88,15 +89,15 @@ void DrawFiveLineRow(const CPremiseGrid& g, const CResultItemClass& row, int nIt
     const CString& str = row.m_strContent;
     DrawItem(g, row, nItemWidth, nTop, nBottom);
     if (nHeadParts == 1) {
-        g.Text(PremisePart(str, 1), L, R, nTop, nTop + 1, nHeadAlign);
+        g.Text(GetTextLine(str, 1), L, R, nTop, nTop + 1, nHeadAlign);
     } else {
-        g.Text(PremisePart(str, 1), L, R, nTop, nTop + 1, kAlignLeft);
-        g.Text(PremisePart(str, 2), L, R, nTop, nTop + 1, kAlignRight);
+        g.Text(GetTextLine(str, 1), L, R, nTop, nTop + 1, kAlignLeft);
+        g.Text(GetTextLine(str, 2), L, R, nTop, nTop + 1, kAlignRight);
     }
     const int nFirst = nHeadParts + 1;
-    g.Text(PremiseBlock(str, nFirst, 3, 4), L, R, nTop + 1, nBottom, kAlignLeft);
-    g.Text(PremiseBlock(str, nFirst + 1, 3, 4), L, R - 3, nTop + 1, nBottom, kAlignRight);
-    g.Text(PremiseBlock(str, nFirst + 2, 3, 4), L, R, nTop + 1, nBottom, kAlignRight);
+    g.Text(JoinTextParts(str, nFirst, 3, 4), L, R, nTop + 1, nBottom, kAlignLeft);
+    g.Text(JoinTextParts(str, nFirst + 1, 3, 4), L, R - 3, nTop + 1, nBottom, kAlignRight);
+    g.Text(JoinTextParts(str, nFirst + 2, 3, 4), L, R, nTop + 1, nBottom, kAlignRight);
     g.Text(row.m_strMoney, R, g.Width(), nTop, nBottom, kAlignRight);
 }
 
@@ -144,8 +145,8 @@ void CResultDepreciationDataClass::ReportDraw(CDC* pDC)
                 continue;
             }
             for (int c = 0; c < 4; ++c)
-                g.Text(PremisePart(pRow->m_strMoney, c + 1), E[c], E[c + 1], top, bottom, kAlignCentre);
-            g.Text(PremisePart(pRow->m_strMoney, 5), nBook, W, top, bottom, kAlignRight);
+                g.Text(GetTextLine(pRow->m_strMoney, c + 1), E[c], E[c + 1], top, bottom, kAlignCentre);
+            g.Text(GetTextLine(pRow->m_strMoney, 5), nBook, W, top, bottom, kAlignRight);
         }
     });
 }
@@ -167,8 +168,8 @@ void CResultCapitalpayDataClass::ReportDraw(CDC* pDC)
             const int top = nFirst + i, bottom = top + 1;
             DrawItem(g, *pRow, E[0], top, bottom);
             for (int c = 0; c < 2; ++c)
-                g.Text(PremisePart(pRow->m_strMoney, c + 1), E[c], anRight[c], top, bottom, kAlignCentre);
-            g.Text(PremisePart(pRow->m_strMoney, 3), E[2], W, top, bottom, kAlignRight);
+                g.Text(GetTextLine(pRow->m_strMoney, c + 1), E[c], anRight[c], top, bottom, kAlignCentre);
+            g.Text(GetTextLine(pRow->m_strMoney, 3), E[2], W, top, bottom, kAlignRight);
         }
     });
 }
@@ -185,9 +186,9 @@ void CResultCapitalpayLoanDataClass::ReportDraw(CDC* pDC)
             if (!pRow) continue;
             const CString& str = pRow->m_strContent;
             DrawItem(g, *pRow, I, top, bottom);
-            g.Text(PremiseBlock(str, 1, 3, kLoanRowLines), I, R, top, bottom, kAlignLeft);
-            g.Text(PremiseBlock(str, 2, 3, kLoanRowLines), I + kLoanSecondBlock, R, top, bottom, kAlignLeft);
-            g.Text(PremiseBlock(str, 3, 3, kLoanRowLines), I, R, top, bottom, kAlignRight);
+            g.Text(JoinTextParts(str, 1, 3, kLoanRowLines), I, R, top, bottom, kAlignLeft);
+            g.Text(JoinTextParts(str, 2, 3, kLoanRowLines), I + kLoanSecondBlock, R, top, bottom, kAlignLeft);
+            g.Text(JoinTextParts(str, 3, 3, kLoanRowLines), I, R, top, bottom, kAlignRight);
             g.Text(pRow->m_strMoney, R, g.Width(), top, bottom, kAlignRight);
         }
     });
@@ -217,11 +218,11 @@ void CResultTaxDataClass::ReportDraw(CDC* pDC)
             if (i < 5) {
                 g.Text(str, I, W, top, bottom, kAlignCentre);
             } else if (i < 7) {
-                g.Text(PremiseBlock(str, 1, 2, 3), I, W, top, bottom, kAlignLeft);
-                g.Text(PremiseBlock(str, 2, 2, 3), I + kTaxPairOffset, W, top, bottom, kAlignLeft);
+                g.Text(JoinTextParts(str, 1, 2, 3), I, W, top, bottom, kAlignLeft);
+                g.Text(JoinTextParts(str, 2, 2, 3), I + kTaxPairOffset, W, top, bottom, kAlignLeft);
             } else {
-                g.Text(PremisePart(str, 1), I, W, top, bottom, kAlignLeft);
-                g.Text(PremisePart(str, 2), I + kTaxPairOffset, W, top, bottom, kAlignLeft);
+                g.Text(GetTextLine(str, 1), I, W, top, bottom, kAlignLeft);
+                g.Text(GetTextLine(str, 2), I + kTaxPairOffset, W, top, bottom, kAlignLeft);
             }
         }
     });

@@ -72,21 +72,6 @@ void DrawPremisePage(CDC* pDC, CSize sizePage, const CPremiseFrame& frame,
     if (frame.bMoveOrigin) pDC->SetWindowOrg(origin.x, origin.y + frame.nLines * grid.m_nHeight);
 }
 
-CString PremisePart(const CString& str, int n)
-{
-    return GetTextLine(str, n);
-}
-
-CString PremiseBlock(const CString& str, int nFirst, int nStep, int nCount)
-{
-    CString block;
-    for (int k = 0; k < nCount; ++k) {
-        if (k > 0) block += "\n";
-        block += PremisePart(str, nFirst + k * nStep);
-    }
-    return block;
-}
-
 const CResultItemClass* PremiseRow(const CResultBaseClass& page, int nIndex, int nRows)
 {
     if (!page.m_pItemArray || page.m_pItemArray->GetSize() < nRows) return nullptr;

@@ -9,6 +9,7 @@
 #include "platform/cdc.h"
 #include "platform/cstring.h"
 #include "result/pages/resultbase.h"
+#include "result/pages/resultrows.h"
 #include "sheet/sheetlayout.h"
 
 class CResultItemClass;
@@ -54,10 +55,6 @@ struct CPremiseFrame {
 void DrawPremisePage(CDC* pDC, CSize sizePage, const CPremiseFrame& frame,
                      const std::function<void(const CPremiseGrid&)>& drawBody);
 
-// Part n (from 1) of a text of "\n"-separated parts; the last part when it has fewer.
-CString PremisePart(const CString& str, int n);
-// nCount parts from part nFirst in steps of nStep, as the lines of one text.
-CString PremiseBlock(const CString& str, int nFirst, int nStep, int nCount);
 // Row nIndex of the page, when the page holds all its nRows rows; null
 // before its table step has filled it or after one that stopped early.
 const CResultItemClass* PremiseRow(const CResultBaseClass& page, int nIndex, int nRows);

@@ -1,5 +1,7 @@
 #include "result/pages/resultformat.h"
 
+#include <cmath>
+
 #include "sheet/numberformat.h"
 
 // The result pages write their numbers by the rules of the printed sheets.
@@ -15,6 +17,8 @@ void InsertNumberComma(CString& str)
 
 CString FormatResultNumber(int nDecimals, double dValue, BOOL bTrimZeros)
 {
+    // A damaged record field the steps never read shows as an empty cell.
+    if (!std::isfinite(dValue)) return CString();
     CString text = FormatDecimalString(nDecimals, dValue, bTrimZeros);
     InsertNumberComma(text);
     return text;

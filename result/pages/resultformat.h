@@ -8,7 +8,8 @@
 CString FormatDecimalString(int nDecimals, double dValue, BOOL bTrimZeros);
 // Groups the integer digits by three from the right; commas already there are removed first.
 void InsertNumberComma(CString& str);
-// The cell text of an amount: FormatDecimalString with thousands separators.
+// The cell text of an amount: FormatDecimalString with thousands separators;
+// empty for a value that is not finite.
 CString FormatResultNumber(int nDecimals, double dValue, BOOL bTrimZeros);
 // Full-width digits without leading zeros, for 0 to 9999.
 CString NumberToFullWidth(int n);

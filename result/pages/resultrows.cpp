@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "sheet/printitem.h"
+
 namespace {
 
 const char kFullWidthSpace[] = "　";
@@ -76,4 +78,14 @@ void CResultDoubleArrayClass::DestroyData()
     delete[] m_pdData;
     m_pdData = nullptr;
     m_nCount = -1;
+}
+
+CString JoinTextParts(const CString& str, int nFirst, int nStep, int nCount)
+{
+    CString joined;
+    for (int i = 0; i < nCount; ++i) {
+        if (i > 0) joined += "\n";
+        joined += GetTextLine(str, nFirst + i * nStep);
+    }
+    return joined;
 }

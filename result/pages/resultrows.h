@@ -58,3 +58,7 @@ public:
     CString m_strContent;
     CString m_strMoney;
 };
+
+// nCount parts of a text of "\n"-separated parts, from part nFirst (counted
+// from 1) every nStep parts, joined by "\n"; a missing part repeats the last.
+CString JoinTextParts(const CString& str, int nFirst, int nStep, int nCount);

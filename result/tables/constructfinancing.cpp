@@ -70,7 +70,7 @@ struct CLoanTerms {
         bSpecial = loan.nSpecialFromYear > 0;
         strSpecial = bSpecial ? Years(loan.nSpecialFromYear, loan.nSpecialToYear) : S(kNone);
         strSource = S(loan.nSpecialSource == 0 ? 15029 : 15030);
-        strSpecialAmount = FormatFullNumber(loan.dSpecialAmount);
+        strSpecialAmount = PremisePlainNumber(loan.dSpecialAmount);
         strMortgage = Charged(loan.nMortgageFee);
     }
 
@@ -116,7 +116,7 @@ public:
     CString Money(double v) const { return m_calc.FormatAmount(v); }
     const tagDATAFUND& Fund() const { return m_supply.m_objFund; }
     double OwnFunds() const { return Fund().dSubsidy + Fund().dOwnFund + Fund().dLandOwnFund; }
-    CString Amount(double v) const { return FormatFullNumber(v) + S(kThousandYen); }
+    CString Amount(double v) const { return PremisePlainNumber(v) + S(kThousandYen); }
 
     // Category i's share of its first tenants' deposits or guarantee money
     // received in advance, named when it has a contract period.
@@ -234,33 +234,33 @@ void CTavCalcClass::TextSupply()
 {
     const CSupplyTexts t(*this);
     const CString empty;
-    WriteTextLine(*this, {"建設資金調達"});
-    WriteTextLine(*this, {S(25000), S(25001), empty, empty, S(25002)});
+    TextLine(*this, {"建設資金調達"});
+    TextLine(*this, {S(25000), S(25001), empty, empty, S(25002)});
 
     const tagDATAFUND& fund = t.Fund();
-    WriteTextLine(*this, {S(15008), S(15008), t.Amount(fund.dOwnFund), empty, t.Money(t.OwnFunds())});
-    WriteTextLine(*this, {empty, S(15009), t.Amount(fund.dLandOwnFund)});
-    WriteTextLine(*this, {empty, "補助金等", t.Amount(fund.dSubsidy)});
+    TextLine(*this, {S(15008), S(15008), t.Amount(fund.dOwnFund), empty, t.Money(t.OwnFunds())});
+    TextLine(*this, {empty, S(15009), t.Amount(fund.dLandOwnFund)});
+    TextLine(*this, {empty, "補助金等", t.Amount(fund.dSubsidy)});
 
     // Deposits and guarantee money: categories k and k + 4 side by side, or the total alone.
     for (const bool bSecurity : {false, true}) {
         const CString item = S(bSecurity ? 15011 : 15010), total = t.Money(t.AdvanceTotal(bSecurity));
         if (m_nTextOption != 0) {
-            WriteTextLine(*this, {item, empty, empty, empty, total});
+            TextLine(*this, {item, empty, empty, empty, total});
             continue;
         }
-        WriteTextLine(*this, {item, t.Advance(0, bSecurity), t.Advance(4, bSecurity), empty, total});
+        TextLine(*this, {item, t.Advance(0, bSecurity), t.Advance(4, bSecurity), empty, total});
         for (int k = 1; k < kCategories / 2; ++k)
-            WriteTextLine(*this, {empty, t.Advance(k, bSecurity), t.Advance(k + 4, bSecurity), empty});
+            TextLine(*this, {empty, t.Advance(k, bSecurity), t.Advance(k + 4, bSecurity), empty});
     }
 
     const tagDATASHORTLOAN& shortLoan = t.ShortLoan();
     const CString shortAmount = t.Money(t.ShortLoanAmount());
     if (shortLoan.nUse == 1) {
-        WriteTextLine(*this, {S(15012), S(25003), Rate(shortLoan.dRate), empty, shortAmount});
-        WriteTextLine(*this, {empty, S(kMortgageFee), Charged(shortLoan.nMortgageFee)});
+        TextLine(*this, {S(15012), S(25003), Rate(shortLoan.dRate), empty, shortAmount});
+        TextLine(*this, {empty, S(kMortgageFee), Charged(shortLoan.nMortgageFee)});
     } else {
-        WriteTextLine(*this, {S(15012), S(15013), empty, empty, shortAmount});
+        TextLine(*this, {S(15012), S(15013), empty, empty, shortAmount});
         TextWrite();
     }
 
@@ -274,14 +274,14 @@ void CTavCalcClass::TextSupply()
             note = S(15034);
         if (!note.IsEmpty() || loan.dAmount == 0.0) {
             if (note.IsEmpty())
-                WriteTextLine(*this, {loan.m_strBankName});
+                TextLine(*this, {loan.m_strBankName});
             else
-                WriteTextLine(*this, {loan.m_strBankName, note});
+                TextLine(*this, {loan.m_strBankName, note});
             for (int k = 0; k < 8; ++k) TextWrite();
             continue;
         }
         const CLoanTerms terms(loan);
-        WriteTextLine(*this, {loan.m_strBankName, S(15019), terms.astrGrace[0], terms.astrGrace[1], t.LoanAmount(i)});
+        TextLine(*this, {loan.m_strBankName, S(15019), terms.astrGrace[0], terms.astrGrace[1], t.LoanAmount(i)});
         for (int k = 0; k < kPeriods; ++k) {
             StringSet(k == 0 && t.IsLandPurchaseLoan(i) ? S(15031) : k == 1 ? t.Method(i) : empty);
             StringSet(S(15020 + k));
@@ -291,16 +291,16 @@ void CTavCalcClass::TextSupply()
             }
             TextWrite();
         }
-        WriteTextLine(*this, {empty, S(15024), terms.strSpecial});
+        TextLine(*this, {empty, S(15024), terms.strSpecial});
         if (terms.bSpecial) {
-            WriteTextLine(*this, {empty, S(15025), terms.strSource});
-            WriteTextLine(*this, {empty, S(15026), terms.strSpecialAmount});
+            TextLine(*this, {empty, S(15025), terms.strSource});
+            TextLine(*this, {empty, S(15026), terms.strSpecialAmount});
         } else {
             TextWrite();
             TextWrite();
         }
-        WriteTextLine(*this, {empty, S(kMortgageFee), terms.strMortgage});
+        TextLine(*this, {empty, S(kMortgageFee), terms.strMortgage});
     }
 
-    WriteTextLine(*this, {S(15007), empty, empty, empty, t.Money(m_dFundSourceTotal)});
+    TextLine(*this, {S(15007), empty, empty, empty, t.Money(m_dFundSourceTotal)});
 }

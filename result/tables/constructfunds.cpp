@@ -128,7 +128,7 @@ public:
         const double F = m_data.m_pDataOutline->aBuilding[0].dPlanBuild;
         const tagDATAEXPENSEMONEY& cost = Expense().m_objConstructionCost;
         const double price = cost.nInputMethod == 3 ? cost.dAmount : (F == 0 ? 0.0 : CostTotal() / F + 0.5);
-        return "※工事費坪単価=" + Figure(price) + S(kThousandYen) + " (延床面積:" + FormatFullNumber(F) + S(kTsubo) +
+        return "※工事費坪単価=" + Figure(price) + S(kThousandYen) + " (延床面積:" + PremisePlainNumber(F) + S(kTsubo) +
                ")";
     }
     CString CostContent() const
@@ -145,12 +145,12 @@ public:
         if (k >= kFormulaLines) return k == kFixedCosts - 1 ? GroundRent() : Comment(k - kFormulaLines);
         const CDataExpenseMoneyClass& line = Other(k);
         if (line.nInputMethod != 1) return CString();
-        const CString amount = FormatFullNumber(line.dAmount);
+        const CString amount = PremisePlainNumber(line.dAmount);
         const tagDATAOUTLINE& outline = *m_data.m_pDataOutline;
         switch (k) {
-        case 0: return FormatFullNumber(outline.aLand[0].dBuyLand) + S(kTsubo) + S(kTimes) + amount + S(kPerTsubo);
+        case 0: return PremisePlainNumber(outline.aLand[0].dBuyLand) + S(kTsubo) + S(kTimes) + amount + S(kPerTsubo);
         case 1:
-            return FormatFullNumber(outline.aBuilding[0].dDemolishBuild) + S(kTsubo) + S(kTimes) + amount +
+            return PremisePlainNumber(outline.aBuilding[0].dDemolishBuild) + S(kTsubo) + S(kTimes) + amount +
                    S(kPerTsubo);
         case 2: return "工事費（税別）" + S(kTimes) + amount + S(kPercent);
         default: return S(25003) + amount + S(kPercent);
@@ -178,9 +178,9 @@ public:
         const tagDATALAND& land = m_data.m_pDataOutline->aLand[0];
         const CTaxLicenseClass& license = *m_tax.m_pTaxLicense;
         const CTaxRealtyGetClass& realty = *m_tax.m_pTaxRealtyGet;
-        const CString share = S(15000) + S(kEquals) + FormatFullNumber(land.dBuyLand) + S(kTsubo) + S(kDivide) +
-                              S(kOpen) + FormatFullNumber(land.dTotalLand) + S(kTsubo) + S(kMinus) +
-                              FormatFullNumber(land.dLeasedLand) + S(kTsubo) + S(kClose);
+        const CString share = S(15000) + S(kEquals) + PremisePlainNumber(land.dBuyLand) + S(kTsubo) + S(kDivide) +
+                              S(kOpen) + PremisePlainNumber(land.dTotalLand) + S(kTsubo) + S(kMinus) +
+                              PremisePlainNumber(land.dLeasedLand) + S(kTsubo) + S(kClose);
         const double standard = bAcquisition ? realty.m_dStandardRatio : license.m_dStandardRatio;
         const CString base = S(15001) + S(kEquals) + S(kOpen) + Plain(FundValue(m_calc.m_pAppraisedLandArray)) +
                              S(kThousandYen) + S(kTimes) + Whole(m_calc.m_dBuyLandRatio * 100) + S(kPercent) +
@@ -262,7 +262,7 @@ public:
     }
 
 private:
-    static CString Plain(double v) { return FormatFullNumber(v); }
+    static CString Plain(double v) { return PremisePlainNumber(v); }
     // "amount千円×rate%".
     static CString Times(const CString& strAmount, double dRate)
     {
@@ -351,16 +351,16 @@ void CTavCalcClass::TextConst()
 {
     const CFundTexts t(*this);
     const CString empty;
-    WriteTextLine(*this, {"建設所要資金"});
-    WriteTextLine(*this, {S(25000), S(25001), empty, S(25002)});
+    TextLine(*this, {"建設所要資金"});
+    TextLine(*this, {S(25000), S(25001), empty, S(25002)});
 
     // Construction cost, one line per depreciation item.
-    WriteTextLine(*this, {S(3), t.CostShare(0), t.CostAmount(0), t.Figure(t.CostTotal())});
-    for (int i = 1; i < kCostItems - 1; ++i) WriteTextLine(*this, {empty, t.CostShare(i), t.CostAmount(i)});
-    WriteTextLine(*this, {empty, t.CostShare(kCostItems - 1), t.CostAmount(kCostItems - 1), t.TsuboPrice()});
+    TextLine(*this, {S(3), t.CostShare(0), t.CostAmount(0), t.Figure(t.CostTotal())});
+    for (int i = 1; i < kCostItems - 1; ++i) TextLine(*this, {empty, t.CostShare(i), t.CostAmount(i)});
+    TextLine(*this, {empty, t.CostShare(kCostItems - 1), t.CostAmount(kCostItems - 1), t.TsuboPrice()});
 
     for (int k = 0; k < kFixedCosts; ++k)
-        WriteTextLine(*this, {S(kFixedCostIds[k]), t.FixedCostContent(k), empty,
+        TextLine(*this, {S(kFixedCostIds[k]), t.FixedCostContent(k), empty,
                               t.Money(t.Shown(kFirstFixedEntry + k))});
 
     // The free cost lines carry the consumption tax from their fifth cell on.
@@ -381,23 +381,23 @@ void CTavCalcClass::TextConst()
 
     // The taxes of three lines each; a business-place tax not levied leaves its lines blank.
     const auto writeLines = [&](const CString& item, const std::vector<CString>& lines, double dAmount) {
-        WriteTextLine(*this, {item, lines.empty() ? empty : lines[0], empty, t.Money(dAmount)});
+        TextLine(*this, {item, lines.empty() ? empty : lines[0], empty, t.Money(dAmount)});
         for (size_t k = 1; k < 3; ++k) {
             if (lines.empty())
                 TextWrite();
             else
-                WriteTextLine(*this, {empty, lines[k]});
+                TextLine(*this, {empty, lines[k]});
         }
     };
     writeLines("登録免許税（土地）", t.LandTaxLines(false), t.Value(kLandRegistrationEntry));
     writeLines("不動産取得税（土地）", t.LandTaxLines(true), t.Value(kLandAcquisitionEntry));
-    WriteTextLine(*this, {"登録免許税（建物）", t.BuildingRegistration(), empty,
+    TextLine(*this, {"登録免許税（建物）", t.BuildingRegistration(), empty,
                           t.Money(t.Value(kBuildingRegistrationEntry))});
     writeLines("不動産取得税（建物）", t.BuildingAcquisitionLines(), t.Value(kBuildingAcquisitionEntry));
     writeLines(S(21), t.BusinessPlaceLines(), t.Value(kBusinessPlaceEntry));
-    WriteTextLine(*this, {S(25), t.Mortgage(), empty, t.Money(t.Value(kMortgageEntry))});
-    WriteTextLine(*this, {S(22), t.LandHoldingTax(false), empty, t.Money(SeriesMoney(m_pMunicipalLandTaxArray, 0))});
-    WriteTextLine(*this, {S(23), t.LandHoldingTax(true), empty, t.Money(SeriesMoney(m_pCityPlanLandTaxArray, 0))});
-    WriteTextLine(*this, {S(24), empty, empty, t.Money(SeriesMoney(m_pLandPriceTaxArray, 0))});
-    WriteTextLine(*this, {S(15007), empty, empty, t.Money(t.Value(kTotalEntry))});
+    TextLine(*this, {S(25), t.Mortgage(), empty, t.Money(t.Value(kMortgageEntry))});
+    TextLine(*this, {S(22), t.LandHoldingTax(false), empty, t.Money(SeriesMoney(m_pMunicipalLandTaxArray, 0))});
+    TextLine(*this, {S(23), t.LandHoldingTax(true), empty, t.Money(SeriesMoney(m_pCityPlanLandTaxArray, 0))});
+    TextLine(*this, {S(24), empty, empty, t.Money(SeriesMoney(m_pLandPriceTaxArray, 0))});
+    TextLine(*this, {S(15007), empty, empty, t.Money(t.Value(kTotalEntry))});
 }

@@ -33,7 +33,7 @@ const UINT kHeadIds[3] = {25000, 25001, 25002};
 // second amount for any other.
 CString MethodAmount(const tagDATACOSTITEM& item)
 {
-    return PlainNumber(item.adAmount[item.nInputMethod > 0 ? 1 : 0]);
+    return PremisePlainNumber(item.adAmount[item.nInputMethod > 0 ? 1 : 0]);
 }
 
 // "… ×12ヶ月" after a monthly amount, per tsubo with the area when method 1.
@@ -41,7 +41,7 @@ CString MonthlyText(const tagDATACOSTITEM& item, double dArea, const CString& st
 {
     const CString amount = MethodAmount(item);
     if (item.nInputMethod == 1)
-        return amount + LoadResultString(kPerTsuboId) + " " + AreaNumber(dArea) + LoadResultString(kTsuboId) +
+        return amount + LoadResultString(kPerTsuboId) + " " + PremiseAreaNumber(dArea) + LoadResultString(kTsuboId) +
                "×12ヶ月";
     return amount + strMonthly + "12ヶ月";
 }
@@ -154,32 +154,32 @@ CPropertyTax GetPropertyTax(const CTavCalcClass& calc, int nTax)
 
 CString BaseText(const CPropertyTax& t)
 {
-    return PlainNumber(SeriesMoney(t.pBase, t.nBaseEntry));
+    return PremisePlainNumber(SeriesMoney(t.pBase, t.nBaseEntry));
 }
 
 CString HouseLine(const CPropertyTax& t)
 {
     CString fraction;
     fraction.Format("×%2d/%2d×税率", SaturateToInt(t.dNumerator), SaturateToInt(t.dDenominator));
-    return "(住宅)" + BaseText(t) + "千円×" + PlainNumber(t.dShare * 100) + LoadResultString(kPercentId) + fraction +
-           PlainNumber(t.dRate) + "%";
+    return "(住宅)" + BaseText(t) + "千円×" + PremisePlainNumber(t.dShare * 100) + LoadResultString(kPercentId) + fraction +
+           PremisePlainNumber(t.dRate) + "%";
 }
 
 CString GeneralLine(const CPropertyTax& t)
 {
-    return "(一般)" + BaseText(t) + "千円×" + PlainNumber((1.0 - t.dShare) * 100) + "%×税率" + PlainNumber(t.dRate) +
+    return "(一般)" + BaseText(t) + "千円×" + PremisePlainNumber((1.0 - t.dShare) * 100) + "%×税率" + PremisePlainNumber(t.dRate) +
            "%";
 }
 
 CString UnsplitLine(const CPropertyTax& t)
 {
-    return BaseText(t) + "千円×税率" + PlainNumber(t.dRate) + "%";
+    return BaseText(t) + "千円×税率" + PremisePlainNumber(t.dRate) + "%";
 }
 
 CString CityPlanBuildLine(const CTavCalcClass& calc)
 {
-    return PlainNumber(SeriesMoney(calc.m_pCityPlanBuildBaseArray, 1)) + "千円×税率" +
-           PlainNumber(calc.m_pTaxClass->m_pTaxCityPlan->m_dBuildingRate) + "%";
+    return PremisePlainNumber(SeriesMoney(calc.m_pCityPlanBuildBaseArray, 1)) + "千円×税率" +
+           PremisePlainNumber(calc.m_pTaxClass->m_pTaxCityPlan->m_dBuildingRate) + "%";
 }
 
 // ---- Rows of the page
@@ -188,7 +188,7 @@ void SetRunningCostRow(CTavCalcClass& calc, CResultItemClass& row, int nItem)
 {
     const CDataCostItemClass& item = calc.m_pDataClass->m_pDataCost->m_aCostItem[nItem];
     const CString line = RunningCostLine(calc, nItem);
-    row.SetContent(HasSchedule(item, nItem) ? line + "\n" + ScheduleBlockText(item) : "\n\n" + line + "\n");
+    row.SetContent(HasSchedule(item, nItem) ? line + "\n" + ScheduleCellText(item) : "\n\n" + line + "\n");
     row.SetMoney(calc.FormatAmount(SeriesMoney(calc.m_apCostArray[nItem], 0)));
 }
 
@@ -229,7 +229,7 @@ void SetOtherExpenseRow(CTavCalcClass& calc, CResultItemClass& row, int nItem)
         row.SetContent("\n\n");
         return;
     }
-    row.SetContent(BookingYears(item, "  ") + BookingInterval(item) + "\n" + ScheduleBlockText(item));
+    row.SetContent(BookingYears(item, "  ") + BookingInterval(item) + "\n" + ScheduleCellText(item));
     row.SetMoney(calc.FormatAmount(SeriesMoney(pSeries, 0)));
 }
 
@@ -250,16 +250,16 @@ void WriteCostItem(CTavCalcClass& calc, int nItem)
     const CObArray* pSeries = calc.m_apCostArray[nItem];
     const CString name = CostItemName(item, nItem);
     if (nItem >= kRunningCosts && (!SeriesItem(pSeries, 0) || SeriesMoney(pSeries, 0) == 0.0)) {
-        WriteCells(calc, {name});
+        TextLine(calc, {name});
         return WriteEmptyLines(calc, 4);
     }
     const CString money = calc.FormatAmount(SeriesMoney(pSeries, 0));
     if (nItem < kRunningCosts)
-        WriteCells(calc, {name, RunningCostLine(calc, nItem), "", "", "", money});
+        TextLine(calc, {name, RunningCostLine(calc, nItem), "", "", "", money});
     else
-        WriteCells(calc, {name, BookingYears(item, ""), BookingInterval(item), "", "", money});
+        TextLine(calc, {name, BookingYears(item, ""), BookingInterval(item), "", "", money});
     if (HasSchedule(item, nItem))
-        WriteScheduleLines(calc, item);
+        TextScheduleLines(calc, item, CString());
     else
         WriteEmptyLines(calc, 4);
 }
@@ -270,11 +270,11 @@ void WritePropertyTax(CTavCalcClass& calc, int nTax)
     const CString label = t.pszLabel;
     const CString tax = SeriesMoneyCell(calc, t.pTax, 1);
     if (t.bBurden) {
-        WriteCells(calc, {label, LoadResultString(kBurdenNoticeId), "", "", "", "", tax});
+        TextLine(calc, {label, LoadResultString(kBurdenNoticeId), "", "", "", "", tax});
         return WriteEmptyLines(calc, 1);
     }
-    WriteCells(calc, {label, t.bSplit ? HouseLine(t) : CString(), "", "", "", tax});
-    WriteCells(calc, {"", t.bSplit ? GeneralLine(t) : UnsplitLine(t)});
+    TextLine(calc, {label, t.bSplit ? HouseLine(t) : CString(), "", "", "", tax});
+    TextLine(calc, {"", t.bSplit ? GeneralLine(t) : UnsplitLine(t)});
 }
 
 } // namespace
@@ -301,13 +301,13 @@ void CTavCalcClass::TextInout()
 {
     CModuleStateScope scope("TavResultClass.DLL");
     if (!HasExpenseRecords(*this)) return;
-    WriteCells(*this, {"経常支出"});
-    WriteCells(*this, {LoadResultString(kHeadIds[0]), LoadResultString(kHeadIds[1]), "", "", "",
+    TextLine(*this, {"経常支出"});
+    TextLine(*this, {LoadResultString(kHeadIds[0]), LoadResultString(kHeadIds[1]), "", "", "",
                        LoadResultString(kHeadIds[2])});
     for (int i = 0; i < kRunningCosts; ++i) WriteCostItem(*this, i);
     for (int t = 0; t < 3; ++t) WritePropertyTax(*this, t);
-    WriteCells(*this, {"都市計画税（建物）", CityPlanBuildLine(*this), "", "", "",
+    TextLine(*this, {"都市計画税（建物）", CityPlanBuildLine(*this), "", "", "",
                        SeriesMoneyCell(*this, m_pCityPlanBuildTaxArray, 1)});
-    WriteCells(*this, {LoadResultString(kLandValueTaxId), "", "", "", "", SeriesMoneyCell(*this, m_pLandPriceTaxArray, 1)});
+    TextLine(*this, {LoadResultString(kLandValueTaxId), "", "", "", "", SeriesMoneyCell(*this, m_pLandPriceTaxArray, 1)});
     for (int i = kRunningCosts; i < kRunningCosts + kOtherExpenses; ++i) WriteCostItem(*this, i);
 }

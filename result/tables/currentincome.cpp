@@ -58,7 +58,7 @@ CString CategoryName(const CTavCalcClass& calc, int nCategory)
 CString CategoryText(const CTavCalcClass& calc, int nCategory, double dAmount, const char* pszUnit)
 {
     CString text = IsCategoryInUse(calc, nCategory) ? CategoryName(calc, nCategory) + ":" : CString();
-    if (dAmount != 0.0) text += PlainNumber(dAmount) + pszUnit;
+    if (dAmount != 0.0) text += PremisePlainNumber(dAmount) + pszUnit;
     return text;
 }
 
@@ -110,8 +110,8 @@ BOOL SetOtherIncomeRow(CTavCalcClass& calc, CResultItemClass& row, int nItem)
     const CDataOtherIncomeClass& item = OtherIncome(calc, nItem);
     CString years;
     years.Format("%3d年目～%3d年目まで", item.nFromYear, item.nToYear);
-    row.SetContent(LoadResultString(kBookingYearsId) + years + "\n" + ScheduleBlockText(item));
-    row.SetMoney(PlainNumber(v));
+    row.SetContent(LoadResultString(kBookingYearsId) + years + "\n" + ScheduleCellText(item));
+    row.SetMoney(PremisePlainNumber(v));
     return TRUE;
 }
 
@@ -146,7 +146,7 @@ void WriteRentalIncome(CTavCalcClass& calc, int nIncome, BOOL bCompact)
         } else {
             const double v = SeriesMoney(income.apSeries[k], 0);
             calc.StringSet(CategoryName(calc, k));
-            calc.StringSet(v != 0.0 ? PlainNumber(v) : CString());
+            calc.StringSet(v != 0.0 ? PremisePlainNumber(v) : CString());
         }
         if (k == 0) calc.StringSet(total);
         calc.TextWrite();
@@ -161,17 +161,17 @@ void WriteOtherIncome(CTavCalcClass& calc, int nItem, BOOL bCompact)
         calc.StringSet(item.m_strName);
         calc.StringSet(CString());
         calc.StringSet(CString());
-        if (v != 0.0) calc.StringSet(PlainNumber(v));
+        if (v != 0.0) calc.StringSet(PremisePlainNumber(v));
         return calc.TextWrite();
     }
     if (item.dAmount == 0.0) {
-        WriteCells(calc, {item.m_strName});
+        TextLine(calc, {item.m_strName});
         return WriteEmptyLines(calc, 4);
     }
     CString years;
     years.Format("%3d年～%3d年まで", item.nFromYear, item.nToYear);
-    WriteCells(calc, {item.m_strName, LoadResultString(kBookingYearsId), years, "", "", calc.FormatAmount(item.dAmount)});
-    WriteScheduleLines(calc, item);
+    TextLine(calc, {item.m_strName, LoadResultString(kBookingYearsId), years, "", "", calc.FormatAmount(item.dAmount)});
+    TextScheduleLines(calc, item, CString());
 }
 
 bool HasIncomeRecords(const CTavCalcClass& calc)
@@ -203,13 +203,13 @@ void CTavCalcClass::TextInout2()
     CModuleStateScope scope("TavResultClass.DLL");
     if (!HasIncomeRecords(*this)) return;
     const BOOL bCompact = m_nTextOption == 0;
-    WriteCells(*this, {"経常収入"});
-    WriteCells(*this, {LoadResultString(kHeadIds[0]), LoadResultString(kHeadIds[1]), "", LoadResultString(kHeadIds[2])});
+    TextLine(*this, {"経常収入"});
+    TextLine(*this, {LoadResultString(kHeadIds[0]), LoadResultString(kHeadIds[1]), "", LoadResultString(kHeadIds[2])});
     for (int i = 0; i < 3; ++i) WriteRentalIncome(*this, i, bCompact);
     for (int k = 0; k < kOtherIncomes; ++k) WriteOtherIncome(*this, k, bCompact);
-    WriteCells(*this, {"", LoadResultString(kFirstNoteId)});
-    WriteCells(*this, {LoadResultString(kReferenceId)});
-    WriteCells(*this, {"敷　金", "", "", FormatAmount(SumFirstEntries(m_apDepositArray))});
-    WriteCells(*this, {"保証金", "", "", FormatAmount(SumFirstEntries(m_apSecurityArray))});
-    WriteCells(*this, {"", LoadResultString(kSecondNoteId)});
+    TextLine(*this, {"", LoadResultString(kFirstNoteId)});
+    TextLine(*this, {LoadResultString(kReferenceId)});
+    TextLine(*this, {"敷　金", "", "", FormatAmount(SumFirstEntries(m_apDepositArray))});
+    TextLine(*this, {"保証金", "", "", FormatAmount(SumFirstEntries(m_apSecurityArray))});
+    TextLine(*this, {"", LoadResultString(kSecondNoteId)});
 }

@@ -6,11 +6,6 @@
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 
-CString FormatFullNumber(double dValue)
-{
-    return FormatResultNumber(-1, dValue, 1);
-}
-
 CString FormatFigure(const CTavCalcClass& calc, double dValue)
 {
     return FormatResultNumber(calc.m_objDecimal.nDecimalNum, dValue, calc.m_objDecimal.nDecimalZero);
@@ -35,8 +30,3 @@ const CConsumptionMoneyClass& FundItem(const CObArray* pSeries, int nIndex)
     return p ? *p : kMissing;
 }
 
-void WriteTextLine(CTavCalcClass& calc, std::initializer_list<CString> cells)
-{
-    for (const CString& cell : cells) calc.StringSet(cell);
-    calc.TextWrite();
-}

@@ -8,10 +8,8 @@
 #include "result/calc/consumption.h"
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultbase.h"
+#include "result/tables/premisetext.h"
 
-// All six decimals of a value, trailing zeros and a bare point dropped:
-// areas, rates, unit prices and entered amounts.
-CString FormatFullNumber(double dValue);
 // An engine figure with the rounding settings' decimals, not rounded first.
 CString FormatFigure(const CTavCalcClass& calc, double dValue);
 // Appends a row of the three texts to the page; FALSE with 13002 when it
@@ -22,5 +20,3 @@ BOOL AppendFundRow(CTavCalcClass& calc, CResultBaseClass& page, const CString& s
 // Element nIndex of a series of the engine; an empty one when it is missing.
 const CConsumptionMoneyClass& FundItem(const CObArray* pSeries, int nIndex);
 
-// Writes one line of the text export: each cell and its TAB, then the line end.
-void WriteTextLine(CTavCalcClass& calc, std::initializer_list<CString> cells);

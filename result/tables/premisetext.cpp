@@ -88,16 +88,6 @@ CString PremisePeriodText(int nStart, int nEnd)
 
 namespace {
 
-BOOL IsStepUsed(const tagDATARATE& step)
-{
-    return step.nStartYear != 0 && step.nInterval != 0;
-}
-
-BOOL IsStepOpen(const tagDATARATE& step)
-{
-    return step.nStartYear > step.nEndYear;
-}
-
 CString IntervalText(int nInterval)
 {
     CString str;
@@ -112,14 +102,14 @@ CString ScheduleCellText(const CDataRateClass& rate)
     CString str;
     for (int k = 0; k < kSteps; ++k) {
         const tagDATARATE& step = rate.m_aDataRate[k];
-        if (!IsStepUsed(step)) {
+        if (!IsScheduleStepSet(step)) {
             str += "\n\n\n";
             continue;
         }
         str += PremisePeriodText(step.nStartYear, step.nEndYear) + IntervalText(step.nInterval) + "\n";
         str += PremiseRateNumber(step.dRate) + LoadResultString(kPercentId) + "\n";
         str += PremiseChoice(kRiseId, step.bDecrease, 2) + "\n";
-        if (IsStepOpen(step)) {
+        if (IsOpenStep(step)) {
             for (int g = k; g < kSteps; ++g) str += "\n\n\n";
             break;
         }
@@ -132,14 +122,14 @@ void TextScheduleLines(CTavCalcClass& calc, const CDataRateClass& rate, const CS
     for (int k = 0; k < kSteps; ++k) {
         const tagDATARATE& step = rate.m_aDataRate[k];
         calc.StringSet(k == 0 ? strFirst : CString());
-        if (IsStepUsed(step)) {
+        if (IsScheduleStepSet(step)) {
             calc.StringSet(PremisePeriodText(step.nStartYear, step.nEndYear));
             calc.StringSet(IntervalText(step.nInterval));
             calc.StringSet(PremiseRateNumber(step.dRate) + LoadResultString(kPercentId));
             calc.StringSet(PremiseChoice(kRiseId, step.bDecrease, 2));
         }
         calc.TextWrite();
-        if (IsStepUsed(step) && IsStepOpen(step)) {
+        if (IsScheduleStepSet(step) && IsOpenStep(step)) {
             for (int g = k + 1; g < kSteps; ++g) calc.TextWrite();
             return;
         }

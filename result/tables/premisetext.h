@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "data/datarate.h"
 #include "platform/cstring.h"
 #include "result/pages/resultobject.h"
 
@@ -47,6 +48,17 @@ CString PremiseRateNumber(double dValue);
 CString PremiseAreaNumber(double dValue);
 // Three decimals, trailing zeros removed.
 CString PremiseLoanRateNumber(double dValue);
+
+// A step from its first year to its last that changes every nInterval years.
+inline BOOL IsScheduleStepSet(const tagDATARATE& step)
+{
+    return step.nStartYear != 0 && step.nInterval != 0;
+}
+// A step whose last year is below its first runs to the end of the calculation.
+inline BOOL IsOpenStep(const tagDATARATE& step)
+{
+    return step.nStartYear > step.nEndYear;
+}
 
 // "%3d年目～" and "%3d年目まで" of the end year; an open step (start after
 // end) has blanks of that width in place of its end.

@@ -48,7 +48,7 @@ std::vector<CString> StepTexts(const tagDATARATE& step, ScheduleKind kind)
 {
     CString start, interval;
     start.Format("%3d年目～", step.nStartYear);
-    const CString rate = RateNumber(step.dRate) + LoadResultString(kPercentId);
+    const CString rate = PremiseRateNumber(step.dRate) + LoadResultString(kPercentId);
     if (kind != kRent) return {start, rate};
     interval.Format("%3d年毎", step.nInterval);
     return {start + interval, rate, DirectionLabel(step.bDecrease)};
@@ -88,12 +88,12 @@ tagADVANCERATE AdvanceRate(const CTavCalcClass& calc, int nCategory)
 
 CString AmortizeText(double dRatio)
 {
-    return "償却率＝" + PlainNumber(dRatio) + LoadResultString(kPercentId);
+    return "償却率＝" + PremisePlainNumber(dRatio) + LoadResultString(kPercentId);
 }
 
 CString AdvanceText(double dRate)
 {
-    return "前受率＝" + PlainNumber(dRate) + LoadResultString(kPercentId);
+    return "前受率＝" + PremisePlainNumber(dRate) + LoadResultString(kPercentId);
 }
 
 CString ContractText(const CDataRentalBasicClass& basic)
@@ -113,11 +113,11 @@ CRepayTexts RepayTexts(const CDataLoanClass& loan, const char* pszRate)
     const tagDATAREPAY& grace = loan.m_aRepay[0];
     const tagDATAREPAY& repay = loan.m_aRepay[1];
     CRepayTexts t;
-    t.strMethod = IndexedResultString(kFirstMethodId, loan.nRepayMethod, 2);
+    t.strMethod = PremiseChoice(kFirstMethodId, loan.nRepayMethod, 3);
     t.strGrace.Format("据置期間 %3dヶ月", grace.nEndYear);
-    t.strGraceRate = pszRate + RateNumber(grace.dRate) + LoadResultString(kPercentId);
+    t.strGraceRate = pszRate + PremiseRateNumber(grace.dRate) + LoadResultString(kPercentId);
     t.strYears.Format("返済期間 %3d年  ", repay.nEndYear == 0 ? 0 : repay.nEndYear - repay.nStartYear + 1);
-    t.strRate = pszRate + RateNumber(repay.dRate) + LoadResultString(kPercentId);
+    t.strRate = pszRate + PremiseRateNumber(repay.dRate) + LoadResultString(kPercentId);
     return t;
 }
 
@@ -213,7 +213,7 @@ BOOL CTavCalcClass::MakeRentalBasic()
 void CTavCalcClass::TextRental2()
 {
     CModuleStateScope scope("TavResultClass.DLL");
-    WriteCells(*this, {LoadResultString(kTitleId)});
+    TextLine(*this, {LoadResultString(kTitleId)});
     for (UINT nID : kHeadIds) StringSet(nID ? LoadResultString(nID) : CString());
     TextWrite();
     for (int c = 0; c < kCategories; ++c) WriteCategory(*this, c);

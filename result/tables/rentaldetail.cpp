@@ -32,14 +32,14 @@ const CDataRentalTermClass* UsedLine(const CTavCalcClass& calc, int i)
 // An amount as entered; empty when it is 0.
 CString AmountText(double dValue)
 {
-    return dValue != 0.0 ? PlainNumber(dValue) : CString();
+    return dValue != 0.0 ? PremisePlainNumber(dValue) : CString();
 }
 
 CString CountText(const CDataRentalTermClass& line)
 {
     if (line.m_dCount == 0.0 && line.m_nInputMethod == 0) return CString();
     const int m = line.m_nInputMethod;
-    return PlainNumber(line.m_dCount) + (m >= 1 && m <= 3 ? LoadResultString(kUnitIds[m]) : CString());
+    return PremisePlainNumber(line.m_dCount) + (m >= 1 && m <= 3 ? LoadResultString(kUnitIds[m]) : CString());
 }
 
 std::array<CString, kAttributes> AttributeTexts(const CTavCalcClass& calc, const CDataRentalTermClass& line)
@@ -47,7 +47,7 @@ std::array<CString, kAttributes> AttributeTexts(const CTavCalcClass& calc, const
     const CDataRentalBasicClass* pBasic = calc.m_pDataClass->m_apDataRentalBasic[line.m_nCategory];
     return {line.m_strName,
             pBasic ? pBasic->m_strName : CString(),
-            IndexedResultString(kFirstMethodId, line.m_nInputMethod, 3),
+            PremiseChoice(kFirstMethodId, line.m_nInputMethod, 4),
             AmountText(line.m_dRent),
             AmountText(line.m_dCommonFee),
             AmountText(line.m_dKeyMoney),
@@ -77,7 +77,7 @@ BOOL CTavCalcClass::MakeRentalType()
 void CTavCalcClass::TextRental()
 {
     CModuleStateScope scope("TavResultClass.DLL");
-    WriteCells(*this, {LoadResultString(kTitleId)});
+    TextLine(*this, {LoadResultString(kTitleId)});
     for (int r = 0; r < kAttributes; ++r) StringSet(LoadResultString(kFirstHeadId + UINT(r)));
     TextWrite();
     for (int i = 0; i < kLines; ++i) {

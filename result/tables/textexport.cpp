@@ -1,5 +1,6 @@
 // Text export: every result table written into one TAB-separated file.
 #include <cstring>
+#include <new>
 
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultprint.h"
@@ -11,42 +12,71 @@ constexpr UINT kUnitThousandYenId = 10014;
 
 } // namespace
 
-void CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption)
+BOOL CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption)
 {
-    std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
-    m_nTextLength = 0;
+    ClearTextLine();
     m_nTextOption = nOption;
-    if (!m_fileText.Open(strPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) return;
+    if (!m_fileText.Open(strPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) return FALSE;
+    // Nothing thrown leaves the library; a file cut short is removed, not
+    // left behind as if it were the whole export.
+    BOOL bWritten = FALSE;
     try {
-        StringSet(strOffice);
-        TextWrite();
-        StringSet(strDate);
-        TextWrite();
-        // Each group is one section of the file, followed by one line end.
-        using Section = void (CTavCalcClass::*)();
-        static constexpr Section kSections[][2] = {
-            {&CTavCalcClass::TextBasic},   {&CTavCalcClass::TextBasic2},
-            {&CTavCalcClass::TextConst, &CTavCalcClass::TextSupply},
-            {&CTavCalcClass::TextInout},   {&CTavCalcClass::TextInout2},
-            {&CTavCalcClass::TextRental},  {&CTavCalcClass::TextRental2},
-            {&CTavCalcClass::TextOutLine}, {&CTavCalcClass::TextBase},
-            {&CTavCalcClass::TextSon},     {&CTavCalcClass::TextSik},
-            {&CTavCalcClass::TextSyu},     {&CTavCalcClass::TextBs},
-            {&CTavCalcClass::TextTax},
-        };
-        for (const auto& group : kSections) {
-            for (Section pSection : group) {
-                if (pSection) (this->*pSection)();
-            }
-            TextWrite();
-        }
-        const char cEnd = 0x1A;
-        m_fileText.Write(&cEnd, 1);
+        WriteTextSections(strOffice, strDate);
         m_fileText.Close();
+        bWritten = TRUE;
     } catch (CFileException* e) {
         e->Delete();
-        m_fileText.Abort();
+    } catch (const std::bad_alloc&) {
+        FailCalc(CALC_OUT_OF_MEMORY);
+    } catch (...) {
+        FailCalc(CALC_UNEXPECTED_ERROR);
     }
+    if (!bWritten) DiscardTextFile(strPath);
+    ClearTextLine();
+    return bWritten;
+}
+
+void CTavCalcClass::WriteTextSections(const CString& strOffice, const CString& strDate)
+{
+    StringSet(strOffice);
+    TextWrite();
+    StringSet(strDate);
+    TextWrite();
+    // Each group is one section of the file, followed by one line end.
+    using Section = void (CTavCalcClass::*)();
+    static constexpr Section kSections[][2] = {
+        {&CTavCalcClass::TextBasic},   {&CTavCalcClass::TextBasic2},
+        {&CTavCalcClass::TextConst, &CTavCalcClass::TextSupply},
+        {&CTavCalcClass::TextInout},   {&CTavCalcClass::TextInout2},
+        {&CTavCalcClass::TextRental},  {&CTavCalcClass::TextRental2},
+        {&CTavCalcClass::TextOutLine}, {&CTavCalcClass::TextBase},
+        {&CTavCalcClass::TextSon},     {&CTavCalcClass::TextSik},
+        {&CTavCalcClass::TextSyu},     {&CTavCalcClass::TextBs},
+        {&CTavCalcClass::TextTax},
+    };
+    for (const auto& group : kSections) {
+        for (Section pSection : group) {
+            if (pSection) (this->*pSection)();
+        }
+        TextWrite();
+    }
+    const char cEnd = 0x1A;
+    m_fileText.Write(&cEnd, 1);
+}
+
+void CTavCalcClass::DiscardTextFile(const CString& strPath)
+{
+    m_fileText.Abort();
+    try {
+        CFile::Remove(strPath);
+    } catch (CFileException* e) {
+        e->Delete();
+    } catch (...) {
+    }
+}
+
+void CTavCalcClass::ClearTextLine()
+{
     std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
     m_nTextLength = 0;
 }
@@ -75,8 +105,7 @@ void CTavCalcClass::TextWrite()
     m_szTextLine[m_nTextLength + 1] = '\n';
     m_nTextLength += 2;
     m_fileText.Write(m_szTextLine, UINT(m_nTextLength));
-    m_nTextLength = 0;
-    std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
+    ClearTextLine();
 }
 
 void CTavCalcClass::TextHead(CString strCaption)

@@ -19,12 +19,7 @@
 #include "result/pages/resultrows.h"
 #include "tests/result/exampleproject.h"
 #include "tests/result/sampleprojects.h"
-
-// A path of this process's own: the tests run side by side.
-inline std::string ConstructTempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
+#include "tests/result/sectiontext.h"
 
 // The lines (without CR LF) of a file, which is then removed.
 inline std::vector<std::string> TakeLines(const std::string& path)
@@ -32,32 +27,13 @@ inline std::vector<std::string> TakeLines(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::filesystem::remove(path);
-    std::vector<std::string> lines;
-    size_t from = 0;
-    for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(bytes.substr(from, at - from));
-    return lines;
+    return SplitLines(bytes);
 }
 
 // The lines that write() puts into the engine's export file.
 inline std::vector<std::string> CaptureLines(CTavCalcClass& calc, const std::function<void()>& write)
 {
-    const std::string path = ConstructTempPath("_tav_construct.txt");
-    if (!calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite)) return {};
-    write();
-    calc.m_fileText.Close();
-    return TakeLines(path);
-}
-
-// The TAB-separated cells of a line; an empty line is one empty cell.
-inline std::vector<std::string> Cells(const std::string& line)
-{
-    std::vector<std::string> cells;
-    size_t from = 0;
-    for (size_t at; (at = line.find('\t', from)) != std::string::npos; from = at + 1)
-        cells.push_back(line.substr(from, at - from));
-    cells.push_back(line.substr(from));
-    return cells;
+    return SplitLines(CaptureBytes(calc, write));
 }
 
 // The bytes of a text (code page 932).

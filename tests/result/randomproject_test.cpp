@@ -267,3 +267,15 @@ TEST_P(RandomProjectTest, EndsSoundlyOrFailsWithAStatus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomProjectTest, ::testing::ValuesIn(kSeeds));
+
+// Projects that once wrote "nan" or "inf" into the export: damaged areas and
+// minimum cash on the premise pages.
+TEST(RandomProjectCases, OnceFailedProjectsEndSoundly)
+{
+    const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "tav_random_cases.txt";
+    for (std::uint64_t seed : {3590426675516651743ull, 16355921031382858127ull, 12474970621178593705ull}) {
+        Rng rng(seed);
+        EXPECT_EQ(RunOne(rng, exportPath), "") << "project seed " << seed;
+    }
+    std::filesystem::remove(exportPath);
+}

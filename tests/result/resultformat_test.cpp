@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "result/pages/resultformat.h"
 
 namespace {
@@ -39,6 +41,18 @@ TEST(ResultFormat, DecimalStringAndResultNumber)
         EXPECT_EQ(FormatResultNumber(c.nDecimals, c.dValue, c.bTrim), CString(c.pszResult))
             << c.nDecimals << " " << c.dValue << " trim " << c.bTrim;
     }
+}
+
+// A damaged record field reaches a page or the export as an empty cell, not as "nan" or "inf".
+TEST(ResultFormat, NonFiniteNumberIsEmpty)
+{
+    for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity()})
+        for (int nDecimals : {-1, 0, 2}) {
+            EXPECT_EQ(FormatResultNumber(nDecimals, v, TRUE), CString()) << v;
+            EXPECT_EQ(FormatResultNumber(nDecimals, v, FALSE), CString()) << v;
+        }
+    EXPECT_EQ(FormatYieldText(std::numeric_limits<double>::quiet_NaN()), CString());
 }
 
 TEST(ResultFormat, NumberComma)

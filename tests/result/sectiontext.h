@@ -1,4 +1,4 @@
-// One export section written on its own and read back as UTF-8 lines.
+// Export sections written on their own and read back as lines of cells.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -13,24 +14,48 @@
 #include "platform/codepage.h"
 #include "result/calc/tavcalc.h"
 
-// The lines section writes with option nOption, each without its CR LF, in
-// UTF-8; a missing CR LF at the end fails the test.
-inline std::vector<std::string> SectionLines(CTavCalcClass& calc, void (CTavCalcClass::*section)(), int nOption = 0)
+// A path of this process's own: the tests run side by side.
+inline std::string TestTempPath(const char* pszName)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_section.txt")).string();
-    calc.m_nTextOption = nOption;
+    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
+}
+
+// The bytes that write() puts into the engine's export file.
+inline std::string CaptureBytes(CTavCalcClass& calc, const std::function<void()>& write)
+{
+    const std::string path = TestTempPath("_tav_section.txt");
     EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    (calc.*section)();
+    write();
     calc.m_fileText.Close();
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::filesystem::remove(path);
+    return bytes;
+}
+
+// The lines of the bytes, each without its CR LF; bytes after the last CR LF are dropped.
+inline std::vector<std::string> SplitLines(const std::string& bytes)
+{
     std::vector<std::string> lines;
     size_t from = 0;
     for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(CP932ToUtf8(bytes.substr(from, at - from).c_str(), at - from));
-    EXPECT_EQ(from, bytes.size());
+        lines.push_back(bytes.substr(from, at - from));
+    return lines;
+}
+
+// The lines section writes with option nOption, each without its CR LF, in
+// UTF-8; a missing CR LF at the end fails the test.
+inline std::vector<std::string> SectionLines(CTavCalcClass& calc, void (CTavCalcClass::*section)(), int nOption = 0)
+{
+    calc.m_nTextOption = nOption;
+    const std::string bytes = CaptureBytes(calc, [&] { (calc.*section)(); });
+    std::vector<std::string> lines = SplitLines(bytes);
+    size_t size = 0;
+    for (std::string& line : lines) {
+        size += line.size() + 2;
+        line = CP932ToUtf8(line.c_str(), line.size());
+    }
+    EXPECT_EQ(size, bytes.size());
     return lines;
 }
 

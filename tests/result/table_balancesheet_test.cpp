@@ -12,6 +12,7 @@
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
+#include "sectiontext.h"
 #include "tests/resultpages/resultpagetest.h"
 #include "tests/resultpages/yeartabletest.h"
 #include "tests/support/render.h"
@@ -143,41 +144,10 @@ TEST(BalanceSheetPage, NothingIsDrawnWithoutColumns)
 
 namespace {
 
-std::string TempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
-
 // The bytes the section writes into the engine's open export file.
 std::string CaptureTextBs(CTavCalcClass& calc)
 {
-    const std::string path = TempPath("_tav_textbs.txt");
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    calc.TextBs();
-    calc.m_fileText.Close();
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(path);
-    return bytes;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t from = 0;
-    for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(bytes.substr(from, at - from));
-    return lines;
-}
-
-std::vector<std::string> SplitCells(const std::string& line)
-{
-    std::vector<std::string> cells;
-    size_t from = 0;
-    for (size_t at; (at = line.find('\t', from)) != std::string::npos; from = at + 1)
-        cells.push_back(line.substr(from, at - from));
-    cells.push_back(line.substr(from));
-    return cells;
+    return CaptureBytes(calc, [&] { calc.TextBs(); });
 }
 
 } // namespace
@@ -398,7 +368,7 @@ TEST_F(BalanceSheetTable, ExportLinesMatchThePage)
     EXPECT_EQ(lines[2], land);
     // Every amount as the page shows it; labels too, but an empty name stays empty.
     for (int k = 0; k < 29; ++k) {
-        const std::vector<std::string> cells = SplitCells(lines[2 + k]);
+        const std::vector<std::string> cells = Cells(lines[2 + k]);
         ASSERT_EQ(cells.size(), 14u) << k;
         for (int col = 0; col < 14; ++col) {
             const std::string page = Cell(col, k);
@@ -406,8 +376,8 @@ TEST_F(BalanceSheetTable, ExportLinesMatchThePage)
             else EXPECT_EQ(cells[col], page) << k << " " << col;
         }
     }
-    EXPECT_EQ(SplitCells(lines[2 + 26])[0], std::string("自己資金・補助金等"));
-    EXPECT_EQ(SplitCells(lines[2 + 4])[0], "");
+    EXPECT_EQ(Cells(lines[2 + 26])[0], std::string("自己資金・補助金等"));
+    EXPECT_EQ(Cells(lines[2 + 4])[0], "");
 }
 
 TEST(BalanceSheetTableYears, SixtyYearsExportAndBuildEveryColumn)
@@ -420,12 +390,12 @@ TEST(BalanceSheetTableYears, SixtyYearsExportAndBuildEveryColumn)
     EXPECT_EQ(project.m_result.m_objBalanceSummary.m_pItemArray->GetSize(), 62);
     const std::vector<std::string> lines = SplitLines(CaptureTextBs(project.m_calc));
     ASSERT_EQ(lines.size(), 31u);
-    for (size_t k = 2; k < lines.size(); ++k) EXPECT_EQ(SplitCells(lines[k]).size(), 62u) << k;
+    for (size_t k = 2; k < lines.size(); ++k) EXPECT_EQ(Cells(lines[k]).size(), 62u) << k;
     // The totals of year 60 as on the page.
     auto* p = dynamic_cast<CResultStringArrayClass*>(project.m_result.m_objBalanceSummary.m_pItemArray->GetAt(61));
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(SplitCells(lines[2 + 10])[61], std::string(p->GetData(10)));
-    EXPECT_EQ(SplitCells(lines[2 + 28])[61], std::string(p->GetData(28)));
+    EXPECT_EQ(Cells(lines[2 + 10])[61], std::string(p->GetData(10)));
+    EXPECT_EQ(Cells(lines[2 + 28])[61], std::string(p->GetData(28)));
 }
 
 TEST_F(BalanceSheetTable, AFilledPageRendersThroughQPainter)
@@ -443,7 +413,7 @@ TEST_F(BalanceSheetTable, TheExportFileHoldsTheSectionFollowedByAnEmptyLine)
 {
     const std::string section = CaptureTextBs(Calc());
     ASSERT_FALSE(section.empty());
-    const std::string path = TempPath("_tav_textbs_file.txt");
+    const std::string path = TestTempPath("_tav_textbs_file.txt");
     Calc().SaveTextFile(path.c_str(), "A", "B", 0);
     std::ifstream in(path, std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

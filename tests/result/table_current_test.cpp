@@ -107,7 +107,7 @@ TEST(ScheduleBlock, ThreeLinesAStepAndAnOpenStepEndsTheSchedule)
     for (const auto& test : cases) {
         CDataRateClass rate;
         for (size_t k = 0; k < test.steps.size(); ++k) rate.m_aDataRate[k] = test.steps[k];
-        EXPECT_EQ(Utf8(ScheduleBlockText(rate)), U8(test.pszText)) << U8(test.pszText);
+        EXPECT_EQ(Utf8(ScheduleCellText(rate)), U8(test.pszText)) << U8(test.pszText);
     }
 }
 
@@ -181,12 +181,12 @@ TEST_F(RecurringTables, LandTaxRowsFollowTheTaxSettings)
     rates.m_dHouseLandNumerator = 1.5;
     rates.m_dHouseLandDenominator = 6.9;
     ASSERT_TRUE(Calc().MakeCurrentExpense());
-    const CString base = PlainNumber(SeriesMoney(Calc().m_pMunicipalLandBaseArray, 0));
-    const std::string rate = Utf8(PlainNumber(rates.m_dLandRate));
-    const std::string share = Utf8(PlainNumber(m_project.m_calc.m_dHouseUseRatio >= 0.5 ? 100.0 : 50.0));
+    const CString base = PremisePlainNumber(SeriesMoney(Calc().m_pMunicipalLandBaseArray, 0));
+    const std::string rate = Utf8(PremisePlainNumber(rates.m_dLandRate));
+    const std::string share = Utf8(PremisePlainNumber(m_project.m_calc.m_dHouseUseRatio >= 0.5 ? 100.0 : 50.0));
     EXPECT_EQ(Utf8(ExpenseRow(4).m_strContent), U8(u8"(住宅)") + Utf8(base) + U8(u8"千円×") + share + U8(u8"%× 1/ 6×税率") + rate +
                                                      U8(u8"%\n(一般)") + Utf8(base) + U8(u8"千円×") +
-                                                     Utf8(PlainNumber(100.0 - std::stod(share))) + U8(u8"%×税率") + rate + "%\n");
+                                                     Utf8(PremisePlainNumber(100.0 - std::stod(share))) + U8(u8"%×税率") + rate + "%\n");
     EXPECT_EQ(Utf8(ExpenseRow(4).m_strMoney), Amount(SeriesMoney(Calc().m_pMunicipalLandTaxArray, 1)));
 
     // The rule not applied: one line under an empty one.
@@ -310,7 +310,7 @@ TEST_F(RecurringTables, IncomeRowsListTheCategoriesInPairs)
     m_project.m_data.m_pDataProRestOther->m_aOtherIncome[2].m_strName = "看板";
     ASSERT_TRUE(Calc().MakeCurrentIncome());
     ASSERT_EQ(m_project.m_result.m_objCurrentIncome.m_pItemArray->GetSize(), 11);
-    const CString rent0 = PlainNumber(SeriesMoney(Calc().m_apRentArray[0], 0));
+    const CString rent0 = PremisePlainNumber(SeriesMoney(Calc().m_apRentArray[0], 0));
     const std::vector<std::string> names = {Utf8(m_project.m_data.m_apDataRentalBasic[0]->m_strName),
                                             Utf8(m_project.m_data.m_apDataRentalBasic[1]->m_strName),
                                             Utf8(m_project.m_data.m_apDataRentalBasic[2]->m_strName)};
@@ -330,7 +330,7 @@ TEST_F(RecurringTables, IncomeRowsListTheCategoriesInPairs)
     for (int i = 0; i < 11; ++i) EXPECT_EQ(Utf8(IncomeRow(i).m_strItem), U8(apszNames[i])) << i;
     // The vending machine with its rounded amount as a plain number; unused ones empty.
     EXPECT_EQ(Utf8(GetResultTextLine(IncomeRow(3).m_strContent, 1)), U8(u8"計上年  1年目～ 99年目まで"));
-    EXPECT_EQ(Utf8(IncomeRow(3).m_strMoney), Utf8(PlainNumber(Calc().FractionManage(SeriesMoney(Calc().m_apOtherIncomeArray[0], 0)))));
+    EXPECT_EQ(Utf8(IncomeRow(3).m_strMoney), Utf8(PremisePlainNumber(Calc().FractionManage(SeriesMoney(Calc().m_apOtherIncomeArray[0], 0)))));
     EXPECT_EQ(Utf8(IncomeRow(4).m_strContent), "\n\n");
     EXPECT_EQ(IncomeRow(4).m_strMoney, CString());
     double dDeposits = 0;
@@ -377,8 +377,8 @@ TEST_F(RecurringTables, TheIncomeSectionLayouts)
     const std::string flats = Utf8(m_project.m_data.m_apDataRentalBasic[0]->m_strName);
     double dRent = 0;
     for (int c = 0; c < 8; ++c) dRent += SeriesMoney(Calc().m_apRentArray[c], 0);
-    const std::string rent0 = Utf8(PlainNumber(SeriesMoney(Calc().m_apRentArray[0], 0)));
-    const std::string common0 = Utf8(PlainNumber(SeriesMoney(Calc().m_apCommonFeeArray[0], 0)));
+    const std::string rent0 = Utf8(PremisePlainNumber(SeriesMoney(Calc().m_apRentArray[0], 0)));
+    const std::string common0 = Utf8(PremisePlainNumber(SeriesMoney(Calc().m_apCommonFeeArray[0], 0)));
     double dCommon = 0;
     for (int c = 0; c < 8; ++c) dCommon += SeriesMoney(Calc().m_apCommonFeeArray[c], 0);
 
@@ -404,7 +404,7 @@ TEST_F(RecurringTables, TheIncomeSectionLayouts)
     EXPECT_EQ(lines[6], U8(u8"\t倉庫\t12"));
     EXPECT_EQ(lines[9], U8(u8"\t\t"));
     EXPECT_EQ(lines[26], U8(u8"自動販売機\t\t\t") +
-                             Utf8(PlainNumber(Calc().FractionManage(SeriesMoney(Calc().m_apOtherIncomeArray[0], 0)))));
+                             Utf8(PremisePlainNumber(Calc().FractionManage(SeriesMoney(Calc().m_apOtherIncomeArray[0], 0)))));
     EXPECT_EQ(lines[27], U8(u8"\t\t"));
     EXPECT_EQ(lines[33], U8(u8"参      考"));
 }

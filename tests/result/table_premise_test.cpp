@@ -13,6 +13,7 @@
 #include "platform/codepage.h"
 #include "result/calc/consumption.h"
 #include "result/pages/resultrows.h"
+#include "sectiontext.h"
 #include "tests/resultpages/resultpagetest.h"
 #include "tests/support/utf8.h"
 
@@ -26,16 +27,6 @@ std::string T(const CString& str)
 bool StartsWith(const std::string& str, const std::string& prefix)
 {
     return str.compare(0, prefix.size(), prefix) == 0;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t from = 0;
-    for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(CP932ToUtf8(bytes.data() + from, at - from));
-    EXPECT_EQ(from, bytes.size());
-    return lines;
 }
 
 class PremiseTables : public ::testing::Test {
@@ -70,16 +61,7 @@ protected:
     // The lines a section writes into the export file.
     std::vector<std::string> Section(void (CTavCalcClass::*pSection)(), int nOption)
     {
-        const std::string path =
-            (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_premise.txt")).string();
-        Calc().m_nTextOption = nOption;
-        EXPECT_TRUE(Calc().m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-        (Calc().*pSection)();
-        Calc().m_fileText.Close();
-        std::ifstream in(path, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::filesystem::remove(path);
-        return SplitLines(bytes);
+        return SectionLines(Calc(), pSection, nOption);
     }
 
     // A capital expenditure of 30 million yen in year 15 on the equipment,

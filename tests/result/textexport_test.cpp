@@ -5,17 +5,48 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultprint.h"
 #include "sampleprojects.h"
+
+// After this many more allocations every further one fails; -1 lets all through.
+static int g_nAllocationsLeft = -1;
+
+void* operator new(std::size_t n)
+{
+    if (g_nAllocationsLeft == 0) throw std::bad_alloc();
+    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
+    void* p = std::malloc(n ? n : 1);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept
+{
+    if (g_nAllocationsLeft == 0) return nullptr;
+    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
+    return std::malloc(n ? n : 1);
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
@@ -195,7 +226,7 @@ protected:
 TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
 {
     WriteBytes(m_path, std::string(10000, 'o'));
-    Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
+    EXPECT_TRUE(Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3));
     const std::string first = ReadBytes(m_path);
     EXPECT_TRUE(first == ExportFile(Calc(), "大阪事務所", "2026年12月10日"));
     EXPECT_EQ(Calc().m_nTextOption, 3);
@@ -214,7 +245,7 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
 TEST_F(TextExportFile, APathThatCannotBeOpenedIsLeftAlone)
 {
     const std::string missing = TempPath("_tav_no_such_folder/TAVRIN.TXT");
-    Calc().SaveTextFile(missing.c_str(), "A", "B", 0);
+    EXPECT_FALSE(Calc().SaveTextFile(missing.c_str(), "A", "B", 0));
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
 
@@ -222,7 +253,7 @@ TEST_F(TextExportFile, APathThatCannotBeOpenedIsLeftAlone)
     WriteBytes(m_path, "in use");
     CFile other;
     ASSERT_TRUE(other.Open(m_path.c_str(), CFile::modeReadWrite | CFile::shareExclusive));
-    Calc().SaveTextFile(m_path.c_str(), "A", "B", 0);
+    EXPECT_FALSE(Calc().SaveTextFile(m_path.c_str(), "A", "B", 0));
     other.Close();
     EXPECT_EQ(ReadBytes(m_path), "in use");
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
@@ -238,14 +269,43 @@ TEST_F(TextExportFile, AWriteFailureStaysInsideAndClosesTheFile)
     rlimit small = saved;
     small.rlim_cur = 8;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    EXPECT_NO_THROW(Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0));
+    BOOL written = TRUE;
+    EXPECT_NO_THROW(written = Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
     EXPECT_TRUE(LineIsClear(Calc()));
-    EXPECT_LE(ReadBytes(m_path).size(), 8u);
+    // The first bytes of a cut export are not left as if they were the file.
+    EXPECT_FALSE(std::filesystem::exists(m_path));
 
     // The engine exports again once the file can be written.
     Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0);
     EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "事務所名", "日付"));
+}
+
+TEST_F(TextExportFile, MemoryRunningOutStaysInsideAndRemovesTheFile)
+{
+    const std::string whole = ExportFile(Calc(), "事務所名", "日付");
+    const CString path(m_path.c_str()), office("事務所名"), date("日付");
+    int runs = 0;
+    for (int k = 0;; k = k < 8 ? k + 1 : k * 3 / 2, ++runs) {
+        ASSERT_LT(runs, 100) << "the export never finished";
+        Calc().m_nMessageID = CALC_NO_ERROR;
+        BOOL written = FALSE;
+        // The first allocation is the call's own copy of the (long) path.
+        g_nAllocationsLeft = k + 1;
+        EXPECT_NO_THROW(written = Calc().SaveTextFile(path, office, date, 0)) << k;
+        g_nAllocationsLeft = -1;
+        EXPECT_FALSE(Calc().m_fileText.IsOpen()) << k;
+        EXPECT_TRUE(LineIsClear(Calc())) << k;
+        if (written) {
+            EXPECT_EQ(Calc().m_nMessageID, CALC_NO_ERROR);
+            EXPECT_TRUE(ReadBytes(m_path) == whole);
+            break;
+        }
+        EXPECT_EQ(Calc().m_nMessageID, CALC_OUT_OF_MEMORY) << k;
+        EXPECT_FALSE(std::filesystem::exists(m_path)) << k;
+    }
+    EXPECT_GT(runs, 8);
 }
