@@ -315,7 +315,7 @@ BOOL CFileTaxClass::ReadTax()
     std::vector<BYTE> bytes;
     if (!LoadFileBytes(m_strFileName, kMaxFileBytes, bytes)) return FALSE;
     BYTE header[kHeaderSize] = {};
-    std::memcpy(header, bytes.data(), std::min(bytes.size(), sizeof header));
+    if (!bytes.empty()) std::memcpy(header, bytes.data(), std::min(bytes.size(), sizeof header));
     const CString strMagic = MagicOf(header);
     const bool bCurrent = strMagic == LoadModuleString(kModule, kIdsMagic03);
     if (!bCurrent && strMagic != LoadModuleString(kModule, kIdsMagic97)) {
