@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/common/classobject.h"
+#include "file/filestore.h"
 #include "file/projectstream.h"
 #include "platform/cfile.h"
 #include "platform/msgbox.h"
@@ -25,8 +26,6 @@ constexpr int kKindOffset = 260;
 constexpr UINT kIdsNotTavrinFile = 10;
 // No project file comes near this; larger files are refused unread.
 constexpr long long kMaxFileBytes = 16LL << 20;
-// Saving writes this file beside the target and renames it over the target.
-const char kTempSuffix[] = ".~tav";
 
 // Magic of each version: a string of the library's table, or the text.
 struct Magic {
@@ -47,29 +46,6 @@ int VersionOfMagic(const BYTE* pHeader)
         if (!strKnown.IsEmpty() && strMagic == strKnown) return m.nVersion;
     }
     return 0;
-}
-
-// The whole file, or FALSE when it is missing, locked, unreadable or too large.
-BOOL LoadFile(const CString& strPath, std::vector<BYTE>& bytes)
-{
-    CFileStatus status;
-    if (!CFile::GetStatus(strPath, status) || status.m_size > kMaxFileBytes) return FALSE;
-    CFile file;
-    // Read-only files open too: installed templates are read-only.
-    if (!file.Open(strPath, CFile::modeRead | CFile::shareExclusive)) return FALSE;
-    try {
-        const long long nLength = file.GetLength();
-        if (nLength < 0 || nLength > kMaxFileBytes) return FALSE;
-        bytes.resize(size_t(nLength));
-        const UINT nRead = file.Read(bytes.data(), UINT(nLength));
-        bytes.resize(nRead);
-        file.Close();
-    } catch (CFileException* e) {
-        e->Delete();
-        file.Abort();
-        return FALSE;
-    }
-    return TRUE;
 }
 
 } // namespace
@@ -334,23 +310,11 @@ BOOL CFileDataClass::WriteProject(short nKind)
 
 BOOL CFileDataClass::SaveImage()
 {
-    const CString strTemp = m_strFileName + kTempSuffix;
-    CFile file;
-    if (!file.Open(strTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) return FALSE;
-    try {
+    return SaveFileSafely(m_strFileName, [this](CFile& file) {
         CProjectWriteStream stream(file);
         stream.Transfer(m_fileHeader, kHeaderSize);
         TransferImage(stream);
-        file.Flush();
-        file.Close();
-        CFile::Rename(strTemp, m_strFileName);
-    } catch (CFileException* e) {
-        e->Delete();
-        file.Abort();
-        std::remove(strTemp);
-        return FALSE;
-    }
-    return TRUE;
+    });
 }
 
 // ---- Reading ----------------------------------------------------------------
@@ -373,7 +337,7 @@ BOOL CFileDataClass::ReadProject()
     CModuleStateScope scope(kModule);
     if (!m_pDataClassObject || !m_pOptionClassObject || m_strFileName.IsEmpty()) return FALSE;
     std::vector<BYTE> bytes;
-    if (!LoadFile(m_strFileName, bytes)) return FALSE;
+    if (!LoadFileBytes(m_strFileName, kMaxFileBytes, bytes)) return FALSE;
     std::memset(m_fileHeader, 0, sizeof m_fileHeader);
     if (!bytes.empty()) std::memcpy(m_fileHeader, bytes.data(), std::min(bytes.size(), size_t(kHeaderSize)));
     m_nVersion = VersionOfMagic(m_fileHeader);

@@ -9,6 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
+#include "platform/codepage.h"
+
 namespace {
 
 int CauseOf(int nErrno)
@@ -33,6 +37,16 @@ int CauseOf(int nErrno)
 int s_nFaultCountdown = 0;
 
 } // namespace
+
+std::string CFile::SystemFileName(const char* pszFileName)
+{
+    if (!pszFileName) return std::string();
+    // A trail byte may be 0x5C; UTF-8 bytes never are, so the separators are
+    // replaced after the conversion.
+    std::string name = CP932ToUtf8(pszFileName, std::strlen(pszFileName));
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
 
 void CFile::InjectFault(int nOperation)
 {
@@ -62,7 +76,7 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
     // Truncating is deferred until the lock is held, so a refused open changes nothing.
     const bool truncate = (flags & O_TRUNC) != 0;
     flags &= ~O_TRUNC;
-    int fd = ::open(pszFileName ? pszFileName : "", flags, 0644);
+    int fd = ::open(SystemFileName(pszFileName).c_str(), flags, 0644);
     auto fail = [&](int err) {
         if (fd >= 0) ::close(fd);
         if (pError) *pError = CFileException(CauseOf(err), err, pszFileName);
@@ -147,22 +161,25 @@ void CFile::Throw(int nCause) const
 BOOL CFile::GetStatus(const char* pszFileName, CFileStatus& rStatus)
 {
     struct stat st;
-    if (!pszFileName || ::stat(pszFileName, &st) != 0) return FALSE;
+    if (!pszFileName || ::stat(SystemFileName(pszFileName).c_str(), &st) != 0) return FALSE;
     rStatus.m_mtime = st.st_mtime;
     rStatus.m_size = st.st_size;
     rStatus.m_attribute = S_ISDIR(st.st_mode) ? 0x10 : 0;
     char full[PATH_MAX];
-    const char* name = ::realpath(pszFileName, full) ? full : pszFileName;
+    const std::string system = SystemFileName(pszFileName);
+    const char* name = ::realpath(system.c_str(), full) ? full : pszFileName;
     std::snprintf(rStatus.m_szFullName, sizeof rStatus.m_szFullName, "%s", name);
     return TRUE;
 }
 
 void CFile::Remove(const char* pszFileName)
 {
-    if (std::remove(pszFileName) != 0) throw new CFileException(CauseOf(errno), errno, pszFileName);
+    if (std::remove(SystemFileName(pszFileName).c_str()) != 0)
+        throw new CFileException(CauseOf(errno), errno, pszFileName);
 }
 
 void CFile::Rename(const char* pszOldName, const char* pszNewName)
 {
-    if (std::rename(pszOldName, pszNewName) != 0) throw new CFileException(CauseOf(errno), errno, pszOldName);
+    if (std::rename(SystemFileName(pszOldName).c_str(), SystemFileName(pszNewName).c_str()) != 0)
+        throw new CFileException(CauseOf(errno), errno, pszOldName);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "platform/cobject.h"
 #include "platform/cstring.h"
@@ -66,6 +67,10 @@ public:
     void Abort();
     BOOL IsOpen() const { return m_pFile != nullptr; }
     const CString& GetFilePath() const { return m_strFileName; }
+
+    // The name the system takes for a file name of code page 932 bytes:
+    // UTF-8 with "/" for "\".
+    static std::string SystemFileName(const char* pszFileName);
 
     static BOOL GetStatus(const char* pszFileName, CFileStatus& rStatus);
     static void Remove(const char* pszFileName);

@@ -10,6 +10,10 @@ const CStringTableRegistrar kStrings("TavFileClass.DLL", {
     {13, "TAVRIN97A"},
     {14, "TAVRINV701"},
     {10, "指定されたファイルはタヴリンのファイルではありません。"},
+    // Tax-rate files: the message for a foreign file, the older and the current magic.
+    {11, "指定されたファイルはタヴリンの税率ファイルではありません。"},
+    {50, "TAVRIN97TAX"},
+    {69, "TAVRIN03TAX"},
     // Names of the first yearly expenses, which files before version 4 do not hold.
     {65, "管理費"},
     {66, "地代"},

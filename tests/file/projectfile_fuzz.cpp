@@ -1,5 +1,5 @@
-// libFuzzer target: ReadProject on any bytes must fail cleanly or fill the
-// records, never touch memory it does not own.
+// libFuzzer target: ReadProject and ReadTax on any bytes must fail cleanly
+// or fill the records, never touch memory they do not own.
 #include <unistd.h>
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include "app/common/classobject.h"
 #include "file/filedata.h"
+#include "file/filetax.h"
 #include "platform/msgbox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, size_t nSize)
@@ -21,8 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, size_t nSize)
     std::fclose(f);
     CDataClassObject data;
     COptionClassObject option;
-    if (!data.CreateData() || !option.CreateData()) return 0;
+    CTaxClassObject tax;
+    if (!data.CreateData() || !option.CreateData() || !tax.CreateData()) return 0;
     CFileDataClass file;
     file.ReadProject(path.c_str(), &data, &option);
+    CFileTaxClass taxFile;
+    taxFile.ReadTax(path.c_str(), &tax);
     return 0;
 }

@@ -76,3 +76,25 @@ TEST(CFile, WriteOnAClosedFileThrows)
         e->Delete();
     }
 }
+
+// File names are code page 932 with "\" separators; the system sees UTF-8
+// with "/". "表" has 0x5C as its trail byte and must survive.
+TEST(CFile, NamesAreConvertedForTheSystem)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "cfile_names";
+    std::filesystem::create_directories(folder);
+    const CString name = CString(folder.string().c_str()) + "\\標準税率表.tax";
+    CFile file;
+    ASSERT_TRUE(file.Open(name, CFile::modeCreate | CFile::modeWrite));
+    file.Write("x", 1);
+    file.Close();
+    const std::filesystem::path system = folder / std::filesystem::path(u8"標準税率表.tax");
+    EXPECT_TRUE(std::filesystem::exists(system));
+    CFileStatus status;
+    EXPECT_TRUE(CFile::GetStatus(name, status));
+    CFile::Rename(name, name + ".bak");
+    EXPECT_TRUE(std::filesystem::exists(system.string() + ".bak"));
+    CFile::Remove(name + ".bak");
+    EXPECT_FALSE(std::filesystem::exists(system.string() + ".bak"));
+    std::filesystem::remove_all(folder);
+}
