@@ -17,6 +17,7 @@ class CDataLoanClass;
 class CDataRentalBasicClass;
 class COptionConsumptionIncomeClass;
 class CProjectStream;
+struct tabPROJECT;
 
 class CFileDataClass : public CFileClass {
 public:
@@ -52,6 +53,32 @@ public:
 
     BOOL ConvertClassToFile(int nStep);
     BOOL ConvertFileToClass(int nStep);
+
+    // A project of the 16-bit era: the file named by the object, converted
+    // into the holders' records, which should be freshly constructed.
+    BOOL ReadProject16();
+    // Step 0 to 14 of moving a 16-bit project into the records; other steps
+    // do nothing. FALSE when a record is missing.
+    BOOL ConvertTav16FileToClass(int nStep, tabPROJECT* pProject);
+    BOOL Tav16Basic(tabPROJECT* pProject);
+    BOOL Tav16Outline(tabPROJECT* pProject);
+    BOOL Tav16Expense(tabPROJECT* pProject);
+    BOOL Tav16ExpenseOther(tabPROJECT* pProject);
+    BOOL Tav16Tax(tabPROJECT* pProject);
+    BOOL Tav16Supply(tabPROJECT* pProject);
+    BOOL Tav16Cost(tabPROJECT* pProject);
+    BOOL Tav16Type(tabPROJECT* pProject);
+    BOOL Tav16Rental(tabPROJECT* pProject);
+    BOOL Tav16ProOther(tabPROJECT* pProject);
+    BOOL Tav16Manage(tabPROJECT* pProject);
+    BOOL Tav16Business(tabPROJECT* pProject);
+    BOOL Tav16OtherManage(tabPROJECT* pProject);
+    BOOL Tav16String(tabPROJECT* pProject);
+    BOOL Tav16Add(tabPROJECT* pProject);
+    // The default item names of the data and option records.
+    void InitString();
+    // Every record of both holders exists.
+    bool HasAllRecords() const;
 
     // The version of the last file read (2 to 7), 0 before.
     int GetVersion() const { return m_nVersion; }

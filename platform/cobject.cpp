@@ -42,3 +42,9 @@ void CObArray::RemoveAt(int nIndex, int nCount)
     nCount = std::min(nCount, GetSize() - nIndex);
     m_items.erase(m_items.begin() + nIndex, m_items.begin() + nIndex + nCount);
 }
+
+CDeleteObArray::~CDeleteObArray()
+{
+    for (int i = 0; i < GetSize(); ++i) delete GetAt(i);
+    RemoveAll();
+}

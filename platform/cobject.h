@@ -38,3 +38,12 @@ public:
 private:
     std::vector<CObject*> m_items;
 };
+
+// Owns its elements: destroying the array deletes every non-null element.
+class CDeleteObArray : public CObArray {
+public:
+    CDeleteObArray() = default;
+    ~CDeleteObArray() override;
+    CDeleteObArray(const CDeleteObArray&) = delete;
+    CDeleteObArray& operator=(const CDeleteObArray&) = delete;
+};
