@@ -44,6 +44,20 @@ constexpr UINT kIdsAskCalculate = 16002;
 constexpr UINT kIdsNoContractYears = 10022;
 constexpr UINT kIdsFirstProgress = 7000;
 
+// The outline's areas in the order they are converted, from tsubo and from square metres.
+using AreaConvert = void (CDataOutlineClass::*)(double);
+constexpr int kAreaCount = 7;
+constexpr AreaConvert kTuboToHeibei[kAreaCount] = {
+    &CDataOutlineClass::TotalLandTuboToHeibei,    &CDataOutlineClass::LeasedLandTuboToHeibei,
+    &CDataOutlineClass::BuyLandTuboToHeibei,      &CDataOutlineClass::DemolishBuildTuboToHeibei,
+    &CDataOutlineClass::PlanBuildTuboToHeibei,    &CDataOutlineClass::UseBuildTuboToHeibei,
+    &CDataOutlineClass::HouseTuboToHeibei};
+constexpr AreaConvert kHeibeiToTubo[kAreaCount] = {
+    &CDataOutlineClass::TotalLandHeibeiToTubo,    &CDataOutlineClass::LeasedLandHeibeiToTubo,
+    &CDataOutlineClass::BuyLandHeibeiToTubo,      &CDataOutlineClass::DemolishBuildHeibeiToTubo,
+    &CDataOutlineClass::PlanBuildHeibeiToTubo,    &CDataOutlineClass::UseBuildHeibeiToTubo,
+    &CDataOutlineClass::HouseHeibeiToTubo};
+
 CString LoadText(UINT nID)
 {
     CString text;
@@ -269,23 +283,15 @@ BOOL CTavrinProjectDoc::ConvertAreaUnits()
     const double dLand = o->aLand[u].dTotalLand;
     const double dPlan = o->aBuilding[u].dPlanBuild;
     const double dHouse = o->nHouseInput == 1 ? o->dHouseRatio * 0.01 * dPlan : o->aHouse[u].dHouse;
-    if (u == 0) {
-        o->TotalLandTuboToHeibei(-1.0);
-        o->LeasedLandTuboToHeibei(share(o->nLeasedLandInput, o->dLeasedLandRatio, dLand));
-        o->BuyLandTuboToHeibei(share(o->nBuyLandInput, o->dBuyLandRatio, dLand));
-        o->DemolishBuildTuboToHeibei(-1.0);
-        o->PlanBuildTuboToHeibei(-1.0);
-        o->UseBuildTuboToHeibei(share(o->nUseBuildInput, o->dUseBuildRatio, dPlan));
-        o->HouseTuboToHeibei(dHouse);
-    } else {
-        o->TotalLandHeibeiToTubo(-1.0);
-        o->LeasedLandHeibeiToTubo(share(o->nLeasedLandInput, o->dLeasedLandRatio, dLand));
-        o->BuyLandHeibeiToTubo(share(o->nBuyLandInput, o->dBuyLandRatio, dLand));
-        o->DemolishBuildHeibeiToTubo(-1.0);
-        o->PlanBuildHeibeiToTubo(-1.0);
-        o->UseBuildHeibeiToTubo(share(o->nUseBuildInput, o->dUseBuildRatio, dPlan));
-        o->HouseHeibeiToTubo(dHouse);
-    }
+    const double adValue[kAreaCount] = {-1.0,
+                                        share(o->nLeasedLandInput, o->dLeasedLandRatio, dLand),
+                                        share(o->nBuyLandInput, o->dBuyLandRatio, dLand),
+                                        -1.0,
+                                        -1.0,
+                                        share(o->nUseBuildInput, o->dUseBuildRatio, dPlan),
+                                        dHouse};
+    const AreaConvert* convert = u == 0 ? kTuboToHeibei : kHeibeiToTubo;
+    for (int i = 0; i < kAreaCount; ++i) (o->*convert[i])(adValue[i]);
     return TRUE;
 }
 

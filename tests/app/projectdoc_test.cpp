@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QTest>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -21,6 +22,9 @@
 
 namespace {
 
+// Square metres per tsubo of the tables ExampleDoc reads; 0 leaves the example's.
+double g_dTableFactor = 0.0;
+
 // A project that reads the worked example's tax-rate table and can fail or
 // be cancelled at one step of the calculation.
 class ExampleDoc : public CTavrinProjectDoc {
@@ -28,6 +32,7 @@ public:
     BOOL LoadTaxFile(const CString&) override
     {
         SetTaxTable(m_objTaxClass);
+        if (g_dTableFactor != 0.0) m_objTaxClass.m_pTaxBusinessPlace->m_dSquareMeterPerTsubo = g_dTableFactor;
         return TRUE;
     }
     BOOL RunCalcStep(int nStep) override
@@ -79,6 +84,7 @@ protected:
     void TearDown() override
     {
         CFile::InjectFault(0);
+        g_dTableFactor = 0.0;
         SetFileDialogHandler(m_previousDialog);
         while (!CTavrinProjectDoc::Documents().isEmpty()) delete CTavrinProjectDoc::Documents().first();
         m_app.m_pMainWnd = nullptr;
@@ -348,7 +354,8 @@ TEST_F(ProjectDocTest, CommandLineFileOpensOnceAndCalculatesWithoutAsking)
     EXPECT_TRUE(m_boxes.m_texts.empty());
     for (int i = 0; i < 100 && doc->m_nCalcResult == 0 && m_boxes.m_texts.empty(); ++i) QTest::qWait(5);
     const qint64 ms = timer.elapsed();
-    std::printf("command-line project opened and calculated in %lld ms\n", static_cast<long long>(ms));
+    std::printf("command-line project opened and calculated in %lld ms (result %d, %zu messages)\n",
+                static_cast<long long>(ms), doc->m_nCalcResult, m_boxes.m_texts.size());
     // The tax-rate table is still the stand-in's, so the run may stop with the engine's message.
     EXPECT_TRUE(doc->m_nCalcResult != 0 || m_boxes.m_texts.size() == 1u);
     EXPECT_EQ(m_frame.MDIClient()->subWindowList().size(), 1);
@@ -359,6 +366,68 @@ TEST_F(ProjectDocTest, CommandLineFileOpensOnceAndCalculatesWithoutAsking)
     EXPECT_TRUE(m_boxes.m_texts.empty());
     EXPECT_EQ(CTavrinProjectDoc::Documents().size(), 1);
     EXPECT_EQ(m_frame.MDIClient()->subWindowList().size(), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ProjectDocTest, OpeningDerivesTheOtherAreaUnitWithTheTableFactor)
+{
+    CDataOutlineClass& outline = *m_example.m_data.m_pDataOutline;
+    const double f = 3.30579;
+    g_dTableFactor = f;
+    for (int nUnit : {0, 1}) {
+        const int other = 1 - nUnit;
+        outline.nAreaUnit = nUnit;
+        outline.nBuyLandInput = 1;
+        outline.dBuyLandRatio = 40.0;
+        outline.aLand[nUnit].dTotalLand = 250.0;
+        outline.aLand[other].dTotalLand = 0.0;
+        outline.aLand[other].dBuyLand = 0.0;
+        const CString path = Path(nUnit == 0 ? "tsubo.PRJ" : "heibei.PRJ");
+        CFileDataClass file;
+        ASSERT_TRUE(file.WriteProject(CFileDataClass::kKindProject, path, &m_example.m_data, &m_example.m_option));
+        ExampleDoc* doc = OpenExample(path);
+        ASSERT_NE(doc, nullptr);
+        const auto& land = doc->GetDataOutline()->aLand;
+        EXPECT_DOUBLE_EQ(land[nUnit].dBuyLand, 100.0) << nUnit; // 40 % of the entered total
+        const double dExpected = nUnit == 0 ? std::floor(f * 250.0 * 100 + 0.5) * 0.01
+                                            : std::floor(250.0 / f * 100 + 0.5) * 0.01;
+        EXPECT_DOUBLE_EQ(land[other].dTotalLand, dExpected) << nUnit;
+        EXPECT_DOUBLE_EQ(doc->GetDataOutline()->m_dSquareMeterPerTsubo, f);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A project whose tax-rate tables cannot be read.
+class NoTaxDoc : public CTavrinProjectDoc {
+public:
+    BOOL LoadTaxFile(const CString& strPath) override
+    {
+        m_tried.push_back(strPath);
+        return FALSE;
+    }
+    std::vector<CString> m_tried;
+};
+
+TEST_F(ProjectDocTest, UnreadableTaxTableIsReportedOnceAndTheProjectStillOpens)
+{
+    CFileDataClass file;
+    m_example.m_data.m_pDataBasic->astrFileName[0] = "古い税率.tax";
+    ASSERT_TRUE(file.WriteProject(CFileDataClass::kKindProject, m_strPath, &m_example.m_data, &m_example.m_option));
+    NoTaxDoc doc;
+    m_boxes.m_answers = {IDOK, IDNO};
+    ASSERT_TRUE(doc.OnOpenDocument(m_strPath));
+    EXPECT_EQ(doc.m_tried, (std::vector<CString>{"古い税率.tax", "標準税率.tax"}));
+    ASSERT_EQ(m_boxes.m_texts.size(), 2u); // the failure, then the calculation question
+    CString expected;
+    expected.LoadString(13006);
+    EXPECT_EQ(m_boxes.m_texts[0], expected);
+    EXPECT_EQ(doc.GetDataBasic()->astrFileName[0], CString("古い税率.tax")); // the project keeps its own
 }
 
 } // namespace
