@@ -15,10 +15,12 @@
 #include <initializer_list>
 
 #include "app/shell/commandids.h"
+#include "app/shell/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
+#include "app/shell/tavrinprojectview.h"
 #include "platform/qtstring.h"
 
 namespace {
@@ -216,6 +218,13 @@ QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
     return sub;
 }
 
+void CMainFrame::OpenBasicConditions(CTavrinProjectDoc* pDoc)
+{
+    auto* form = new CDataBasicFrame(pDoc);
+    form->SetView(new CTavrinProjectView);
+    AddChildFrame(form)->showMaximized();
+}
+
 void DestroyChildWindow(QWidget* pFrame)
 {
     QWidget* window = pFrame;
@@ -378,6 +387,9 @@ void CMainFrame::OnDocumentClosed()
 
 BOOL CMainFrame::OnClose()
 {
+    // Never while a project calculates: its progress dialog is on the screen.
+    for (const CTavrinProjectDoc* pDoc : CTavrinProjectDoc::Documents())
+        if (pDoc->IsCalculating()) return FALSE;
     m_bClosing = TRUE;
     auto activeChild = [this] {
         const QList<QMdiSubWindow*> children = m_pMdiArea->subWindowList();

@@ -8,6 +8,7 @@
 #include "app/shell/tavrinformparentframe.h"
 #include "platform/cmdtarget.h"
 
+class CTavrinProjectDoc;
 class CItemBoxBar;
 class QAction;
 class QLineEdit;
@@ -32,6 +33,8 @@ public:
     QMdiSubWindow* AddChildFrame(QWidget* pFrame);
     // The widget of the active child window, or null.
     QWidget* MDIGetActive() const;
+    // The project's basic-conditions window, maximised in the window area.
+    void OpenBasicConditions(CTavrinProjectDoc* pDoc);
 
     // Runs command nID through the routing: the active child window, this
     // frame, the application. FALSE when no target handles it.

@@ -11,6 +11,7 @@
 
 #include "app/shell/aboutdlg.h"
 #include "app/shell/commandids.h"
+#include "app/shell/filedialogs.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/tavrinprojectdoc.h"
@@ -100,15 +101,53 @@ BOOL CTavrinApp::InitInstance(int argc, char** argv)
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     if (!args.isEmpty()) {
         m_strDataFileName = FromQString(args.join(QLatin1Char(' ')));
+        m_bOpeningCommandLine = TRUE;
         OpenDocumentFile(m_strDataFileName);
+        m_bOpeningCommandLine = FALSE;
     }
     return TRUE;
 }
 
-// Stand-in: projects are opened once the document reads its files.
-CTavrinProjectDoc* CTavrinApp::OpenDocumentFile(const CString&)
+CTavrinProjectDoc* CTavrinApp::OpenDocumentFile(const CString& strPath)
 {
-    return nullptr;
+    const QString path = QFileInfo(ToQString(strPath)).absoluteFilePath();
+    for (CTavrinProjectDoc* pDoc : CTavrinProjectDoc::Documents()) {
+        if (pDoc->GetPathName().IsEmpty() || QFileInfo(ToQString(pDoc->GetPathName())).absoluteFilePath() != path)
+            continue;
+        pDoc->ActivateFirstFrame();
+        return pDoc;
+    }
+    auto* pDoc = new CTavrinProjectDoc;
+    if (!pDoc->OnOpenDocument(strPath)) {
+        delete pDoc;
+        return nullptr;
+    }
+    if (m_pMainWnd) m_pMainWnd->OpenBasicConditions(pDoc);
+    return pDoc;
+}
+
+void CTavrinApp::OnFileOpen()
+{
+    ChangeToDataFolder(1);
+    CString strPath;
+    const BOOL bChosen = RunFileDialog(OpenProjectRequest(), strPath);
+    RestoreFolder();
+    if (!bChosen) return;
+    m_strDataFileName = strPath;
+    OpenDocumentFile(strPath);
+}
+
+void CTavrinApp::ChangeToDataFolder(int nKind)
+{
+    const CString strFile = nKind == 0 ? m_strTaxFileName : nKind == 1 ? m_strDataFileName : CString();
+    const QString folder = QFileInfo(ToQString(strFile)).absolutePath();
+    if (!strFile.IsEmpty() && QDir::setCurrent(folder)) return;
+    QDir::setCurrent(ToQString(m_strProgramDir) + QStringLiteral("Data"));
+}
+
+void CTavrinApp::RestoreFolder()
+{
+    QDir::setCurrent(ToQString(m_strProgramDir));
 }
 
 int CTavrinApp::ExitInstance()
@@ -131,6 +170,9 @@ BOOL CTavrinApp::HasOpenDocument() const
 BOOL CTavrinApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 {
     switch (nID) {
+    case ID_FILE_OPEN:
+        if (!pCmdUI) OnFileOpen();
+        return TRUE;
     case ID_APP_ABOUT:
         if (!pCmdUI) OnAppAbout();
         return TRUE;

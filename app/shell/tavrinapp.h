@@ -61,8 +61,15 @@ public:
     // FALSE, after the warning, when another copy of the program runs.
     BOOL LockSingleInstance(const CString& strLockDir);
     BOOL HasOpenDocument() const;
-    // Opens the project file, or activates its window when it is open.
+    // Opens the project file, or activates its window when it is open; null
+    // when the file could not be read.
     CTavrinProjectDoc* OpenDocumentFile(const CString& strPath);
+    void OnFileOpen();
+    // The current folder for a file dialog: of the tax-rate file (0), of the
+    // last project (1) or of the text output (2); the program's data folder
+    // when that one is missing.
+    void ChangeToDataFolder(int nKind);
+    void RestoreFolder();
     void OnAppAbout();
     // Opens a help page given as "tavrinapp.chm::/" + page, or by context help id.
     void ShowHelpTopic(LPCTSTR pszPath);
@@ -125,6 +132,8 @@ public:
     int m_nTodayMonth = 0;
     int m_nTodayDay = 0;
     CString m_strDataFileName;
+    // TRUE while the project named on the command line opens: it is calculated without asking.
+    BOOL m_bOpeningCommandLine = FALSE;
     CString m_strProgramDir;
     CString m_strVersion;
 

@@ -1,8 +1,6 @@
-// One open project: its record sets, the edited flag of each window, its
-// windows and the hooks the form windows use.
-// Stand-in: only what the main frame and the form windows need until the
-// project document is built (files, calculation, printing and the
-// window-opening commands come with it).
+// One open project: its record sets, the calculation engine and its result,
+// the edited flag of each window, its windows, and the commands on the whole
+// project (files and calculation).
 #pragma once
 
 #include <QList>
@@ -12,6 +10,10 @@
 #include "app/common/classobject.h"
 #include "platform/cmdtarget.h"
 #include "platform/cstring.h"
+#include "result/calc/tavcalc.h"
+
+class CCalcProgressDlg;
+class CTavResultClass;
 
 class CTavrinProjectDoc : public CCmdTarget {
 public:
@@ -29,7 +31,44 @@ public:
     // The document a window of the MDI area belongs to, or null.
     static CTavrinProjectDoc* FromFrame(const QWidget* pFrame);
 
+    // Back to "nothing loaded" with the application's settings of this moment.
+    void InitData();
+    // Records, result object; FALSE when one could not be made.
+    BOOL CreateData();
+    // Frees what CreateData made, then InitData.
+    void DeleteData();
+
     CDataBasicClass* GetDataBasic() const { return m_objDataClass.m_pDataBasic; }
+    CDataOutlineClass* GetDataOutline() const { return m_objDataClass.m_pDataOutline; }
+    CDataRentalTypeClass* GetDataRentalType() const { return m_objDataClass.m_pDataRentalType; }
+    // The rental-basics record of category 0-7; null for any other category.
+    CDataRentalBasicClass* GetDataRentalBasic(int nIndex) const;
+
+    // Files. The path is empty until the project was opened from or saved to a file.
+    const CString& GetPathName() const { return m_strPathName; }
+    void SetPathName(const CString& strPath) { m_strPathName = strPath; }
+    BOOL IsModified() const;
+    // Reads the project; FALSE (after its message) leaves the document to be discarded.
+    virtual BOOL OnOpenDocument(const CString& strPath);
+    // Writes the project; the edited flags are cleared only when the file was written.
+    virtual BOOL OnSaveDocument(const CString& strPath);
+    BOOL ReadProjectFile(const CString& strPath);
+    // The tax-rate table of the project: TRUE when the whole table was read or
+    // written; a failed load leaves the table in use as it was.
+    virtual BOOL LoadTaxFile(const CString& strPath);
+    virtual BOOL SaveTaxFile(const CString& strPath);
+    // The outline's other unit from the entered one, with the table's factor.
+    BOOL ConvertAreaUnits();
+    // TRUE when the project was written.
+    BOOL OnFileSave();
+    BOOL OnFileSaveAs();
+
+    // Calculation: runs the engine's steps under the progress dialog.
+    void OnCalcStart();
+    // FALSE, after the message, when a rental category in use has no contract period.
+    BOOL CheckContractPeriods();
+    BOOL IsCalculating() const { return m_pProgressDlg != nullptr; }
+    CCalcProgressDlg* GetProgressDlg() const { return m_pProgressDlg; }
 
     const CString& GetTitle() const { return m_strTitle; }
     void SetTitle(const CString& strTitle) { m_strTitle = strTitle; }
@@ -39,33 +78,63 @@ public:
     // The windows of this project register while they are open.
     void AddFrame(QWidget* pFrame);
     void RemoveFrame(QWidget* pFrame);
+    // Brings the project's first window to the front.
+    void ActivateFirstFrame();
     // Every open form window stores its screen, the one lowest in the window
     // order first; the first that refuses is activated and FALSE returned.
     BOOL SaveOpenForms();
     // Re-derives the amounts that depend on stored records.
-    virtual void UpdateDependentData() {}
-    // Asks whether to save; FALSE when the user cancels.
-    virtual BOOL SaveModified() { return TRUE; }
-    // Closes every window of the project, then deletes the document when
-    // m_bAutoDelete is set.
+    // Loan 6 becomes the land-purchase loan for an individual who buys land and
+    // has income outside the project.
+    virtual void UpdateDependentData();
+    // Asks whether to save an edited project; FALSE unless the project may be
+    // closed (not edited, "no", or saved).
+    virtual BOOL SaveModified();
+    // Unless a calculation runs or the user cancels the save question, closes
+    // every window of the project, then deletes the document when
+    // m_bAutoDelete is set. While the main frame closes everything, it has asked already.
     virtual void OnCloseDocument();
 
-    // The project's commands (the window-opening ones among them).
-    BOOL OnCmdMsg(UINT, CCmdUI*) override { return FALSE; }
+    // The project's commands.
+    BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
 
+    CTavCalcClass m_objCalc;
     CDataClassObject m_objDataClass;
     CTaxClassObject m_objTaxClass;
     COptionClassObject m_objOptionClass;
     BOOL m_abDataModified[kDataWindows] = {};
     BOOL m_abTaxModified[kTaxWindows] = {};
     BOOL m_abOptionModified[kOptionWindows] = {};
+    CTavResultClass* m_pResultClass = nullptr;
+    // 0 nothing loaded, 1 new from a template, 2 opened from or saved to a file.
     int m_nOpenMode = 0;
+    // "PRJ" or "ETD" as chosen in the save dialog; "ETD" writes a template.
+    CString m_strFileExt;
+    // Non-zero while a complete result of the last run exists.
+    int m_nCalcResult = 0;
+    int m_nCalcYear = 0;
+    tagSETDECIMAL m_objDecimal = {};
+    int m_nStartYear = 0;
+    int m_nEndYear = 10;
+    CString m_strOfficeName;
     BOOL m_bAutoDelete = TRUE;
 
+protected:
+    // One step of the engine; the status of a failure is in m_objCalc.m_nMessageID.
+    virtual BOOL RunCalcStep(int nStep);
+
 private:
+    // The engine linked to this project's records and settings.
+    void LinkEngine();
+    // Runs steps 0-26 under the progress dialog; the last step's result, 0 when cancelled.
+    int RunCalculation(BOOL& bCancelled);
+    // Saves under the current name, or asks for one while the project is new.
+    BOOL SaveCurrent();
     // Takes the project's windows off the screen; they no longer refer to it.
     void CloseFrames();
 
     CString m_strTitle;
+    CString m_strPathName;
+    CCalcProgressDlg* m_pProgressDlg = nullptr;
     QList<QPointer<QWidget>> m_frames;
 };

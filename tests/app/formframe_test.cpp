@@ -110,7 +110,7 @@ TEST(FormFrame, DataFrameRefusesWhatItDoesNotOverride)
     EXPECT_FALSE(frame.CancelData());
     EXPECT_FALSE(frame.PrevData());
     EXPECT_FALSE(frame.NextData());
-    EXPECT_FALSE(frame.OnCmdMsg(57603, nullptr));
+    EXPECT_FALSE(frame.OnCmdMsg(57664, nullptr)); // neither the frame nor the document handles it
 }
 
 TEST(FormFrame, HelpTopics)
