@@ -15,6 +15,7 @@
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinformparentframe.h"
 #include "file/filedata.h"
+#include "file/filetax.h"
 #include "platform/msgbox.h"
 #include "platform/qtstring.h"
 #include "result/pages/tavresult.h"
@@ -249,25 +250,36 @@ BOOL CTavrinProjectDoc::ReadProjectFile(const CString& strPath)
         return FALSE;
     }
     CDataBasicClass* basic = GetDataBasic();
-    const CTavrinApp* pApp = GetTavrinApp();
-    const CString strDefault = pApp ? pApp->m_strTaxFileName : CString();
-    if (basic->astrFileName[0].IsEmpty()) basic->astrFileName[0] = strDefault;
-    const CString strTax = basic->astrFileName[0];
-    if (!LoadTaxFile(strTax) && (strTax == strDefault || !LoadTaxFile(strDefault)))
-        AfxMessageBox(kIdsTaxFileFailed, MB_OK);
+    if (basic->astrFileName[0].IsEmpty()) basic->astrFileName[0] = DefaultTaxFileName();
+    if (!ReadTaxFile(basic->astrFileName[0])) AfxMessageBox(kIdsTaxFileFailed, MB_OK);
     return ConvertAreaUnits();
 }
 
-// Stand-in until the tax-rate file library is merged: the table stays as created.
-BOOL CTavrinProjectDoc::LoadTaxFile(const CString&)
+CString CTavrinProjectDoc::DefaultTaxFileName()
 {
-    return TRUE;
+    const CTavrinApp* pApp = GetTavrinApp();
+    return pApp ? pApp->m_strTaxFileName : CString();
 }
 
-// Stand-in until the tax-rate file library is merged: nothing is written.
-BOOL CTavrinProjectDoc::SaveTaxFile(const CString&)
+BOOL CTavrinProjectDoc::ReadTaxFile(CString strPath)
 {
-    return FALSE;
+    const CString strDefault = DefaultTaxFileName();
+    if (strPath.IsEmpty()) strPath = strDefault;
+    if (LoadTaxFile(strPath)) return TRUE;
+    return strPath != strDefault && LoadTaxFile(strDefault);
+}
+
+BOOL CTavrinProjectDoc::LoadTaxFile(const CString& strPath)
+{
+    CFileTaxClass file;
+    return file.ReadTax(strPath, &m_objTaxClass);
+}
+
+BOOL CTavrinProjectDoc::WriteTaxFile(CString strPath)
+{
+    if (strPath.IsEmpty()) strPath = DefaultTaxFileName();
+    CFileTaxClass file;
+    return file.WriteTax(strPath, &m_objTaxClass);
 }
 
 BOOL CTavrinProjectDoc::ConvertAreaUnits()

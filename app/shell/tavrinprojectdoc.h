@@ -53,10 +53,15 @@ public:
     // Writes the project; the edited flags are cleared only when the file was written.
     virtual BOOL OnSaveDocument(const CString& strPath);
     BOOL ReadProjectFile(const CString& strPath);
+    static CString DefaultTaxFileName();
     // The tax-rate table of the project: TRUE when the whole table was read or
-    // written; a failed load leaves the table in use as it was.
+    // written; a failed load leaves the table in use as it was. An empty path
+    // means the application's default table, which is also tried when the
+    // named one cannot be read.
+    BOOL ReadTaxFile(CString strPath);
+    BOOL WriteTaxFile(CString strPath);
+    // Reads one tax-rate file into the table.
     virtual BOOL LoadTaxFile(const CString& strPath);
-    virtual BOOL SaveTaxFile(const CString& strPath);
     // The outline's other unit from the entered one, with the table's factor.
     BOOL ConvertAreaUnits();
     // TRUE when the project was written.
