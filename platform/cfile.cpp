@@ -10,6 +10,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
+#include <string>
+#include <utility>
 
 #include "platform/codepage.h"
 
@@ -76,10 +79,23 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
     // Truncating is deferred until the lock is held, so a refused open changes nothing.
     const bool truncate = (flags & O_TRUNC) != 0;
     flags &= ~O_TRUNC;
-    int fd = ::open(SystemFileName(pszFileName).c_str(), flags, 0644);
+    // An open reports running out of memory as a failure, never by throwing.
+    std::string name;
+    CString strFileName;
+    try {
+        name = SystemFileName(pszFileName);
+        strFileName = pszFileName;
+    } catch (const std::bad_alloc&) {
+        if (pError) *pError = CFileException(CauseOf(ENOMEM), ENOMEM, nullptr);
+        return FALSE;
+    }
+    int fd = ::open(name.c_str(), flags, 0644);
     auto fail = [&](int err) {
         if (fd >= 0) ::close(fd);
-        if (pError) *pError = CFileException(CauseOf(err), err, pszFileName);
+        if (pError) {
+            *pError = CFileException(CauseOf(err), err);
+            pError->m_strFileName = std::move(strFileName);
+        }
         return FALSE;
     };
     if (fd < 0) return fail(errno);
@@ -92,7 +108,7 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
     if ((flags & O_WRONLY) && !truncate) mode = "r+b";
     m_pFile = ::fdopen(fd, mode);
     if (!m_pFile) return fail(errno);
-    m_strFileName = pszFileName;
+    m_strFileName = std::move(strFileName);
     return TRUE;
 }
 

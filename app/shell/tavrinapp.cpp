@@ -82,6 +82,13 @@ BOOL CTavrinApp::InitInstance(int argc, char** argv)
     if (!LockSingleInstance(FromQString(runtime.isEmpty() ? QDir::tempPath() : runtime))) return FALSE;
     m_strVersion = "08.01.07";
     m_strProgramDir = FromQString(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    // A project named on the command line (one path; spaces stay part of it),
+    // taken before the program folder becomes the working folder, in which
+    // the profile's relative names are found.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const QString strCommandFile = args.isEmpty() ? QString() : QFileInfo(args.join(QLatin1Char(' '))).absoluteFilePath();
+    RestoreFolder();
     StoreToday();
     LoadProfile();
     InitDataPrintFont();
@@ -96,11 +103,8 @@ BOOL CTavrinApp::InitInstance(int argc, char** argv)
     m_pMainWnd = new CMainFrame;
     m_pMainWnd->showMaximized();
 
-    // A project named on the command line (one path; spaces stay part of it).
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    if (!args.isEmpty()) {
-        m_strDataFileName = FromQString(args.join(QLatin1Char(' ')));
+    if (!strCommandFile.isEmpty()) {
+        m_strDataFileName = FromQString(strCommandFile);
         m_bOpeningCommandLine = TRUE;
         OpenDocumentFile(m_strDataFileName);
         m_bOpeningCommandLine = FALSE;

@@ -398,7 +398,6 @@ private:
     // The export's two header lines, its sections and its end byte.
     void WriteTextSections(const CString& strOffice, const CString& strDate);
     // Closes the export file without a flush and removes it.
-    void DiscardTextFile(const CString& strPath);
     // Empties the export line buffer.
     void ClearTextLine();
 };

@@ -1,5 +1,8 @@
 // Text export: every result table written into one TAB-separated file.
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <new>
 
 #include "result/calc/tavcalc.h"
@@ -16,7 +19,19 @@ BOOL CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString str
 {
     ClearTextLine();
     m_nTextOption = nOption;
-    if (!m_fileText.Open(strPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) return FALSE;
+    // The name is converted once, so removing a file cut short needs no memory.
+    std::string strFile;
+    try {
+        strFile = CFile::SystemFileName(strPath);
+    } catch (const std::bad_alloc&) {
+        FailCalc(CALC_OUT_OF_MEMORY);
+        return FALSE;
+    }
+    CFileException error;
+    if (!m_fileText.Open(strPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &error)) {
+        if (error.m_lOsError == ENOMEM) FailCalc(CALC_OUT_OF_MEMORY);
+        return FALSE;
+    }
     // Nothing thrown leaves the library; a file cut short is removed, not
     // left behind as if it were the whole export.
     BOOL bWritten = FALSE;
@@ -31,7 +46,10 @@ BOOL CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString str
     } catch (...) {
         FailCalc(CALC_UNEXPECTED_ERROR);
     }
-    if (!bWritten) DiscardTextFile(strPath);
+    if (!bWritten) {
+        m_fileText.Abort();
+        std::remove(strFile.c_str());
+    }
     ClearTextLine();
     return bWritten;
 }
@@ -62,17 +80,6 @@ void CTavCalcClass::WriteTextSections(const CString& strOffice, const CString& s
     }
     const char cEnd = 0x1A;
     m_fileText.Write(&cEnd, 1);
-}
-
-void CTavCalcClass::DiscardTextFile(const CString& strPath)
-{
-    m_fileText.Abort();
-    try {
-        CFile::Remove(strPath);
-    } catch (CFileException* e) {
-        e->Delete();
-    } catch (...) {
-    }
 }
 
 void CTavCalcClass::ClearTextLine()

@@ -56,6 +56,12 @@ std::string Utf8(const char* psz)
     return CP932ToUtf8(CString(psz));
 }
 
+// A file of the program's Data folder, in the sources.
+CString ShippedFile(const char* pszName)
+{
+    return CString(TAV_SOURCE_DIR "/res/Data/") + pszName;
+}
+
 QByteArray FileBytes(const QString& path)
 {
     QFile file(path);
@@ -347,6 +353,7 @@ TEST_F(ProjectDocTest, CommandLineFileOpensOnceAndCalculatesWithoutAsking)
 {
     QElapsedTimer timer;
     timer.start();
+    m_app.m_strTaxFileName = ShippedFile("標準税率.tax");
     m_app.m_bOpeningCommandLine = TRUE;
     CTavrinProjectDoc* doc = m_app.OpenDocumentFile(m_strPath);
     m_app.m_bOpeningCommandLine = FALSE;
@@ -356,8 +363,8 @@ TEST_F(ProjectDocTest, CommandLineFileOpensOnceAndCalculatesWithoutAsking)
     const qint64 ms = timer.elapsed();
     std::printf("command-line project opened and calculated in %lld ms (result %d, %zu messages)\n",
                 static_cast<long long>(ms), doc->m_nCalcResult, m_boxes.m_texts.size());
-    // The tax-rate table is still the stand-in's, so the run may stop with the engine's message.
-    EXPECT_TRUE(doc->m_nCalcResult != 0 || m_boxes.m_texts.size() == 1u);
+    EXPECT_NE(doc->m_nCalcResult, 0);
+    EXPECT_TRUE(m_boxes.m_texts.empty());
     EXPECT_EQ(m_frame.MDIClient()->subWindowList().size(), 1);
 
     // The same path again only activates its window.
@@ -397,6 +404,20 @@ TEST_F(ProjectDocTest, OpeningDerivesTheOtherAreaUnitWithTheTableFactor)
         EXPECT_DOUBLE_EQ(land[other].dTotalLand, dExpected) << nUnit;
         EXPECT_DOUBLE_EQ(doc->GetDataOutline()->m_dSquareMeterPerTsubo, f);
     }
+}
+
+// The shipped sample reads the shipped table it names and calculates cleanly.
+TEST_F(ProjectDocTest, ShippedSampleOpensWithTheStandardTableAndCalculates)
+{
+    m_app.m_strTaxFileName = ShippedFile("標準税率.tax");
+    CTavrinProjectDoc doc;
+    m_boxes.m_answers = {IDNO};
+    ASSERT_TRUE(doc.OnOpenDocument(ShippedFile("TEST.prj")));
+    ASSERT_EQ(m_boxes.m_texts.size(), 1u); // only the calculation question
+    EXPECT_DOUBLE_EQ(doc.m_objTaxClass.m_pTaxConsumption->m_dRate, 10.0);
+    doc.OnCalcStart();
+    EXPECT_NE(doc.m_nCalcResult, 0);
+    EXPECT_EQ(m_boxes.m_texts.size(), 1u);
 }
 
 } // namespace
