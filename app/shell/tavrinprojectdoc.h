@@ -13,7 +13,9 @@
 #include "result/calc/tavcalc.h"
 
 class CCalcProgressDlg;
+class CFileSXClass;
 class CTavResultClass;
+struct CFileDialogRequest;
 
 class CTavrinProjectDoc : public CCmdTarget {
 public:
@@ -67,12 +69,29 @@ public:
     // TRUE when the project was written.
     BOOL OnFileSave();
     BOOL OnFileSaveAs();
+    // A new project read from the template chosen in the new-project dialog;
+    // FALSE when cancelled or unreadable.
+    virtual BOOL OnNewDocument();
+    // A project of the earlier product, converted by the import dialog's reader;
+    // it is new and edited, so that closing it asks to save it.
+    BOOL ImportLegacy(CFileSXClass& reader);
+    // Post the item box to the data tab, then offer the calculation (asked
+    // unless the project came from the command line).
+    void OfferCalculation();
+    // The tax-rate table from or to a file the user chooses. A failure says so
+    // and keeps the table in use; success makes the file the project's table.
+    void OnTaxFileLoad();
+    void OnTaxFileSave();
+    // Closes this project's tax-rate windows.
+    void CloseTaxFrames();
 
     // Calculation: runs the engine's steps under the progress dialog.
     void OnCalcStart();
     // FALSE, after the message, when a rental category in use has no contract period.
     BOOL CheckContractPeriods();
     BOOL IsCalculating() const { return m_pProgressDlg != nullptr; }
+    // Goal seek over the whole calculation (reversecalc.cpp).
+    void OnReverseCalc();
     CCalcProgressDlg* GetProgressDlg() const { return m_pProgressDlg; }
 
     const CString& GetTitle() const { return m_strTitle; }
@@ -135,6 +154,18 @@ private:
     int RunCalculation(BOOL& bCancelled);
     // Saves under the current name, or asks for one while the project is new.
     BOOL SaveCurrent();
+    // Runs a file dialog in the folder of the tax-rate file (0) or of the last project (1).
+    static BOOL ChooseFile(int nFolder, const CFileDialogRequest& request, CString& strPath);
+    // The tax-rate file now holds the table in use.
+    void UseTaxFile(const CString& strPath);
+    // Shows the results of a successful run.
+    void ShowResults();
+    // Measure nItem of the reverse calculation in year record nYear; minus
+    // infinity when there is no such record.
+    double YearMeasure(int nYear, int nItem) const;
+    // The reverse calculation changed data sheet nSheet: it is marked edited
+    // and its open window reloaded.
+    void MarkSheetChanged(int nSheet);
     // Takes the project's windows off the screen; they no longer refer to it.
     void CloseFrames();
 
