@@ -8,7 +8,6 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/reversecalcdlg.h"
 #include "app/shell/tavrinapp.h"
-#include "app/shell/tavrinformparentframe.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "platform/msgbox.h"
 #include "result/calc/yearbalance.h"
@@ -52,7 +51,6 @@ constexpr int kConstructionSheet = 2;
 constexpr int kFundingSheet = 5;
 constexpr int kCostSheet = 6;
 constexpr int kRentalTypeSheet = 8;
-constexpr int kFirstDataWindow = 20000;
 
 void AddClamped(double& dAmount, double dDelta)
 {
@@ -173,9 +171,5 @@ double CTavrinProjectDoc::YearMeasure(int nYear, int nItem) const
 void CTavrinProjectDoc::MarkSheetChanged(int nSheet)
 {
     m_abDataModified[nSheet] = TRUE;
-    // An open window of the sheet shows the record as it is now.
-    for (const QPointer<QWidget>& frame : m_frames) {
-        auto* form = dynamic_cast<CTavrinFormParentFrame*>(frame.data());
-        if (form && form->m_nCommandID == kFirstDataWindow + nSheet) form->CancelData();
-    }
+    ReloadDataWindow(nSheet);
 }

@@ -47,6 +47,8 @@ constexpr UINT kIdsAskCalculate = 16002;
 constexpr UINT kIdsNoContractYears = 10022;
 constexpr UINT kIdsFirstProgress = 7000;
 constexpr UINT kIdrProjectType = 129;
+constexpr int kFirstDataWindow = 20000;
+constexpr int kTaxesSheet = 4;
 constexpr int kFirstTaxWindow = 20200;
 
 // The outline's areas in the order they are converted, from tsubo and from square metres.
@@ -435,10 +437,20 @@ void CTavrinProjectDoc::UseTaxFile(const CString& strPath)
 {
     if (CTavrinApp* pApp = GetTavrinApp()) pApp->m_strTaxFileName = strPath;
     CDataBasicClass* basic = GetDataBasic();
-    if (!basic || basic->astrFileName[0] == strPath) return;
-    // The project now names another table: closing it asks to save that.
-    basic->astrFileName[0] = strPath;
-    m_abDataModified[0] = TRUE;
+    if (basic && basic->astrFileName[0] != strPath) {
+        // The project now names another table: closing it asks to save that.
+        basic->astrFileName[0] = strPath;
+        m_abDataModified[0] = TRUE;
+    }
+    ReloadDataWindow(kTaxesSheet);
+}
+
+void CTavrinProjectDoc::ReloadDataWindow(int nSheet)
+{
+    for (const QPointer<QWidget>& frame : m_frames) {
+        auto* form = dynamic_cast<CTavrinFormParentFrame*>(frame.data());
+        if (form && form->m_nCommandID == kFirstDataWindow + nSheet) form->CancelData();
+    }
 }
 
 void CTavrinProjectDoc::CloseTaxFrames()

@@ -84,6 +84,9 @@ public:
     void OnTaxFileSave();
     // Closes this project's tax-rate windows.
     void CloseTaxFrames();
+    // The open window of data sheet nSheet (its command id - 20000) shows the
+    // record as it is now; its unstored edits are dropped.
+    void ReloadDataWindow(int nSheet);
 
     // Calculation: runs the engine's steps under the progress dialog.
     void OnCalcStart();

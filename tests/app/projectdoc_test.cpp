@@ -186,14 +186,7 @@ TEST_F(ProjectDocTest, CancelledOrFailedRunClearsTheResult)
             EXPECT_TRUE(bModal);
             EXPECT_FALSE(doc->IsCalculating());
             ASSERT_EQ(CTavrinProjectDoc::Documents().size(), 1);
-            if (bCancel) {
-                EXPECT_TRUE(m_boxes.m_texts.empty());
-            } else {
-                ASSERT_EQ(m_boxes.m_texts.size(), 1u);
-                CString expected;
-                expected.LoadString(CALC_NO_REPAY_YEARS);
-                EXPECT_EQ(m_boxes.m_texts[0], expected);
-            }
+            ExpectRunMessage(bCancel);
         }
     }
 }

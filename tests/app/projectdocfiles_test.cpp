@@ -111,10 +111,13 @@ TEST_F(ProjectDocTest, TaxFileSaveAndLoadChangeTheTableOnlyWhenTheWholeFileWorke
     double& dRate = doc->m_objTaxClass.m_pTaxConsumption->m_dRate;
     const CString strMine = Path("mine.tax");
 
-    // Save: the file and the project name the table.
+    // Save: the file and the project name the table; the taxes window shows it.
     dRate = 8.0;
     m_strDialogPath = strMine;
     m_frame.OpenBasicConditions(doc);
+    auto* taxes = new ReloadCountingFrame(doc, 20004);
+    m_frame.AddChildFrame(taxes);
+    m_frame.OpenBasicConditions(doc); // the basic-conditions window is active
     m_frame.SendCommand(ID_TAX_FILE_SAVE);
     ASSERT_EQ(m_requests.size(), 1u);
     EXPECT_FALSE(m_requests[0].bOpen);
@@ -123,6 +126,7 @@ TEST_F(ProjectDocTest, TaxFileSaveAndLoadChangeTheTableOnlyWhenTheWholeFileWorke
     EXPECT_EQ(m_app.m_strTaxFileName, strMine);
     EXPECT_EQ(doc->GetDataBasic()->astrFileName[0], strMine);
     EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(taxes->m_nReloads, 1);
     const QByteArray saved = FileBytes(ToQString(strMine));
     ASSERT_FALSE(saved.isEmpty());
 
@@ -164,6 +168,7 @@ TEST_F(ProjectDocTest, TaxFileSaveAndLoadChangeTheTableOnlyWhenTheWholeFileWorke
     EXPECT_TRUE(m_boxes.m_shown.empty());
     EXPECT_EQ(dRate, 8.0);
     EXPECT_EQ(m_app.m_strTaxFileName, strMine);
+    EXPECT_EQ(taxes->m_nReloads, 2); // not after the failures
     Pump();
     EXPECT_TRUE(mine.isNull());
     EXPECT_FALSE(data.isNull());

@@ -21,6 +21,7 @@
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/tavrinapp.h"
+#include "app/shell/tavrinformparentframe.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "file/filedata.h"
 #include "platform/cfile.h"
@@ -69,6 +70,21 @@ inline CString ShippedFile(const char* pszName)
     return CString(TAV_SOURCE_DIR "/res/Data/") + pszName;
 }
 
+// A form window of the project that counts how often it was reloaded from the records.
+class ReloadCountingFrame : public CTavrinFormParentFrame {
+public:
+    ReloadCountingFrame(CTavrinProjectDoc* pDoc, UINT nCommandID) : CTavrinFormParentFrame(pDoc)
+    {
+        m_nCommandID = int(nCommandID);
+    }
+    BOOL CancelData() override
+    {
+        ++m_nReloads;
+        return TRUE;
+    }
+    int m_nReloads = 0;
+};
+
 // Runs act on the next modal dialog of type Dialog once it is on the screen.
 template <class Dialog>
 void WhenShown(std::function<void(Dialog*)> act, int nTries = 50)
@@ -116,6 +132,18 @@ protected:
     }
     CString Path(const char* pszName) const { return FromQString(m_dir.filePath(QString::fromLatin1(pszName))); }
     static void Pump() { QTest::qWait(20); }
+    // A cancelled run shows nothing; a failing one the engine's message.
+    void ExpectRunMessage(bool bCancelled) const
+    {
+        if (bCancelled) {
+            EXPECT_TRUE(m_boxes.m_texts.empty());
+            return;
+        }
+        ASSERT_EQ(m_boxes.m_texts.size(), 1u);
+        CString expected;
+        expected.LoadString(CALC_NO_REPAY_YEARS);
+        EXPECT_EQ(m_boxes.m_texts[0], expected);
+    }
     // The example opened into an ExampleDoc, the calculation not offered.
     ExampleDoc* OpenExample(const CString& strPath)
     {
