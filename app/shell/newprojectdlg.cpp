@@ -1,15 +1,14 @@
 #include "app/shell/newprojectdlg.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/common/numbertext.h"
+#include "app/shell/dialogbuttons.h"
 #include "app/shell/tavrinapp.h"
 #include "platform/qtstring.h"
 
@@ -44,14 +43,7 @@ CNewProjectDlg::CNewProjectDlg(QWidget* pParent, const CString& strFolder)
     auto* group = new QGroupBox(ToQString("登録されているテンプレート"), this);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_lcTemplates);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ToQString("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(ToQString("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(ToQString("ヘルプ"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("10001"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CNewProjectDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CNewProjectDlg::reject);
-    connect(help, &QPushButton::clicked, this, &CNewProjectDlg::OnHelp);
+    auto* buttons = new CDialogButtons(this, "OK", 10001, [this] { OnHelp(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(ToQString("新規に作成するプロジェクトのテンプレートをクリックで選択し、[ＯＫ]を押して下さい。"), this));

@@ -1,15 +1,14 @@
 #include "app/shell/reversecalcdlg.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/common/classobject.h"
 #include "app/common/formkit.h"
 #include "app/common/numbertext.h"
+#include "app/shell/dialogbuttons.h"
 #include "app/shell/tavrinapp.h"
 #include "platform/qtstring.h"
 
@@ -63,14 +62,7 @@ CReverseCalcDlg::CReverseCalcDlg(QWidget* pParent) : QDialog(pParent), m_pForm(n
         connect(qobject_cast<QComboBox*>(m_pForm->GetDlgItem(nID)), &QComboBox::currentIndexChanged, this,
                 &CReverseCalcDlg::UpdateUnits);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ToQString("逆計算開始"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(ToQString("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(ToQString("ヘルプ"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("1470"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CReverseCalcDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CReverseCalcDlg::reject);
-    connect(help, &QPushButton::clicked, this, &CReverseCalcDlg::OnHelp);
+    auto* buttons = new CDialogButtons(this, "逆計算開始", 1470, [this] { OnHelp(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pForm);
     layout->addWidget(buttons);

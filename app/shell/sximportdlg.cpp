@@ -1,11 +1,11 @@
 #include "app/shell/sximportdlg.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/shell/dialogbuttons.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/tavrinapp.h"
 #include "file/filesx.h"
@@ -25,17 +25,9 @@ CSXImportDlg::CSXImportDlg(QWidget* pParent)
     m_lbProjects->setObjectName(QStringLiteral("1063"));
     m_lbProjects->setMinimumSize(360, 160);
     m_pFileName->setObjectName(QStringLiteral("1246"));
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    m_pOK = buttons->addButton(ToQString("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(ToQString("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
-    QPushButton* select = buttons->addButton(ToQString("ﾌｧｲﾙ指定..."), QDialogButtonBox::ActionRole);
-    select->setObjectName(QStringLiteral("1020"));
-    QPushButton* help = buttons->addButton(ToQString("ヘルプ"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("1021"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSXImportDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CSXImportDlg::reject);
-    connect(select, &QPushButton::clicked, this, &CSXImportDlg::OnFileSelect);
-    connect(help, &QPushButton::clicked, this, &CSXImportDlg::OnHelp);
+    auto* buttons = new CDialogButtons(this, "OK", 1021, [this] { OnHelp(); }, Qt::Vertical);
+    buttons->AddButton("ﾌｧｲﾙ指定...", 1020, [this] { OnFileSelect(); });
+    m_pOK = buttons->m_pOK;
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(ToQString("Tavrin2000/SXのデータを読み込みます。"), this), 0, 0, 1, 2);

@@ -412,25 +412,26 @@ BOOL CTavrinProjectDoc::ChooseFile(int nFolder, const CFileDialogRequest& reques
 
 void CTavrinProjectDoc::OnTaxFileLoad()
 {
-    CString strPath;
-    if (!ChooseFile(0, LoadTaxRequest(), strPath)) return;
-    if (!LoadTaxFile(strPath)) {
-        AfxMessageBox(CString(kReadFailed) + strPath, MB_OK | MB_ICONSTOP);
-        return;
-    }
-    UseTaxFile(strPath);
-    CloseTaxFrames();
+    if (TransferTaxFile(LoadTaxRequest(), [this](const CString& strPath) { return LoadTaxFile(strPath); }, kReadFailed))
+        CloseTaxFrames();
 }
 
 void CTavrinProjectDoc::OnTaxFileSave()
 {
+    TransferTaxFile(SaveTaxRequest(), [this](const CString& strPath) { return WriteTaxFile(strPath); }, kWriteFailed);
+}
+
+BOOL CTavrinProjectDoc::TransferTaxFile(const CFileDialogRequest& request,
+                                        const std::function<BOOL(const CString&)>& transfer, const char* pszFailed)
+{
     CString strPath;
-    if (!ChooseFile(0, SaveTaxRequest(), strPath)) return;
-    if (!WriteTaxFile(strPath)) {
-        AfxMessageBox(CString(kWriteFailed) + strPath, MB_OK | MB_ICONSTOP);
-        return;
+    if (!ChooseFile(0, request, strPath)) return FALSE;
+    if (!transfer(strPath)) {
+        AfxMessageBox(CString(pszFailed) + strPath, MB_OK | MB_ICONSTOP);
+        return FALSE;
     }
     UseTaxFile(strPath);
+    return TRUE;
 }
 
 void CTavrinProjectDoc::UseTaxFile(const CString& strPath)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "app/common/classobject.h"
 #include "platform/cmdtarget.h"
@@ -159,6 +160,10 @@ private:
     BOOL SaveCurrent();
     // Runs a file dialog in the folder of the tax-rate file (0) or of the last project (1).
     static BOOL ChooseFile(int nFolder, const CFileDialogRequest& request, CString& strPath);
+    // Reads or writes the table with the file the user chose; FALSE after the
+    // message pszFailed when that failed, or when cancelled.
+    BOOL TransferTaxFile(const CFileDialogRequest& request, const std::function<BOOL(const CString&)>& transfer,
+                         const char* pszFailed);
     // The tax-rate file now holds the table in use.
     void UseTaxFile(const CString& strPath);
     // Shows the results of a successful run.
