@@ -40,6 +40,7 @@ CSXImportDlg::CSXImportDlg(QWidget* pParent)
                                this),
                     3, 0, 1, 2);
     grid->addWidget(buttons, 0, 2, 4, 1);
+    grid->setColumnStretch(1, 1);
 }
 
 CSXImportDlg::~CSXImportDlg() = default;

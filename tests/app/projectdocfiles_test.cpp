@@ -261,3 +261,24 @@ TEST_F(ImportTest, ProjectThatCannotBeConvertedGivesAMessageAndNoWindow)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProjectDocTest, ProjectCommandsNeedAProjectThatIsNotCalculating)
+{
+    const UINT ids[] = {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TAX_FILE_LOAD, ID_TAX_FILE_SAVE, ID_REVERSE_CALC};
+    for (UINT nID : ids) EXPECT_FALSE(m_frame.QueryCommand(nID).m_bEnabled) << nID;
+    ExampleDoc* doc = OpenExample(m_strPath);
+    ASSERT_NE(doc, nullptr);
+    for (UINT nID : ids) EXPECT_TRUE(m_frame.QueryCommand(nID).m_bEnabled) << nID;
+    std::vector<UINT> enabled;
+    doc->m_onStep = [&](int nStep) {
+        if (nStep != 0) return;
+        for (UINT nID : ids)
+            if (m_frame.QueryCommand(nID).m_bEnabled) enabled.push_back(nID);
+    };
+    doc->OnCalcStart();
+    EXPECT_TRUE(enabled.empty());
+}
+
+} // namespace
