@@ -378,7 +378,7 @@ BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_FILE_SAVE_AS:
     case ID_FILE_CLOSE:
     case ID_DATA_CALCULATE: break;
-    default: return FALSE;
+    default: return OnWindowCommand(nID, pCmdUI);
     }
     if (pCmdUI) {
         pCmdUI->Enable(!IsCalculating());
@@ -464,10 +464,10 @@ void CTavrinProjectDoc::OnCalcStart()
     BOOL bCancelled = FALSE;
     m_nCalcResult = RunCalculation(bCancelled);
     if (bCancelled) return;
-    if (m_nCalcResult)
-        PostItemBoxSelect(ITEMBOX_REPORT, 0);
-    else
+    if (!m_nCalcResult)
         AfxMessageBox(UINT(m_objCalc.m_nMessageID), MB_OK);
+    else if (!RefreshResultFrames())
+        PostItemBoxSelect(ITEMBOX_REPORT, 0);
 }
 
 void CTavrinProjectDoc::CloseFrames()
