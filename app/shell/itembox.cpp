@@ -83,6 +83,8 @@ QListWidget* CreatePage(QWidget* pParent, int nTab)
     page->setGridSize(QSize(page->fontMetrics().horizontalAdvance(QStringLiteral("借入・手元")) + 16,
                             kIconSize + 3 * page->fontMetrics().height()));
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The status text of the item under the mouse.
+    page->setMouseTracking(true);
     if (nTab == ITEMBOX_FILE) {
         for (const auto& [nLabel, nCommand] : kFileItems) AddItem(page, nTab, nLabel, nCommand);
     } else {

@@ -15,6 +15,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
 #include "app/shell/databasicframe.h"
 #include "app/shell/itembox.h"
@@ -247,6 +248,7 @@ void CMainFrame::CreateToolBars()
                 m_pYearEdit->setObjectName(QStringLiteral("YearEdit"));
                 m_pYearEdit->setMaximumWidth(m_pYearEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
                 m_pYearEdit->setAlignment(Qt::AlignRight);
+                SetImeOpenStatus(m_pYearEdit, FALSE);
                 // Only the user's typing moves the year window; the views write the year back.
                 connect(m_pYearEdit, &QLineEdit::textEdited, this, [this] { OnMainCommand(IDC_RESULT_YEAR); });
                 bar->addWidget(m_pYearEdit);

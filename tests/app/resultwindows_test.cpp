@@ -2,7 +2,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <cstdio>
 
@@ -10,7 +11,6 @@
 #include "app/shell/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/windowcommands.h"
-#include "platform/painterdc.h"
 #include "platform/qtstring.h"
 #include "result/pages/tavresult.h"
 #include "resultwindowtest.h"
@@ -40,19 +40,15 @@ int CountColoured(const QImage& image)
     return n;
 }
 
-// A preview page of the view on B4 landscape paper at 100 dpi.
+// A preview page of the view on B4 landscape paper.
 QImage PreviewPage(CResultParentView* pView)
 {
-    const double dpmm = 100 / 25.4;
-    QImage image(int(364 * dpmm), int(257 * dpmm), QImage::Format_RGB32);
-    image.setDotsPerMeterX(int(dpmm * 1000 + 0.5));
-    image.setDotsPerMeterY(int(dpmm * 1000 + 0.5));
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CPainterDC dc(&painter);
-    dc.SetPrinting(TRUE);
-    pView->OnPrint(&dc, TRUE);
-    return image;
+    return RenderLometric(
+        [pView](CDC* pDC) {
+            pDC->SetPrinting(TRUE);
+            pView->OnPrint(pDC, TRUE);
+        },
+        364, 257);
 }
 
 // Paint events of a widget.
@@ -164,6 +160,44 @@ TEST_F(ResultWindowTest, EveryResultWindowOfTheSampleOpensAndDraws)
     m_pDoc->OnCloseDocument();
     Pump();
     EXPECT_EQ(WindowCount(), 0);
+}
+
+// The menus of an open project list the same commands as the item box.
+TEST_F(ResultWindowTest, ProjectMenusListTheWindowCommands)
+{
+    QStringList shown;
+    for (QAction* menu : m_frame.menuBar()->actions())
+        if (menu->isVisible()) shown << menu->text();
+    EXPECT_EQ(shown, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("表示(&V)"), QStringLiteral("データ入力(&D)"),
+                                  QStringLiteral("帳票表示(&R)"), QStringLiteral("税率(&T)"), QStringLiteral("ヘルプ(&H)")}));
+    QMenu* reports = m_frame.menuBar()->actions().at(4)->menu();
+    ASSERT_EQ(reports->actions().size(), 19);
+    EXPECT_EQ(reports->actions().first()->text(), QStringLiteral("前提条件－１ (&B)"));
+    EXPECT_EQ(reports->actions().last()->text(), QStringLiteral("小さく表示(&L)"));
+    // Without a project the file menu of the program alone.
+    m_boxes.m_answers.push_back(IDNO);
+    m_pDoc->OnCloseDocument();
+    Pump();
+    m_frame.UpdateCommandUI();
+    shown.clear();
+    for (QAction* menu : m_frame.menuBar()->actions())
+        if (menu->isVisible()) shown << menu->text();
+    EXPECT_EQ(shown, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("表示(&V)"), QStringLiteral("ヘルプ(&H)")}));
+}
+
+// Each project has its own report windows.
+TEST_F(ResultWindowTest, AReportOpenInAnotherProjectOpensOneForThisProject)
+{
+    Calculate();
+    Command(ID_RESULT_BASIC1);
+    CTavrinProjectDoc* first = m_pDoc;
+    OpenSample();
+    ASSERT_NE(m_pDoc, first);
+    Calculate();
+    Command(ID_RESULT_BASIC1);
+    EXPECT_EQ(WindowCount(), 4);
+    EXPECT_EQ(ActiveResult()->GetActiveDocument(), m_pDoc);
+    EXPECT_NE(first->FindChildFrame(ResultWindowCommands()[0].pfnIsFrame), ActiveResult());
 }
 
 TEST_F(ResultWindowTest, PreviousAndNextWalkTheReportsInMenuOrder)
@@ -330,13 +364,7 @@ TEST_F(ResultWindowTest, GraphViewsFollowTheClientAreaAndAnEmptyOneDrawsNothing)
     EXPECT_EQ(view->GetTotalSize(), CSize(3330, 2270));
 
     view->setFixedSize(0, 0);
-    QImage image(200, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CPainterDC dc(&painter);
-    dc.SetMapMode(MM_LOMETRIC);
-    view->OnDraw(&dc);
-    painter.end();
+    const QImage image = RenderLometric([view](CDC* pDC) { view->OnDraw(pDC); }, 40, 40);
     EXPECT_EQ(m_pDoc->m_pResultClass->m_sizePaper, CSize(0, 0));
     EXPECT_EQ(CountInk(image), 0);
 }
