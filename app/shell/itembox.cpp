@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTabWidget>
+#include <algorithm>
 #include <utility>
 
 #include "app/shell/commandids.h"
@@ -57,6 +58,24 @@ QIcon ItemIcon(int nTab, const QString& label)
     return QIcon(pixmap);
 }
 
+// A page of the item box: one column of items across its whole width.
+class CItemBoxPage : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+    int MinimumItemWidth() const { return fontMetrics().horizontalAdvance(QStringLiteral("借入・手元")) + 16; }
+
+protected:
+    void resizeEvent(QResizeEvent* pEvent) override
+    {
+        QListWidget::resizeEvent(pEvent);
+        // Items as wide as the page, so that icon and label stand in the middle.
+        const QSize cell(std::max(viewport()->width(), MinimumItemWidth()), gridSize().height());
+        setGridSize(cell);
+        for (int i = 0; i < count(); ++i) item(i)->setSizeHint(cell);
+    }
+};
+
 void AddItem(QListWidget* pPage, int nTab, UINT nLabel, UINT nCommand)
 {
     const QString label = LoadQString(nLabel);
@@ -70,7 +89,7 @@ void AddItem(QListWidget* pPage, int nTab, UINT nLabel, UINT nCommand)
 
 QListWidget* CreatePage(QWidget* pParent, int nTab)
 {
-    auto* page = new QListWidget(pParent);
+    auto* page = new CItemBoxPage(pParent);
     page->setViewMode(QListView::IconMode);
     page->setFlow(QListView::TopToBottom);
     page->setWrapping(false);
@@ -80,8 +99,7 @@ QListWidget* CreatePage(QWidget* pParent, int nTab)
     page->setIconSize(QSize(kIconSize, kIconSize));
     page->setWordWrap(true);
     page->setSpacing(4);
-    page->setGridSize(QSize(page->fontMetrics().horizontalAdvance(QStringLiteral("借入・手元")) + 16,
-                            kIconSize + 3 * page->fontMetrics().height()));
+    page->setGridSize(QSize(page->MinimumItemWidth(), kIconSize + 3 * page->fontMetrics().height()));
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The status text of the item under the mouse.
     page->setMouseTracking(true);
