@@ -442,4 +442,15 @@ TEST_F(ResultWindowTest, PrintPreviewCommandShowsQtsPreviewOfTheLandscapePage)
     EXPECT_FALSE(ActiveView()->m_bPrinting);
 }
 
+// Columns past the calculated years are drawn empty.
+TEST_F(ResultWindowTest, ACalculationShorterThanTheYearWindowDraws)
+{
+    m_pDoc->m_nCalcYear = 8;
+    Calculate();
+    Command(20107);
+    const QImage page = PreviewPage(ActiveView());
+    SaveArtifact(page, "result_short_calculation");
+    EXPECT_GT(CountInk(page), 2000);
+}
+
 } // namespace
