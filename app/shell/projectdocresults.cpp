@@ -1,6 +1,4 @@
 // The project's window-opening commands and its result reports on screen.
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <algorithm>
 
 #include "app/shell/mainframe.h"

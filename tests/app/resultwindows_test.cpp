@@ -309,6 +309,13 @@ TEST_F(ResultWindowTest, YearButtonsAndEditMoveTheSharedWindow)
     Command(20108);
     EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[1], 5);
     EXPECT_EQ(m_pDoc->m_nStartYear, 5);
+    // Printing moves the window; afterwards it returns to the year on the toolbar.
+    m_pDoc->SetResultStartYear(20);
+    PaintCounter paints(ActiveView()->viewport());
+    m_pDoc->ResetResultYears();
+    EXPECT_EQ(m_pDoc->m_nStartYear, 5);
+    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[1], 5);
+    EXPECT_GT(paints.m_nPaints, 0);
 }
 
 TEST_F(ResultWindowTest, ANewCalculationRepaintsTheOpenWindowsAndKeepsTheItemBox)
