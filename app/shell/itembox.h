@@ -1,9 +1,13 @@
 // The item box docked at the left of the main frame: four tabs (file, data,
-// reports, tax rates). Only the tabs exist so far; their icon pages come later.
+// reports, tax rates), each a column of large icons that give the menu commands.
 #pragma once
 
 #include <QDockWidget>
 
+#include "platform/afxtypes.h"
+
+class QListWidget;
+class QListWidgetItem;
 class QTabWidget;
 
 class CItemBoxBar : public QDockWidget {
@@ -14,15 +18,20 @@ public:
     int GetCurTab() const { return m_nCurTab; }
     // Shows tab nTab, as a click on it does.
     void SelectTab(int nTab);
-    // Highlights item nItem of the current page.
+    // Highlights item nItem of the current page and scrolls it to the top.
     void SelectItem(int nItem);
+    // The icon list of tab nTab.
+    QListWidget* GetPage(int nTab) const;
 
 signals:
     // After every tab change: the new and the previous tab.
     void TabChanged(int nNewTab, int nOldTab);
+    // An item was clicked: its command, to be posted to the main window.
+    void ItemClicked(UINT nID);
 
 private:
     void OnTabChange(int nTab);
+    void OnItemClicked(QListWidgetItem* pItem);
 
     QTabWidget* m_pTab;
     int m_nCurTab = 0;

@@ -13,7 +13,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <initializer_list>
+#include <span>
 
+#include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
 #include "app/shell/databasicframe.h"
 #include "app/shell/itembox.h"
@@ -22,6 +24,7 @@
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "app/shell/tavrinprojectview.h"
+#include "app/shell/windowcommands.h"
 #include "platform/qtstring.h"
 
 namespace {
@@ -36,33 +39,59 @@ struct MenuItem {
     const char* pszShortcut = nullptr;
 };
 
+// When a menu is on the menu bar.
+enum class MenuShown { kAlways, kNoProject, kProject };
+
 struct Menu {
     const char* pszTitle;
+    MenuShown shown;
     std::initializer_list<MenuItem> items;
+    // The window-opening commands listed before the items.
+    std::span<const CWindowCommand> (*pfnWindows)() = nullptr;
 };
 
-// Menu of the main window while no project is open.
+// Menus of the main window without a project (128) and with one (129).
 const Menu kMainMenu[] = {
     {"ファイル(&F)",
+     MenuShown::kNoProject,
+     {{ID_FILE_NEW, "新規作成(&N)", "Ctrl+N"},
+      {ID_FILE_OPEN, "開く(&O)...", "Ctrl+O"},
+      {0, nullptr},
+      {ID_IMPORT_LEGACY, "Tavrin/SXを開く(&X)..."},
+      {ID_PRINT_BLANK_FORMS, "データ記入シート印刷(&K)..."},
+      {0, nullptr},
+      {ID_APP_EXIT, "アプリケーションの終了(&X)"}}},
+    {"ファイル(&F)",
+     MenuShown::kProject,
      {{ID_FILE_NEW, "新規作成(&N)", "Ctrl+N"},
       {ID_FILE_OPEN, "開く(&O)...", "Ctrl+O"},
       {ID_FILE_CLOSE, "閉じる(&C)"},
       {ID_FILE_SAVE, "上書き保存(&S)", "Ctrl+S"},
       {ID_FILE_SAVE_AS, "名前を付けて保存(&A)..."},
       {0, nullptr},
-      {ID_IMPORT_LEGACY, "Tavrin/SXを開く(&X)..."},
-      {ID_PRINT_BLANK_FORMS, "データ記入シート印刷(&K)..."},
+      {ID_FILE_PRINT_PREVIEW, "印刷プレビュー(&V)"},
+      {ID_PRINT_RESULT, "帳票印刷(&P)..."},
       {0, nullptr},
       {ID_APP_EXIT, "アプリケーションの終了(&X)"}}},
     {"表示(&V)",
+     MenuShown::kAlways,
      {{ID_VIEW_FILE_BAR, "ファイルツールバー(&F)"},
       {ID_VIEW_DATA_BAR, "データツールバー(&D)"},
       {ID_VIEW_REPORT_BAR, "帳票ツールバー(&R)"},
       {ID_VIEW_TAX_BAR, "税金ツールバー(&T)"},
       {ID_VIEW_ITEMBOX, "アイテムボックス(&I)"},
       {ID_VIEW_STATUS_BAR, "ステータス バー(&S)"}}},
-    {"税率(&T)", {{ID_TAX_FILE_LOAD, "税率ファイル読み込み (&Y)"}, {ID_TAX_FILE_SAVE, "税率ファイル保存 (&S)"}}},
+    {"データ入力(&D)", MenuShown::kProject, {{0, nullptr}, {ID_DATA_CALCULATE, "◆収支計算開始◆(&C)"}}, &DataWindowCommands},
+    {"帳票表示(&R)",
+     MenuShown::kProject,
+     {{0, nullptr}, {ID_PAPER_B4, "大きく表示(&B)"}, {ID_PAPER_A4, "小さく表示(&L)"}},
+     &ResultWindowCommands},
+    {"税率(&T)",
+     MenuShown::kProject,
+     {{0, nullptr}, {ID_TAX_FILE_LOAD, "税率ファイル読み込み (&Y)"}, {ID_TAX_FILE_SAVE, "税率ファイル保存 (&S)"}},
+     &TaxWindowCommands},
     {"ヘルプ(&H)",
+     MenuShown::kAlways,
      {{ID_HELP_CONTENTS, "目次(&C)"},
       {ID_HELP_SEARCH, "キーワードで検索(&S)"},
       {0, nullptr},
@@ -124,6 +153,7 @@ CMainFrame::CMainFrame() : m_pItemBox(new CItemBoxBar(this)), m_pMdiArea(new QMd
     CreateStatusBar();
     addDockWidget(Qt::LeftDockWidgetArea, m_pItemBox);
     connect(m_pItemBox, &CItemBoxBar::TabChanged, this, &CMainFrame::OnItemBoxTabChange);
+    connect(m_pItemBox, &CItemBoxBar::ItemClicked, this, &CMainFrame::PostCommand);
     CreateToolBars();
     m_apToolBar[ITEMBOX_FILE]->show();
 
@@ -151,25 +181,46 @@ QAction* CMainFrame::CommandAction(UINT nID, const QString& text)
     return action;
 }
 
+QAction* CMainFrame::MenuAction(UINT nID, const QString& text)
+{
+    QAction*& action = m_menuActions[nID];
+    if (!action) action = CommandAction(nID, text);
+    return action;
+}
+
 void CMainFrame::CreateMenus()
 {
     for (const Menu& menu : kMainMenu) {
         QMenu* popup = menuBar()->addMenu(ToQString(menu.pszTitle));
         connect(popup, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        if (menu.shown == MenuShown::kNoProject) m_noProjectMenus.append(popup->menuAction());
+        if (menu.shown == MenuShown::kProject) m_projectMenus.append(popup->menuAction());
+        if (menu.pfnWindows) {
+            for (const CWindowCommand& window : menu.pfnWindows())
+                popup->addAction(MenuAction(window.nID, ToQString(window.pszMenuText)));
+        }
         for (const MenuItem& item : menu.items) {
             if (item.nID == 0) {
                 popup->addSeparator();
                 continue;
             }
-            QAction* action = CommandAction(item.nID, ToQString(item.pszText));
+            QAction* action = MenuAction(item.nID, ToQString(item.pszText));
             if (item.pszShortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.pszShortcut)));
             popup->addAction(action);
         }
     }
+    UpdateMenus();
     // F1 is the frame's help key, not a menu item.
     QAction* help = CommandAction(ID_HELP);
     help->setShortcut(Qt::Key_F1);
     addAction(help);
+}
+
+void CMainFrame::UpdateMenus()
+{
+    const bool bProject = MDIGetActive() != nullptr;
+    for (QAction* menu : m_noProjectMenus) menu->setVisible(!bProject);
+    for (QAction* menu : m_projectMenus) menu->setVisible(bProject);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -201,6 +252,9 @@ void CMainFrame::CreateToolBars()
                 m_pYearEdit->setObjectName(QStringLiteral("YearEdit"));
                 m_pYearEdit->setMaximumWidth(m_pYearEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
                 m_pYearEdit->setAlignment(Qt::AlignRight);
+                SetImeOpenStatus(m_pYearEdit, FALSE);
+                // Only the user's typing moves the year window; the views write the year back.
+                connect(m_pYearEdit, &QLineEdit::textEdited, this, [this] { OnMainCommand(IDC_RESULT_YEAR); });
                 bar->addWidget(m_pYearEdit);
                 bar->addWidget(new QLabel(ToQString("年"), bar));
             }
@@ -212,6 +266,8 @@ void CMainFrame::CreateToolBars()
 
 QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
 {
+    const QMdiSubWindow* active = m_pMdiArea->currentSubWindow();
+    const bool bMaximized = active && active->isMaximized();
     QMdiSubWindow* sub = m_pMdiArea->addSubWindow(pFrame);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A blank system-menu icon in place of the toolkit's logo.
@@ -219,6 +275,7 @@ QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
     blank.fill(Qt::transparent);
     sub->setWindowIcon(QIcon(blank));
     pFrame->show();
+    if (bMaximized) sub->showMaximized();
     m_pMdiArea->setActiveSubWindow(sub);
     return sub;
 }
@@ -239,6 +296,18 @@ void DestroyChildWindow(QWidget* pFrame)
     }
     window->hide();
     window->deleteLater();
+}
+
+void ActivateChildWindow(QWidget* pFrame)
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(pFrame->parentWidget());
+    if (sub && sub->mdiArea()) sub->mdiArea()->setActiveSubWindow(sub);
+}
+
+void SetChildWindowCaption(QWidget* pFrame, const CString& strCaption)
+{
+    pFrame->setWindowTitle(ToQString(strCaption));
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(pFrame->parentWidget())) sub->setWindowTitle(pFrame->windowTitle());
 }
 
 QWidget* CMainFrame::MDIGetActive() const
@@ -300,6 +369,7 @@ void CMainFrame::UpdateCommandUI()
         if (state.m_nCheck >= 0) it.value()->setChecked(state.m_nCheck > 0);
     }
     if (m_pYearEdit) m_pYearEdit->setEnabled(QueryCommand(IDC_RESULT_YEAR).m_bEnabled);
+    UpdateMenus();
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
@@ -376,6 +446,22 @@ void CMainFrame::OnItemBoxSelect(int nTab, int nItem)
 {
     m_pItemBox->SelectTab(nTab);
     m_pItemBox->SelectItem(nItem);
+}
+
+void CMainFrame::PostItemBoxSelect(int nTab, int nItem)
+{
+    QTimer::singleShot(0, this, [this, nTab, nItem] { OnItemBoxSelect(nTab, nItem); });
+}
+
+void CMainFrame::ShowResultStartYear(int nYear)
+{
+    m_nResultStartYear = nYear;
+    if (m_pYearEdit) m_pYearEdit->setText(QString::number(nYear));
+}
+
+QString CMainFrame::ResultYearText() const
+{
+    return m_pYearEdit ? m_pYearEdit->text() : QString();
 }
 
 void CMainFrame::OnHelp()

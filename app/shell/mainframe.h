@@ -2,6 +2,8 @@
 // tabs, the item box, the status bar and the MDI area of the project windows.
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QMultiHash>
 #include <QMainWindow>
 
@@ -18,6 +20,10 @@ class QToolBar;
 
 // Takes a child window of the MDI area off the screen at once and deletes it later.
 void DestroyChildWindow(QWidget* pFrame);
+// Brings a child window of the MDI area to the front.
+void ActivateChildWindow(QWidget* pFrame);
+// The caption of a child window and of its place in the MDI area.
+void SetChildWindowCaption(QWidget* pFrame, const CString& strCaption);
 
 class CMainFrame : public QMainWindow, public CCmdTarget, public CFormFrameHost {
     Q_OBJECT
@@ -28,7 +34,8 @@ public:
     ~CMainFrame() override;
 
     // The MDI area and the way a project window enters it: pFrame becomes a
-    // child window of the area, shown and activated.
+    // child window of the area, shown and activated (maximised while the
+    // active one is).
     QMdiArea* MDIClient() const { return m_pMdiArea; }
     QMdiSubWindow* AddChildFrame(QWidget* pFrame);
     // The widget of the active child window, or null.
@@ -51,6 +58,11 @@ public:
 
     void OnItemBoxTabChange(int nNewTab, int nOldTab);
     void OnItemBoxSelect(int nTab, int nItem);
+    // The same after the current event.
+    void PostItemBoxSelect(int nTab, int nItem);
+    // The report toolbar's year edit shows nYear, the start year last shown.
+    void ShowResultStartYear(int nYear);
+    QString ResultYearText() const;
     // FALSE when a project refused to close.
     BOOL OnClose();
 
@@ -59,6 +71,7 @@ public:
     CItemBoxBar* m_pItemBox;
     QToolBar* m_apToolBar[kToolBars] = {};
     QLineEdit* m_pYearEdit = nullptr;
+    int m_nResultStartYear = 0;
     BOOL m_bClosing = FALSE;
 
 protected:
@@ -66,7 +79,11 @@ protected:
 
 private:
     QAction* CommandAction(UINT nID, const QString& text = {});
+    // The menu item of command nID, shared by the menus of both states.
+    QAction* MenuAction(UINT nID, const QString& text);
     void CreateMenus();
+    // The menus of an open project follow whether a project window is active.
+    void UpdateMenus();
     void CreateStatusBar();
     void CreateToolBars();
     void ToggleBar(QWidget* pBar);
@@ -78,4 +95,7 @@ private:
     QMdiArea* m_pMdiArea;
     // Every menu item and button of a command (one id can be on several toolbars).
     QMultiHash<UINT, QAction*> m_actions;
+    QHash<UINT, QAction*> m_menuActions;
+    QList<QAction*> m_noProjectMenus;
+    QList<QAction*> m_projectMenus;
 };

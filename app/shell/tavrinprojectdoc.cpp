@@ -495,7 +495,7 @@ BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_TAX_FILE_SAVE:
     case ID_DATA_CALCULATE:
     case ID_REVERSE_CALC: break;
-    default: return FALSE;
+    default: return OnWindowCommand(nID, pCmdUI);
     }
     if (pCmdUI) {
         pCmdUI->Enable(!IsCalculating());
@@ -592,7 +592,7 @@ void CTavrinProjectDoc::OnCalcStart()
 
 void CTavrinProjectDoc::ShowResults()
 {
-    PostItemBoxSelect(ITEMBOX_REPORT, 0);
+    if (!RefreshResultFrames()) PostItemBoxSelect(ITEMBOX_REPORT, 0);
 }
 
 void CTavrinProjectDoc::CloseFrames()

@@ -15,6 +15,7 @@
 
 class CCalcProgressDlg;
 class CFileSXClass;
+class CDC;
 class CTavResultClass;
 struct CFileDialogRequest;
 
@@ -126,6 +127,23 @@ public:
     // The project's commands.
     BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
 
+    // Windows and results on screen (projectdocresults.cpp).
+    // The commands that open or activate a window of the project (20000-20306).
+    BOOL OnWindowCommand(UINT nID, CCmdUI* pCmdUI);
+    // The project's open window that pfnIsFrame accepts, or null.
+    QWidget* FindChildFrame(bool (*pfnIsFrame)(const QWidget*)) const;
+    // Draws the report named by the result object's item flag with the
+    // application's result fonts and pens, on the B4 layout.
+    void DrawResultReport(CDC* pDC);
+    // Repaints the project's result windows; TRUE when one is open.
+    BOOL RefreshResultFrames();
+    // The year window of the yearly tables from nYear on (clamped to
+    // 0..m_nCalcYear, ten years); the start year taken.
+    int SetResultStartYear(int nYear);
+    // The year window back to the start year last shown on the report
+    // toolbar (after printing), the result windows repainted.
+    void ResetResultYears();
+
     CTavCalcClass m_objCalc;
     CDataClassObject m_objDataClass;
     CTaxClassObject m_objTaxClass;
@@ -166,7 +184,8 @@ private:
                          const char* pszFailed);
     // The tax-rate file now holds the table in use.
     void UseTaxFile(const CString& strPath);
-    // Shows the results of a successful run.
+    // Shows the results of a successful run: repaints the open result windows,
+    // or turns the item box to the reports when none is open.
     void ShowResults();
     // Measure nItem of the reverse calculation in year record nYear; minus
     // infinity when there is no such record.
