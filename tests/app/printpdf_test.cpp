@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <QPrinterInfo>
 #include <unistd.h>
 
 #include "app/shell/commandids.h"
@@ -155,6 +156,109 @@ TEST_F(PrintToPdf, TextOutputThatCannotBeWrittenSaysSo)
     ASSERT_EQ(m_boxes.m_shown.size(), 1u);
     EXPECT_NE(m_boxes.m_shown[0].find(U8(u8"テキストファイルに出力できませんでした。")), std::string::npos);
     EXPECT_FALSE(QFile::exists(FilePath("missing/TAVRIN.TXT")));
+}
+
+// A CUPS scheduler of the test's own with a cups-pdf queue; stopped at the end.
+class CupsScheduler {
+public:
+    explicit CupsScheduler(const QString& dir) : m_dir(dir) {}
+    ~CupsScheduler()
+    {
+        if (m_process.state() == QProcess::NotRunning) return;
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+
+    // Empty when the queue is ready, else why it is not.
+    QString Start()
+    {
+        if (geteuid() != 0) return QStringLiteral("the cups-pdf backend runs only under a scheduler started as root");
+        const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"), {"/usr/sbin", "/sbin"});
+        if (cupsd.isEmpty()) return QStringLiteral("cupsd is not installed");
+        const QString ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
+        if (!QFile::exists(ppd)) return QStringLiteral("printer-driver-cups-pdf is not installed");
+        WriteConfig();
+        m_process.start(cupsd, {"-f", "-c", m_dir + "/cupsd.conf", "-s", m_dir + "/cups-files.conf"});
+        if (!m_process.waitForStarted(5000)) return QStringLiteral("cupsd did not start");
+        qputenv("CUPS_SERVER", Socket().toLocal8Bit());
+        for (int i = 0; i < 50 && !QFile::exists(Socket()); ++i) QTest::qWait(100);
+        if (m_process.state() == QProcess::NotRunning)
+            return QStringLiteral("cupsd ended: ") + QString::fromLocal8Bit(m_process.readAllStandardError());
+        QProcess lpadmin;
+        lpadmin.start(QStringLiteral("lpadmin"), {"-p", Queue(), "-E", "-v", "cups-pdf:/", "-P", ppd});
+        if (!lpadmin.waitForFinished(10000) || lpadmin.exitCode() != 0)
+            return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(lpadmin.readAllStandardError());
+        return QString();
+    }
+    static QString Queue() { return QStringLiteral("TavrinPDF"); }
+
+private:
+    QString Socket() const { return m_dir + QStringLiteral("/cups.sock"); }
+    // Everything of the scheduler below m_dir; the filters run as another
+    // user and read the queue's files.
+    void WriteConfig() const
+    {
+        for (const char* sub : {"spool", "cache", "state", "log"}) QDir(m_dir).mkpath(QString::fromLatin1(sub));
+        const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+        for (const QString& dir : {QFileInfo(m_dir).path(), m_dir}) QFile::setPermissions(dir, open);
+        Write("cupsd.conf", "Listen " + Socket() + "\nLogLevel warn\n<Location />\n  Order allow,deny\n  Allow all\n"
+                            "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
+        QString files;
+        for (const auto& [key, sub] : {std::pair{"ServerRoot", ""}, {"RequestRoot", "/spool"}, {"TempDir", "/spool"},
+                                       {"CacheDir", "/cache"}, {"StateDir", "/state"}, {"ErrorLog", "/log/error_log"},
+                                       {"AccessLog", "/log/access_log"}, {"PageLog", "/log/page_log"},
+                                       {"Printcap", "/printcap"}})
+            files += QString::fromLatin1(key) + QLatin1Char(' ') + m_dir + QString::fromLatin1(sub) + QLatin1Char('\n');
+        Write("cups-files.conf", files);
+    }
+    void Write(const char* pszName, const QString& text) const
+    {
+        QFile file(m_dir + QLatin1Char('/') + QString::fromLatin1(pszName));
+        if (file.open(QIODevice::WriteOnly)) file.write(text.toUtf8());
+    }
+
+    QString m_dir;
+    QProcess m_process;
+};
+
+// cups-pdf writes the jobs of a user into PDF in the user's home folder.
+QStringList CupsPdfFiles()
+{
+    return QDir(QDir::homePath() + QStringLiteral("/PDF")).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+using PrintThroughCups = PrintFixture;
+
+TEST_F(PrintThroughCups, ResultReportsReachTheQueuesPdf)
+{
+    if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    CupsScheduler cups(m_dir.filePath(QStringLiteral("cups")));
+    const QString why = cups.Start();
+    if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+    SetCurrentPrinterName(CupsScheduler::Queue());
+    // The CUPS library keeps the first scheduler a process asked; ctest runs each test on its own.
+    if (!QPrinterInfo::availablePrinterNames().contains(CupsScheduler::Queue()))
+        GTEST_SKIP() << "this process asked another CUPS scheduler before; run the test on its own";
+    const QStringList before = CupsPdfFiles();
+    AnswerPrintDialog([](CPrintRangeDlg* dlg) { SelectLines(dlg, {0, 8}); });
+    m_pDoc->OnPrintResult();
+    EXPECT_TRUE(m_requests.empty()); // a printer: no file asked for
+    QString printed;
+    for (int i = 0; i < 300 && printed.isEmpty(); ++i) {
+        QTest::qWait(100);
+        for (const QString& name : CupsPdfFiles())
+            if (!before.contains(name)) printed = QDir::homePath() + QStringLiteral("/PDF/") + name;
+    }
+    ASSERT_FALSE(printed.isEmpty()) << "no PDF from the queue";
+    int nPages = -1;
+    for (int i = 0; i < 50 && nPages != 4; ++i) { // the backend may still be writing
+        QTest::qWait(100);
+        nPages = PdfPages(printed);
+    }
+    EXPECT_EQ(nPages, 4); // the cover and three pages of the basic balance table
+    QFile::remove(printed);
 }
 
 } // namespace
