@@ -2,7 +2,6 @@
 // text output.
 #include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cstdio>
@@ -49,14 +48,6 @@ CString LoadText(UINT nID)
     str.LoadString(nID);
     return str;
 }
-
-// The wait cursor while an object of this type lives.
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The sheets of a print list: one record and its pages per row, in list order.
 template <class TRecord>
@@ -130,6 +121,19 @@ void PassResultFonts(const CTavrinApp& app)
     SetResultPrintTitleFont(&titleFont);
     SetResultPrintPen(&pen);
     SetResultPrintFramePen(&framePen);
+}
+
+// One of the application's print lists, or null.
+const CObArray* AppPrintList(CDeleteObArray* CTavrinApp::*pList)
+{
+    const CTavrinApp* pApp = GetTavrinApp();
+    return pApp ? pApp->*pList : nullptr;
+}
+
+CString ProjectName(const CTavrinProjectDoc& doc)
+{
+    const CDataBasicClass* pBasic = doc.GetDataBasic();
+    return pBasic ? pBasic->strProjectName : CString();
 }
 
 // The printing dialog shows the page being printed.
@@ -469,29 +473,21 @@ void CTavrinProjectDoc::OnPrintResult()
 
 void CTavrinProjectDoc::PrintDataReport(CDC* pDC)
 {
-    const CTavrinApp* pApp = GetTavrinApp();
-    const CDataBasicClass* pBasic = GetDataBasic();
-    PrintSheetList<CDataPrintItem, CDataMemoClass>(pDC, pApp ? pApp->m_pDataPrintItems : nullptr, kDataJob,
-                                                   m_pDataHeader, m_nPrintCopies, m_strPrintDate,
-                                                   pBasic ? pBasic->strProjectName : CString());
+    PrintSheetList<CDataPrintItem, CDataMemoClass>(pDC, AppPrintList(&CTavrinApp::m_pDataPrintItems), kDataJob,
+                                                   m_pDataHeader, m_nPrintCopies, m_strPrintDate, ProjectName(*this));
 }
 
 void CTavrinProjectDoc::PrintTaxReport(CDC* pDC)
 {
-    const CTavrinApp* pApp = GetTavrinApp();
-    const CDataBasicClass* pBasic = GetDataBasic();
-    PrintSheetList<CTaxPrintItem, CTaxMemoClass>(pDC, pApp ? pApp->m_pTaxPrintItems : nullptr, kTaxJob, m_pTaxHeader,
-                                                 m_nPrintCopies, m_strPrintDate,
-                                                 pBasic ? pBasic->strProjectName : CString());
+    PrintSheetList<CTaxPrintItem, CTaxMemoClass>(pDC, AppPrintList(&CTavrinApp::m_pTaxPrintItems), kTaxJob,
+                                                 m_pTaxHeader, m_nPrintCopies, m_strPrintDate, ProjectName(*this));
 }
 
 void CTavrinProjectDoc::PrintOptionReport(CDC* pDC)
 {
-    const CTavrinApp* pApp = GetTavrinApp();
-    const CDataBasicClass* pBasic = GetDataBasic();
-    PrintSheetList<COptionPrintItem, COptionMemoClass>(pDC, pApp ? pApp->m_pOptionPrintItems : nullptr, kOptionJob,
-                                                       m_pOptionHeader, m_nPrintCopies, m_strPrintDate,
-                                                       pBasic ? pBasic->strProjectName : CString());
+    PrintSheetList<COptionPrintItem, COptionMemoClass>(pDC, AppPrintList(&CTavrinApp::m_pOptionPrintItems),
+                                                       kOptionJob, m_pOptionHeader, m_nPrintCopies, m_strPrintDate,
+                                                       ProjectName(*this));
 }
 
 void CTavrinProjectDoc::PrintResultReport(CDC* pDC)
@@ -603,7 +599,6 @@ void CTavrinProjectDoc::OnTextFileOutput()
     if (!bChosen) return;
     BOOL bWritten = FALSE;
     {
-        WaitCursor wait;
         CTextOutputProgressDlg progress;
         // Written beside the chosen file first, which it replaces once complete.
         QTemporaryFile part(QFileInfo(ToQString(strPath)).absolutePath() + QStringLiteral("/TAVRIN-XXXXXX.part"));

@@ -1,4 +1,4 @@
-// The small modeless dialog shown while the text output is written.
+// The small modeless dialog shown, with the wait cursor, while the text output is written.
 #pragma once
 
 #include <QDialog>
@@ -7,4 +7,5 @@ class CTextOutputProgressDlg : public QDialog {
 public:
     // Without a parent it stands on its own; it shows itself at once.
     explicit CTextOutputProgressDlg(QWidget* pParent = nullptr);
+    ~CTextOutputProgressDlg() override;
 };

@@ -2,6 +2,7 @@
 // titles, origins, copies, the ten-year paging of the yearly tables, abort
 // between pages, and the guards of the print dialogs.
 #include <QListWidget>
+#include <QTemporaryDir>
 
 #include "app/shell/commandids.h"
 #include "app/shell/dataparentframe.h"
@@ -265,6 +266,29 @@ TEST_F(PrintCommands, CommandStatesAndTheRoutedPrintCommand)
     });
     QApplication::processEvents();
     EXPECT_EQ(m_log.pages.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// Paper codes become page sizes; the printer prints one copy a page, the copies come from the page loop.
+TEST(PrinterDC, PaperOrientationAndOneCopy)
+{
+    const struct {
+        short nPaper;
+        QPageSize::PageSizeId id;
+    } cases[] = {{9, QPageSize::A4}, {10, QPageSize::A4}, {12, QPageSize::JisB4}, {33, QPageSize::B4}, {13, QPageSize::A4}};
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        EXPECT_EQ(PageSizeOfPaper(c.nPaper).id(), c.id) << c.nPaper;
+        CPrinterDC dc({DMORIENT_LANDSCAPE, c.nPaper, 100, 3}, QString(), dir.filePath(QStringLiteral("x.pdf")));
+        EXPECT_EQ(dc.Printer().pageLayout().pageSize().id(), c.id) << c.nPaper;
+        EXPECT_EQ(dc.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+        EXPECT_EQ(dc.Printer().copyCount(), 1);
+    }
+    EXPECT_EQ(PaperOfPageSize(QPageSize(QPageSize::JisB4)), DMPAPER_B4);
+    EXPECT_EQ(PaperOfPageSize(QPageSize(QPageSize::Letter)), 0);
 }
 
 } // namespace
