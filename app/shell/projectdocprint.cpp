@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <new>
 
 #include "app/common/numbertext.h"
@@ -63,6 +64,33 @@ void FillSheetList(CObArray& list, UINT nFirstID, std::initializer_list<SheetRow
     for (const auto& row : rows)
         for (int nPage = 1; nPage <= row.nPages; ++nPage)
             if (auto* pItem = new (std::nothrow) TItem(row.pRecord, LoadText(nID++), nPage)) list.Add(pItem);
+}
+
+// A family of sheets: its print kind and the application's list of it.
+struct SheetFamily {
+    int nKind;
+    CDeleteObArray* CTavrinApp::*pList;
+    BOOL (CTavrinApp::*pfnCreate)();
+    void (CTavrinApp::*pfnDelete)();
+};
+const SheetFamily kDataFamily = {0, &CTavrinApp::m_pDataPrintItems, &CTavrinApp::CreateDataPrintItems,
+                                 &CTavrinApp::DeleteDataPrintItems};
+const SheetFamily kTaxFamily = {2, &CTavrinApp::m_pTaxPrintItems, &CTavrinApp::CreateTaxPrintItems,
+                                &CTavrinApp::DeleteTaxPrintItems};
+const SheetFamily kOptionFamily = {3, &CTavrinApp::m_pOptionPrintItems, &CTavrinApp::CreateOptionPrintItems,
+                                   &CTavrinApp::DeleteOptionPrintItems};
+
+// Makes the family's list, fills it and prints it on portrait paper through
+// the project's data view. The list stays for the next job unless it was cancelled.
+void PrintSheetFamily(CDataParentView* pView, const SheetFamily& family, const std::function<void(CObArray&)>& fill)
+{
+    CTavrinApp* pApp = GetTavrinApp();
+    if (!pApp || !pView) return;
+    pApp->m_nPrintKind = family.nKind;
+    if (!(pApp->*family.pfnCreate)()) return;
+    fill(*(pApp->*family.pList));
+    pApp->SetPortraitPrinter();
+    if (!pView->PrintWithSettings()) (pApp->*family.pfnDelete)();
 }
 
 // The report list: report number and multi-year flag of each title.
@@ -379,35 +407,30 @@ CDataParentView* CTavrinProjectDoc::FindDataView() const
 
 void CTavrinProjectDoc::OnPrintData()
 {
-    CTavrinApp* pApp = GetTavrinApp();
-    if (!pApp || !SaveOpenForms()) return;
+    if (!GetTavrinApp() || !SaveOpenForms()) return;
     m_objDataClass.SetDataData();
-    CDataParentView* pView = FindDataView();
-    if (!pView) return;
-    pApp->m_nPrintKind = 0;
-    if (!pApp->CreateDataPrintItems()) return;
     const CDataClassObject& d = m_objDataClass;
-    FillSheetList<CDataPrintItem, CDataClass>(*pApp->m_pDataPrintItems, IDS_FIRST_DATA_PAGE,
-                                              {{d.m_pDataBasic, 1}, {d.m_pDataOutline, 1}, {d.m_pDataExpense, 2},
-                                               {d.m_pDataExpenseOther, 2}, {d.m_pDataTax, 2}, {d.m_pDataSupply, 4},
-                                               {d.m_pDataCost, 2}});
-    const CString dash = LoadText(161);
-    for (int k = 0; k < CDataClassObject::kRentalCategories; ++k) {
-        CDataRentalBasicClass* pRecord = d.m_apDataRentalBasic[k];
-        const CString name = LoadText(IDS_FIRST_DATA_PAGE + 14 + UINT(k)) + dash + (pRecord ? pRecord->m_strName : CString());
-        if (auto* pItem = new (std::nothrow) CDataPrintItem(pRecord, name, 1)) pApp->m_pDataPrintItems->Add(pItem);
-    }
-    FillSheetList<CDataPrintItem, CDataClass>(*pApp->m_pDataPrintItems, IDS_FIRST_DATA_PAGE + 22,
-                                              {{d.m_pDataRentalType, 5}, {d.m_pDataProRestOther, 2},
-                                               {d.m_pDataRestOther, 2}});
-    pApp->SetPortraitPrinter();
-    if (!pView->PrintWithSettings()) pApp->DeleteDataPrintItems();
+    PrintSheetFamily(FindDataView(), kDataFamily, [&d](CObArray& list) {
+        FillSheetList<CDataPrintItem, CDataClass>(list, IDS_FIRST_DATA_PAGE,
+                                                  {{d.m_pDataBasic, 1}, {d.m_pDataOutline, 1}, {d.m_pDataExpense, 2},
+                                                   {d.m_pDataExpenseOther, 2}, {d.m_pDataTax, 2},
+                                                   {d.m_pDataSupply, 4}, {d.m_pDataCost, 2}});
+        // Rental basics: one page per category, titled with its name.
+        const CString dash = LoadText(161);
+        for (int k = 0; k < CDataClassObject::kRentalCategories; ++k) {
+            CDataRentalBasicClass* pRecord = d.m_apDataRentalBasic[k];
+            const CString name =
+                LoadText(IDS_FIRST_DATA_PAGE + 14 + UINT(k)) + dash + (pRecord ? pRecord->m_strName : CString());
+            if (auto* pItem = new (std::nothrow) CDataPrintItem(pRecord, name, 1)) list.Add(pItem);
+        }
+        FillSheetList<CDataPrintItem, CDataClass>(
+            list, IDS_FIRST_DATA_PAGE + 22, {{d.m_pDataRentalType, 5}, {d.m_pDataProRestOther, 2}, {d.m_pDataRestOther, 2}});
+    });
 }
 
 void CTavrinProjectDoc::OnPrintTax()
 {
-    CTavrinApp* pApp = GetTavrinApp();
-    if (!pApp || !SaveOpenForms()) return;
+    if (!GetTavrinApp() || !SaveOpenForms()) return;
     CTaxClassObject& t = m_objTaxClass;
     if (t.m_pTaxIncome && t.m_pTaxPrefectural) {
         // The inhabitant-tax reduction travels in the prefectural record's spare block.
@@ -415,37 +438,28 @@ void CTavrinProjectDoc::OnPrintTax()
         t.m_pTaxPrefectural->m_anSpare[4] = t.m_pTaxIncome->m_anReductionYear[1];
     }
     t.SetDataData();
-    CDataParentView* pView = FindDataView();
-    if (!pView) return;
-    pApp->m_nPrintKind = 2;
-    if (!pApp->CreateTaxPrintItems()) return;
-    FillSheetList<CTaxPrintItem, CTaxClass>(
-        *pApp->m_pTaxPrintItems, IDS_FIRST_TAX_PAGE,
-        {{t.m_pTaxMunicipal, 1}, {t.m_pTaxCityPlan, 1}, {t.m_pTaxStandardMoney, 1}, {t.m_pTaxBusiness, 1},
-         {t.m_pTaxBusinessPlace, 1}, {t.m_pTaxDepreciation, 1}, {t.m_pTaxConsumption, 1}, {t.m_pTaxLandPrice, 1},
-         {t.m_pTaxLicense, 1}, {t.m_pTaxRealtyGet, 1}, {t.m_pTaxCorporation, 1}, {t.m_pTaxPrefectural, 1},
-         {t.m_pTaxVillage, 1}, {t.m_pTaxResidentCorporation, 1}, {t.m_pTaxIncome, 1}, {t.m_pTaxTransfer, 1}});
-    pApp->SetPortraitPrinter();
-    if (!pView->PrintWithSettings()) pApp->DeleteTaxPrintItems();
+    PrintSheetFamily(FindDataView(), kTaxFamily, [&t](CObArray& list) {
+        FillSheetList<CTaxPrintItem, CTaxClass>(
+            list, IDS_FIRST_TAX_PAGE,
+            {{t.m_pTaxMunicipal, 1}, {t.m_pTaxCityPlan, 1}, {t.m_pTaxStandardMoney, 1}, {t.m_pTaxBusiness, 1},
+             {t.m_pTaxBusinessPlace, 1}, {t.m_pTaxDepreciation, 1}, {t.m_pTaxConsumption, 1}, {t.m_pTaxLandPrice, 1},
+             {t.m_pTaxLicense, 1}, {t.m_pTaxRealtyGet, 1}, {t.m_pTaxCorporation, 1}, {t.m_pTaxPrefectural, 1},
+             {t.m_pTaxVillage, 1}, {t.m_pTaxResidentCorporation, 1}, {t.m_pTaxIncome, 1}, {t.m_pTaxTransfer, 1}});
+    });
 }
 
 void CTavrinProjectDoc::OnPrintOption()
 {
-    CTavrinApp* pApp = GetTavrinApp();
-    if (!pApp || !SaveOpenForms()) return;
-    COptionClassObject& o = m_objOptionClass;
-    o.SetDataData();
-    CDataParentView* pView = FindDataView();
-    if (!pView) return;
-    pApp->m_nPrintKind = 3;
-    if (!pApp->CreateOptionPrintItems()) return;
-    FillSheetList<COptionPrintItem, COptionClass>(
-        *pApp->m_pOptionPrintItems, IDS_FIRST_OPTION_PAGE,
-        {{o.m_pOptionBusinessRate, 1}, {o.m_pOptionConsumptionExpense, 2}, {o.m_pOptionExpenseManage, 1},
-         {o.m_pOptionAdvance, 1}, {o.m_pOptionConsumptionCost, 1}, {o.m_pOptionOtherManage, 1},
-         {o.m_pOptionConsumptionIncome, 1}});
-    pApp->SetPortraitPrinter();
-    if (!pView->PrintWithSettings()) pApp->DeleteOptionPrintItems();
+    if (!GetTavrinApp() || !SaveOpenForms()) return;
+    m_objOptionClass.SetDataData();
+    const COptionClassObject& o = m_objOptionClass;
+    PrintSheetFamily(FindDataView(), kOptionFamily, [&o](CObArray& list) {
+        FillSheetList<COptionPrintItem, COptionClass>(
+            list, IDS_FIRST_OPTION_PAGE,
+            {{o.m_pOptionBusinessRate, 1}, {o.m_pOptionConsumptionExpense, 2}, {o.m_pOptionExpenseManage, 1},
+             {o.m_pOptionAdvance, 1}, {o.m_pOptionConsumptionCost, 1}, {o.m_pOptionOtherManage, 1},
+             {o.m_pOptionConsumptionIncome, 1}});
+    });
 }
 
 void CTavrinProjectDoc::OnPrintResult()
