@@ -164,7 +164,12 @@ TEST_F(PrintCommands, CancelInThePrintingDialogAbortsAfterThePage)
     RecordJobs();
     m_log.onPageEnd = [this](int nPage) {
         EXPECT_FALSE(m_frame.isEnabled());
-        if (nPage == 2) m_app.m_pPrintingDlg->reject();
+        CPrintingDlg* dlg = m_app.m_pPrintingDlg;
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_TRUE(dlg->isVisible() && dlg->isEnabled()); // its cancel can be pressed
+        EXPECT_EQ(CP932ToUtf8(dlg->m_strPage), nPage == 1 ? U8(u8"１ページ") : U8(u8"２ページ"));
+        EXPECT_EQ(CP932ToUtf8(dlg->m_strDataName), nPage == 1 ? U8(u8"基本条件・建物概要") : U8(u8"工事費－工事費用と減価償却"));
+        if (nPage == 2) dlg->reject();
     };
     AnswerPrintDialog(nullptr);
     m_pDoc->OnPrintData();
