@@ -216,6 +216,44 @@ TEST_F(PrintCommands, YearRangeOutsideTheCalculationIsRefused)
     }
 }
 
+TEST_F(PrintCommands, ReportDialogWritesPaperColourCompanyAndCoverPicture)
+{
+    m_app.CreateResultPrintItems();
+    for (int i = 0; i < 16; ++i) m_app.m_pResultPrintItems->Add(new CResultPrintItem("r", i, FALSE));
+    m_app.m_nPaperSize = DMPAPER_A4SMALL;
+    m_app.m_nColorFlag = 0;
+    CResultPrintDlg dlg(m_pDoc);
+    dlg.OnInitDialog();
+    EXPECT_TRUE(dlg.Form()->IsDlgButtonChecked(1240)); // A4
+    EXPECT_EQ(dlg.PageList()->count(), 16);
+    // Empty year fields are filled when they lose the focus.
+    dlg.Form()->SetDlgItemText(10009, "");
+    dlg.Form()->SetDlgItemText(10010, "");
+    dlg.OnControlNotify(10009, EN_KILLFOCUS);
+    dlg.OnControlNotify(10010, EN_KILLFOCUS);
+    EXPECT_EQ(dlg.Form()->GetDlgItemText(10009), CString("0"));
+    EXPECT_EQ(dlg.Form()->GetDlgItemText(10010), CString("30"));
+    dlg.Form()->CheckRadioButton(1248, 1249, 1249);
+    dlg.Form()->SetDlgItemText(1019, "新会社");
+    dlg.Form()->CheckDlgButton(1287, TRUE);
+    dlg.Form()->SetDlgItemText(1021, "logo.bmp");
+    dlg.SelectRange(IDC_PRINT_SELECTED); // nothing selected: nothing ticked
+    dlg.OnOK();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(m_app.m_nPaperSize, DMPAPER_A4);
+    EXPECT_EQ(m_app.m_nColorFlag, 1);
+    EXPECT_EQ(m_app.m_strOfficeName, CString("新会社"));
+    EXPECT_EQ(m_pDoc->GetDataBasic()->bPrintCoverLogo, 1);
+    EXPECT_EQ(m_pDoc->GetDataBasic()->strLogoFile, CString("logo.bmp"));
+    for (int i = 0; i < 16; ++i) EXPECT_FALSE(PrintItemAt<CResultPrintItem>(m_app.m_pResultPrintItems, i)->m_bPrint);
+
+    CResultPrintDlg all(m_pDoc);
+    all.OnInitDialog();
+    all.SelectRange(IDC_PRINT_ALL);
+    all.OnOK();
+    for (int i = 0; i < 16; ++i) EXPECT_TRUE(PrintItemAt<CResultPrintItem>(m_app.m_pResultPrintItems, i)->m_bPrint);
+}
+
 // The year comes back with the era settings the dialog showed it in, not the application's.
 TEST_F(PrintCommands, PrintDateYearUsesTheDialogsEra)
 {
