@@ -64,3 +64,18 @@ CFileDialogRequest SaveProjectRequest(const CString& strTitle)
     return {FALSE, "PRJ|ETD||", MakeSafeFileName(strTitle),
             "Tavrin プロジェクトファイル （*.PRJ）|*.PRJ|Tavrin テンプレートファイル （*.ETD）|*.ETD||"};
 }
+
+CFileDialogRequest LoadTaxRequest()
+{
+    return {TRUE, "*.TAX", "", "Tavrin 税率ファイル （*.TAX）|*.TAX|すべてのファイル （*.*）|*.*||"};
+}
+
+CFileDialogRequest SaveTaxRequest()
+{
+    return {FALSE, "*.TAX", "", "Tavrin 税率ファイル （*.TAX）|*.TAX||"};
+}
+
+CFileDialogRequest SXIndexRequest()
+{
+    return {TRUE, "*.DAT", "", "Tavrin2000/SX データファイル（*.DAT）|*.DAT|すべてのファイル(*.*)|*.*||"};
+}

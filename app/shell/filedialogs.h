@@ -23,3 +23,7 @@ BOOL RunFileDialog(const CFileDialogRequest& request, CString& strPath);
 // The dialogs of the project commands.
 CFileDialogRequest OpenProjectRequest();
 CFileDialogRequest SaveProjectRequest(const CString& strTitle);
+CFileDialogRequest LoadTaxRequest();
+CFileDialogRequest SaveTaxRequest();
+// The index file of the earlier product.
+CFileDialogRequest SXIndexRequest();

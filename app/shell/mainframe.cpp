@@ -18,6 +18,7 @@
 #include "app/shell/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/splashwnd.h"
+#include "app/shell/sximportdlg.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "app/shell/tavrinprojectview.h"
@@ -45,6 +46,9 @@ const Menu kMainMenu[] = {
     {"ファイル(&F)",
      {{ID_FILE_NEW, "新規作成(&N)", "Ctrl+N"},
       {ID_FILE_OPEN, "開く(&O)...", "Ctrl+O"},
+      {ID_FILE_CLOSE, "閉じる(&C)"},
+      {ID_FILE_SAVE, "上書き保存(&S)", "Ctrl+S"},
+      {ID_FILE_SAVE_AS, "名前を付けて保存(&A)..."},
       {0, nullptr},
       {ID_IMPORT_LEGACY, "Tavrin/SXを開く(&X)..."},
       {ID_PRINT_BLANK_FORMS, "データ記入シート印刷(&K)..."},
@@ -57,6 +61,7 @@ const Menu kMainMenu[] = {
       {ID_VIEW_TAX_BAR, "税金ツールバー(&T)"},
       {ID_VIEW_ITEMBOX, "アイテムボックス(&I)"},
       {ID_VIEW_STATUS_BAR, "ステータス バー(&S)"}}},
+    {"税率(&T)", {{ID_TAX_FILE_LOAD, "税率ファイル読み込み (&Y)"}, {ID_TAX_FILE_SAVE, "税率ファイル保存 (&S)"}}},
     {"ヘルプ(&H)",
      {{ID_HELP_CONTENTS, "目次(&C)"},
       {ID_HELP_SEARCH, "キーワードで検索(&S)"},
@@ -336,9 +341,21 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_HELP:
         if (!pCmdUI) OnHelp();
         return TRUE;
+    case ID_IMPORT_LEGACY:
+        if (!pCmdUI) OnImportLegacy();
+        return TRUE;
     default:
         return FALSE;
     }
+}
+
+void CMainFrame::OnImportLegacy()
+{
+    CTavrinApp* pApp = GetTavrinApp();
+    CSXImportDlg dlg(this);
+    if (!pApp || dlg.exec() != QDialog::Accepted) return;
+    auto* pDoc = new CTavrinProjectDoc;
+    if (pApp->ShowDocument(pDoc, pDoc->ImportLegacy(*dlg.m_pFileSX))) pDoc->OfferCalculation();
 }
 
 void CMainFrame::ToggleBar(QWidget* pBar)

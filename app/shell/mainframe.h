@@ -72,6 +72,8 @@ private:
     void ToggleBar(QWidget* pBar);
     void OnHelp();
     void OnDocumentClosed();
+    // A project of the earlier product, chosen in the import dialog, as a new project.
+    void OnImportLegacy();
 
     QMdiArea* m_pMdiArea;
     // Every menu item and button of a command (one id can be on several toolbars).

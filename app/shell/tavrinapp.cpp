@@ -122,7 +122,12 @@ CTavrinProjectDoc* CTavrinApp::OpenDocumentFile(const CString& strPath)
         return pDoc;
     }
     auto* pDoc = new CTavrinProjectDoc;
-    if (!pDoc->OnOpenDocument(strPath)) {
+    return ShowDocument(pDoc, pDoc->OnOpenDocument(strPath));
+}
+
+CTavrinProjectDoc* CTavrinApp::ShowDocument(CTavrinProjectDoc* pDoc, BOOL bLoaded)
+{
+    if (!bLoaded) {
         delete pDoc;
         return nullptr;
     }
@@ -139,6 +144,12 @@ void CTavrinApp::OnFileOpen()
     if (!bChosen) return;
     m_strDataFileName = strPath;
     OpenDocumentFile(strPath);
+}
+
+CTavrinProjectDoc* CTavrinApp::OnFileNew()
+{
+    auto* pDoc = new CTavrinProjectDoc;
+    return ShowDocument(pDoc, pDoc->OnNewDocument());
 }
 
 void CTavrinApp::ChangeToDataFolder(int nKind)
@@ -174,6 +185,9 @@ BOOL CTavrinApp::HasOpenDocument() const
 BOOL CTavrinApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 {
     switch (nID) {
+    case ID_FILE_NEW:
+        if (!pCmdUI) OnFileNew();
+        return TRUE;
     case ID_FILE_OPEN:
         if (!pCmdUI) OnFileOpen();
         return TRUE;

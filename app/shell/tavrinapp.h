@@ -65,6 +65,10 @@ public:
     // when the file could not be read.
     CTavrinProjectDoc* OpenDocumentFile(const CString& strPath);
     void OnFileOpen();
+    // A new project from a template, in its basic-conditions window; null when cancelled.
+    CTavrinProjectDoc* OnFileNew();
+    // The document in its basic-conditions window; deleted when it was not loaded.
+    CTavrinProjectDoc* ShowDocument(CTavrinProjectDoc* pDoc, BOOL bLoaded);
     // The current folder for a file dialog: of the tax-rate file (0), of the
     // last project (1) or of the text output (2); the program's data folder
     // when that one is missing.

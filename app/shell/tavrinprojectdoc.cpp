@@ -12,9 +12,11 @@
 #include "app/shell/commandids.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/newprojectdlg.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinformparentframe.h"
 #include "file/filedata.h"
+#include "file/filesx.h"
 #include "file/filetax.h"
 #include "platform/msgbox.h"
 #include "platform/qtstring.h"
@@ -44,6 +46,10 @@ constexpr UINT kIdsProjectEdited = 16001;
 constexpr UINT kIdsAskCalculate = 16002;
 constexpr UINT kIdsNoContractYears = 10022;
 constexpr UINT kIdsFirstProgress = 7000;
+constexpr UINT kIdrProjectType = 129;
+constexpr int kFirstDataWindow = 20000;
+constexpr int kTaxesSheet = 4;
+constexpr int kFirstTaxWindow = 20200;
 
 // The outline's areas in the order they are converted, from tsubo and from square metres.
 using AreaConvert = void (CDataOutlineClass::*)(double);
@@ -66,11 +72,16 @@ CString LoadText(UINT nID)
     return text;
 }
 
+CMainFrame* MainWindow()
+{
+    CTavrinApp* pApp = GetTavrinApp();
+    return pApp ? pApp->m_pMainWnd : nullptr;
+}
+
 // Selects an item-box tab and entry once the current command has returned.
 void PostItemBoxSelect(int nTab, int nItem)
 {
-    CTavrinApp* pApp = GetTavrinApp();
-    CMainFrame* pMain = pApp ? pApp->m_pMainWnd : nullptr;
+    CMainFrame* pMain = MainWindow();
     if (pMain) QTimer::singleShot(0, pMain, [pMain, nTab, nItem] { pMain->OnItemBoxSelect(nTab, nItem); });
 }
 
@@ -234,11 +245,54 @@ BOOL CTavrinProjectDoc::OnOpenDocument(const CString& strPath)
     m_nOpenMode = 2;
     m_strPathName = strPath;
     SetTitle(FromQString(QFileInfo(ToQString(strPath)).fileName()));
+    OfferCalculation();
+    return TRUE;
+}
+
+void CTavrinProjectDoc::OfferCalculation()
+{
     PostItemBoxSelect(ITEMBOX_DATA, 0);
     const CTavrinApp* pApp = GetTavrinApp();
     const BOOL bCommandLine = pApp && pApp->m_bOpeningCommandLine;
-    if (!bCommandLine && AfxMessageBox(kIdsAskCalculate, MB_YESNO | MB_ICONQUESTION) != IDYES) return TRUE;
+    if (!bCommandLine && AfxMessageBox(kIdsAskCalculate, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     if (pApp && pApp->m_pMainWnd) pApp->m_pMainWnd->PostCommand(ID_DATA_CALCULATE);
+}
+
+BOOL CTavrinProjectDoc::OnNewDocument()
+{
+    CNewProjectDlg dlg(MainWindow());
+    if (dlg.exec() != QDialog::Accepted) return FALSE;
+    {
+        WaitCursor wait;
+        if (!ReadProjectFile(dlg.GetPathName())) return FALSE;
+    }
+    m_nOpenMode = 1;
+    // The framework's title of a new document: the document name and a number.
+    static int nNewCount = 0;
+    CString strName = LoadText(kIdrProjectType);
+    if (const int nEnd = strName.Find('\n'); nEnd >= 0) strName = strName.Left(nEnd);
+    CString strCount;
+    strCount.Format("%d", ++nNewCount);
+    SetTitle(strName + strCount);
+    PostItemBoxSelect(ITEMBOX_DATA, 0);
+    return TRUE;
+}
+
+BOOL CTavrinProjectDoc::ImportLegacy(CFileSXClass& reader)
+{
+    if (!ReadTaxFile(CString())) AfxMessageBox(kIdsTaxFileFailed, MB_OK);
+    reader.SetDataClassObject(&m_objDataClass);
+    reader.SetOptionClassObject(&m_objOptionClass);
+    if (!reader.ConvertToClass(-1)) {
+        AfxMessageBox(CString(kReadFailed) + reader.m_strDataPath, MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    CDataBasicClass* basic = GetDataBasic();
+    if (basic->astrFileName[0].IsEmpty()) basic->astrFileName[0] = DefaultTaxFileName();
+    SetTitle(basic->strProjectName);
+    ConvertAreaUnits();
+    m_nOpenMode = 1;
+    m_abDataModified[0] = TRUE;
     return TRUE;
 }
 
@@ -336,12 +390,9 @@ BOOL CTavrinProjectDoc::SaveCurrent()
 BOOL CTavrinProjectDoc::OnFileSaveAs()
 {
     if (!SaveOpenForms()) return FALSE;
-    CTavrinApp* pApp = GetTavrinApp();
     CString strPath;
-    if (pApp) pApp->ChangeToDataFolder(1);
-    const BOOL bChosen = RunFileDialog(SaveProjectRequest(GetTitle()), strPath);
-    if (pApp) pApp->RestoreFolder();
-    if (!bChosen) return FALSE;
+    if (!ChooseFile(1, SaveProjectRequest(GetTitle()), strPath)) return FALSE;
+    CTavrinApp* pApp = GetTavrinApp();
     const QFileInfo info(ToQString(strPath));
     m_strFileExt = FromQString(info.suffix());
     if (pApp) pApp->m_strDataFileName = strPath;
@@ -350,6 +401,69 @@ BOOL CTavrinProjectDoc::OnFileSaveAs()
     m_nOpenMode = 2;
     m_strPathName = strPath;
     return TRUE;
+}
+
+BOOL CTavrinProjectDoc::ChooseFile(int nFolder, const CFileDialogRequest& request, CString& strPath)
+{
+    CTavrinApp* pApp = GetTavrinApp();
+    if (pApp) pApp->ChangeToDataFolder(nFolder);
+    const BOOL bChosen = RunFileDialog(request, strPath);
+    if (pApp) pApp->RestoreFolder();
+    return bChosen;
+}
+
+void CTavrinProjectDoc::OnTaxFileLoad()
+{
+    if (TransferTaxFile(LoadTaxRequest(), [this](const CString& strPath) { return LoadTaxFile(strPath); }, kReadFailed))
+        CloseTaxFrames();
+}
+
+void CTavrinProjectDoc::OnTaxFileSave()
+{
+    TransferTaxFile(SaveTaxRequest(), [this](const CString& strPath) { return WriteTaxFile(strPath); }, kWriteFailed);
+}
+
+BOOL CTavrinProjectDoc::TransferTaxFile(const CFileDialogRequest& request,
+                                        const std::function<BOOL(const CString&)>& transfer, const char* pszFailed)
+{
+    CString strPath;
+    if (!ChooseFile(0, request, strPath)) return FALSE;
+    if (!transfer(strPath)) {
+        AfxMessageBox(CString(pszFailed) + strPath, MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    UseTaxFile(strPath);
+    return TRUE;
+}
+
+void CTavrinProjectDoc::UseTaxFile(const CString& strPath)
+{
+    if (CTavrinApp* pApp = GetTavrinApp()) pApp->m_strTaxFileName = strPath;
+    CDataBasicClass* basic = GetDataBasic();
+    if (basic && basic->astrFileName[0] != strPath) {
+        // The project now names another table: closing it asks to save that.
+        basic->astrFileName[0] = strPath;
+        m_abDataModified[0] = TRUE;
+    }
+    ReloadDataWindow(kTaxesSheet);
+}
+
+void CTavrinProjectDoc::ReloadDataWindow(int nSheet)
+{
+    for (const QPointer<QWidget>& frame : m_frames) {
+        auto* form = dynamic_cast<CTavrinFormParentFrame*>(frame.data());
+        if (form && form->m_nCommandID == kFirstDataWindow + nSheet) form->CancelData();
+    }
+}
+
+void CTavrinProjectDoc::CloseTaxFrames()
+{
+    const QList<QPointer<QWidget>> frames = m_frames;
+    for (const QPointer<QWidget>& frame : frames) {
+        auto* form = dynamic_cast<CTavrinFormParentFrame*>(frame.data());
+        if (form && form->m_nCommandID >= kFirstTaxWindow && form->m_nCommandID < kFirstTaxWindow + kTaxWindows)
+            form->DestroyWindow();
+    }
 }
 
 BOOL CTavrinProjectDoc::SaveModified()
@@ -380,7 +494,10 @@ BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
     case ID_FILE_CLOSE:
-    case ID_DATA_CALCULATE: break;
+    case ID_TAX_FILE_LOAD:
+    case ID_TAX_FILE_SAVE:
+    case ID_DATA_CALCULATE:
+    case ID_REVERSE_CALC: break;
     default: return FALSE;
     }
     if (pCmdUI) {
@@ -392,6 +509,9 @@ BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_FILE_SAVE: OnFileSave(); break;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
     case ID_FILE_CLOSE: OnCloseDocument(); break;
+    case ID_TAX_FILE_LOAD: OnTaxFileLoad(); break;
+    case ID_TAX_FILE_SAVE: OnTaxFileSave(); break;
+    case ID_REVERSE_CALC: OnReverseCalc(); break;
     default: OnCalcStart(); break;
     }
     return TRUE;
@@ -468,9 +588,14 @@ void CTavrinProjectDoc::OnCalcStart()
     m_nCalcResult = RunCalculation(bCancelled);
     if (bCancelled) return;
     if (m_nCalcResult)
-        PostItemBoxSelect(ITEMBOX_REPORT, 0);
+        ShowResults();
     else
         AfxMessageBox(UINT(m_objCalc.m_nMessageID), MB_OK);
+}
+
+void CTavrinProjectDoc::ShowResults()
+{
+    PostItemBoxSelect(ITEMBOX_REPORT, 0);
 }
 
 void CTavrinProjectDoc::CloseFrames()

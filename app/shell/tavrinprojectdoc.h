@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "app/common/classobject.h"
 #include "app/shell/printitems.h"
@@ -16,9 +17,11 @@
 class CCalcProgressDlg;
 class CDataHeaderClass;
 class CDataParentView;
+class CFileSXClass;
 class COptionHeaderClass;
 class CTaxHeaderClass;
 class CTavResultClass;
+struct CFileDialogRequest;
 
 class CTavrinProjectDoc : public CCmdTarget {
 public:
@@ -72,12 +75,32 @@ public:
     // TRUE when the project was written.
     BOOL OnFileSave();
     BOOL OnFileSaveAs();
+    // A new project read from the template chosen in the new-project dialog;
+    // FALSE when cancelled or unreadable.
+    virtual BOOL OnNewDocument();
+    // A project of the earlier product, converted by the import dialog's reader;
+    // it is new and edited, so that closing it asks to save it.
+    BOOL ImportLegacy(CFileSXClass& reader);
+    // Post the item box to the data tab, then offer the calculation (asked
+    // unless the project came from the command line).
+    void OfferCalculation();
+    // The tax-rate table from or to a file the user chooses. A failure says so
+    // and keeps the table in use; success makes the file the project's table.
+    void OnTaxFileLoad();
+    void OnTaxFileSave();
+    // Closes this project's tax-rate windows.
+    void CloseTaxFrames();
+    // The open window of data sheet nSheet (its command id - 20000) shows the
+    // record as it is now; its unstored edits are dropped.
+    void ReloadDataWindow(int nSheet);
 
     // Calculation: runs the engine's steps under the progress dialog.
     void OnCalcStart();
     // FALSE, after the message, when a rental category in use has no contract period.
     BOOL CheckContractPeriods();
     BOOL IsCalculating() const { return m_pProgressDlg != nullptr; }
+    // Goal seek over the whole calculation (reversecalc.cpp).
+    void OnReverseCalc();
     CCalcProgressDlg* GetProgressDlg() const { return m_pProgressDlg; }
 
     const CString& GetTitle() const { return m_strTitle; }
@@ -174,6 +197,22 @@ private:
     int RunCalculation(BOOL& bCancelled);
     // Saves under the current name, or asks for one while the project is new.
     BOOL SaveCurrent();
+    // Runs a file dialog in the folder of the tax-rate file (0) or of the last project (1).
+    static BOOL ChooseFile(int nFolder, const CFileDialogRequest& request, CString& strPath);
+    // Reads or writes the table with the file the user chose; FALSE after the
+    // message pszFailed when that failed, or when cancelled.
+    BOOL TransferTaxFile(const CFileDialogRequest& request, const std::function<BOOL(const CString&)>& transfer,
+                         const char* pszFailed);
+    // The tax-rate file now holds the table in use.
+    void UseTaxFile(const CString& strPath);
+    // Shows the results of a successful run.
+    void ShowResults();
+    // Measure nItem of the reverse calculation in year record nYear; minus
+    // infinity when there is no such record.
+    double YearMeasure(int nYear, int nItem) const;
+    // The reverse calculation changed data sheet nSheet: it is marked edited
+    // and its open window reloaded.
+    void MarkSheetChanged(int nSheet);
     // Takes the project's windows off the screen; they no longer refer to it.
     void CloseFrames();
 

@@ -20,31 +20,6 @@ namespace {
 
 const std::string kSecondStart = U8(u8"注　意:タブリンはすでに起動しています。");
 
-// The per-user folders of XDG pointed into a scratch folder for one test.
-class ScratchUserFolders {
-public:
-    ScratchUserFolders()
-    {
-        QDir(m_dir.path()).mkpath(QStringLiteral("config/tavrin"));
-        QDir(m_dir.path()).mkdir(QStringLiteral("run"));
-        QFile::setPermissions(RuntimeDir(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) m_saved.emplace_back(name, qgetenv(name));
-        qputenv("XDG_CONFIG_HOME", ConfigDir().toLocal8Bit());
-        qputenv("XDG_RUNTIME_DIR", RuntimeDir().toLocal8Bit());
-    }
-    ~ScratchUserFolders()
-    {
-        for (const auto& [name, value] : m_saved) value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    QString ConfigDir() const { return m_dir.path() + QStringLiteral("/config"); }
-    QString RuntimeDir() const { return m_dir.path() + QStringLiteral("/run"); }
-    std::string IniPath() const { return (ConfigDir() + QStringLiteral("/tavrin/TavrinSysytemV8.ini")).toStdString(); }
-
-private:
-    QTemporaryDir m_dir;
-    std::vector<std::pair<const char*, QByteArray>> m_saved;
-};
-
 TEST(SingleInstance, ASecondCopyIsWarnedAndRefused)
 {
     QTemporaryDir dir;
