@@ -122,33 +122,41 @@ const SheetJob kOptionJob = {{1, 1, 2, 3, 1}, {2400, 6000}};
 const CPoint kHeaderOrigin(-1000, 1000);
 const CPoint kSheetOrigin(-1000, 3000);
 
-// The application's data fonts and pens go to the three record libraries, copied.
+// The print-setting setters of a drawing library.
+struct PrintSetters {
+    void (*pfnFont)(LOGFONT*);
+    void (*pfnTitleFont)(LOGFONT*);
+    void (*pfnPen)(LOGPEN*);
+    void (*pfnFramePen)(LOGPEN*);
+};
+const PrintSetters kSheetLibraries[] = {
+    {SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen},
+    {SetTaxPrintFont, SetTaxPrintTitleFont, SetTaxPrintPen, SetTaxPrintFramePen},
+    {SetOptionPrintFont, SetOptionPrintTitleFont, SetOptionPrintPen, SetOptionPrintFramePen},
+};
+const PrintSetters kResultLibrary = {SetResultPrintFont, SetResultPrintTitleFont, SetResultPrintPen,
+                                     SetResultPrintFramePen};
+
+// The library gets copies of the fonts and pens.
+void PassPrintSettings(const PrintSetters& lib, LOGFONT font, LOGFONT titleFont, LOGPEN pen, LOGPEN framePen)
+{
+    lib.pfnFont(&font);
+    lib.pfnTitleFont(&titleFont);
+    lib.pfnPen(&pen);
+    lib.pfnFramePen(&framePen);
+}
+
+// The application's data fonts and pens serve the sheets of all three record libraries.
 void PassSheetFonts(const CTavrinApp& app)
 {
-    LOGFONT font = app.m_lfDataFont, titleFont = app.m_lfDataTitleFont;
-    LOGPEN pen = app.m_lpDataPen, framePen = app.m_lpDataFramePen;
-    SetDataPrintFont(&font);
-    SetDataPrintTitleFont(&titleFont);
-    SetDataPrintPen(&pen);
-    SetDataPrintFramePen(&framePen);
-    SetTaxPrintFont(&font);
-    SetTaxPrintTitleFont(&titleFont);
-    SetTaxPrintPen(&pen);
-    SetTaxPrintFramePen(&framePen);
-    SetOptionPrintFont(&font);
-    SetOptionPrintTitleFont(&titleFont);
-    SetOptionPrintPen(&pen);
-    SetOptionPrintFramePen(&framePen);
+    for (const PrintSetters& lib : kSheetLibraries)
+        PassPrintSettings(lib, app.m_lfDataFont, app.m_lfDataTitleFont, app.m_lpDataPen, app.m_lpDataFramePen);
 }
 
 void PassResultFonts(const CTavrinApp& app)
 {
-    LOGFONT font = app.m_lfResultFont, titleFont = app.m_lfResultTitleFont;
-    LOGPEN pen = app.m_lpResultPen, framePen = app.m_lpResultFramePen;
-    SetResultPrintFont(&font);
-    SetResultPrintTitleFont(&titleFont);
-    SetResultPrintPen(&pen);
-    SetResultPrintFramePen(&framePen);
+    PassPrintSettings(kResultLibrary, app.m_lfResultFont, app.m_lfResultTitleFont, app.m_lpResultPen,
+                      app.m_lpResultFramePen);
 }
 
 // One of the application's print lists, or null.
@@ -177,6 +185,16 @@ void ShowProgress(const CString& strTitle, int nPage)
 BOOL EndPrintedPage(CDC* pDC)
 {
     return pDC->EndPage() >= 0 && PrintAbortProc(pDC, 0);
+}
+
+// Ends the job as it went and gives the device context its state back.
+void EndJob(CDC* pDC, BOOL bAbort, int nSaved)
+{
+    if (bAbort)
+        pDC->AbortDoc();
+    else
+        pDC->EndDoc();
+    pDC->RestoreDC(nSaved);
 }
 
 // The pages of a sheet job: the entries of each page that prints (its first entry ticked).
@@ -213,8 +231,7 @@ void PrintSheetList(CDC* pDC, const CObArray* pList, const SheetJob& job, THeade
     pDC->SetMapMode(MM_HIMETRIC);
     pDC->SetBkMode(TRANSPARENT);
     if (nCopies < 1 || !pList || !pHeader) {
-        pDC->EndDoc();
-        pDC->RestoreDC(nSaved);
+        EndJob(pDC, FALSE, nSaved);
         return;
     }
     bool bMemoPage = false;
@@ -260,11 +277,7 @@ void PrintSheetList(CDC* pDC, const CObArray* pList, const SheetJob& job, THeade
             ++nPageNo;
         }
     }
-    if (bAbort)
-        pDC->AbortDoc();
-    else
-        pDC->EndDoc();
-    pDC->RestoreDC(nSaved);
+    EndJob(pDC, bAbort, nSaved);
 }
 
 // The title of a yearly table's page: "（工事期間～１０年）" or "（１１年～２０年）".
@@ -511,8 +524,7 @@ void CTavrinProjectDoc::PrintResultReport(CDC* pDC)
     const CObArray* pList = pApp ? pApp->m_pResultPrintItems : nullptr;
     const CDataBasicClass* pBasic = GetDataBasic();
     if (!pApp || !pList || !m_pResultClass || !pBasic || m_nPrintCopies < 1) {
-        pDC->EndDoc();
-        pDC->RestoreDC(nSaved);
+        EndJob(pDC, FALSE, nSaved);
         return;
     }
     pApp->SetResultPrintFonts(-1);
@@ -587,11 +599,7 @@ void CTavrinProjectDoc::PrintResultReport(CDC* pDC)
             } while (pItem->m_bMultiYear && nFrom <= nTo && !bAbort);
         }
     }
-    if (bAbort)
-        pDC->AbortDoc();
-    else
-        pDC->EndDoc();
-    pDC->RestoreDC(nSaved);
+    EndJob(pDC, bAbort, nSaved);
 }
 
 void CTavrinProjectDoc::OnFilePrintSetup()
