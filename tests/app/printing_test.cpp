@@ -288,6 +288,21 @@ TEST_F(PrintCommands, CopiesOutsideOneToNinetyNineStayInTheDialog)
     }
 }
 
+// The job's name is the project's title, at most 31 bytes and never half a character.
+TEST_F(PrintCommands, JobNameIsTheTitleCutTo31Bytes)
+{
+    std::vector<CString> names;
+    SetPrinterDCFactory([this, &names](const CString& strName) {
+        names.push_back(strName);
+        return std::make_unique<CPageRecordDC>(m_log);
+    });
+    m_pDoc->SetTitle("賃貸マンション計画書・第二期工事の収支計画案.PRJ");
+    m_pDoc->FindDataView()->OnFilePrint();
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0], CString("賃貸マンション計画書・第二期工")); // 30 bytes
+    EXPECT_EQ(m_log.calls, (std::vector<std::string>{"StartDoc", "EndDoc"}));
+}
+
 // Results and text output need a calculated project; the print command follows the active window.
 TEST_F(PrintCommands, CommandStatesAndTheRoutedPrintCommand)
 {
