@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <cstdio>
 #include <optional>
 
 #include "app/shell/filedialogs.h"
@@ -162,8 +163,9 @@ int CPrinterDC::EndDoc()
         return -1;
     }
     if (m_strOutputFile.isEmpty()) return 1;
-    QFile::remove(m_strOutputFile);
-    if (QFile::rename(m_printer.outputFileName(), m_strOutputFile)) return 1;
+    // Replaces a file of that name in one step.
+    const QByteArray part = QFile::encodeName(m_printer.outputFileName());
+    if (std::rename(part.constData(), QFile::encodeName(m_strOutputFile).constData()) == 0) return 1;
     RemovePartFile();
     return -1;
 }
