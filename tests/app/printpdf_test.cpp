@@ -82,6 +82,9 @@ TEST_F(PrintToPdf, EveryPrintCommandOfTheSample)
     };
     for (const PdfCase& c : cases) {
         const QString path = FilePath(c.pszName);
+        QFile old(path); // a finished job replaces it
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.close();
         m_strDialogPath = FromQString(path);
         AnswerPrintDialog([](CPrintRangeDlg* dlg) { dlg->SelectRange(IDC_PRINT_ALL); });
         (m_pDoc->*c.pfnCommand)();
