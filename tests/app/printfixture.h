@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -116,7 +117,8 @@ protected:
         m_app.m_pMainWnd = &m_frame;
         m_app.m_nCalcYear = kYears;
         m_app.m_objDecimal = tagSETDECIMAL{0, 0.5, 0, 0};
-        m_app.m_strTaxFileName = ShippedFile("標準税率.tax");
+        // Copies: the file library locks what it reads, and tests run side by side.
+        m_app.m_strTaxFileName = CopyShipped("標準税率.tax");
         m_app.m_nTodayYear = 2024;
         m_app.m_nTodayMonth = 4;
         m_app.m_nTodayDay = 1;
@@ -134,7 +136,7 @@ protected:
             return BOOL(!m_strDialogPath.IsEmpty());
         });
         m_boxes.m_answers = {IDNO}; // no calculation while opening
-        m_pDoc = m_app.OpenDocumentFile(ShippedFile("TEST.prj"));
+        m_pDoc = m_app.OpenDocumentFile(CopyShipped("TEST.prj"));
         ASSERT_NE(m_pDoc, nullptr);
         m_pDoc->OnCalcStart();
         ASSERT_NE(m_pDoc->m_nCalcResult, 0);
@@ -154,6 +156,14 @@ protected:
     void RecordJobs()
     {
         SetPrinterDCFactory([this](const CString&) { return std::make_unique<CPageRecordDC>(m_log); });
+    }
+
+    // A file of the Data folder copied into the scratch folder.
+    CString CopyShipped(const char* pszName) const
+    {
+        const QString copy = m_dir.filePath(ToQString(pszName));
+        QFile::copy(ToQString(ShippedFile(pszName)), copy);
+        return FromQString(copy);
     }
 
     // A path in the scratch folder.
