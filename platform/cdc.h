@@ -139,6 +139,14 @@ public:
     int SaveDC();
     BOOL RestoreDC(int nSavedDC);
 
+    // Print job: a device that is no printer takes every call and prints nothing.
+    // Each returns a value above 0 on success.
+    virtual int StartDoc(const CString& /*strDocName*/) { return 1; }
+    virtual int StartPage() { return 1; }
+    virtual int EndPage() { return 1; }
+    virtual int EndDoc() { return 1; }
+    virtual int AbortDoc() { return 1; }
+
     BOOL IsPrinting() const { return m_bPrinting; }
     void SetPrinting(BOOL bPrinting) { m_bPrinting = bPrinting; }
     virtual int GetDeviceCaps(int nIndex) const = 0;

@@ -130,6 +130,7 @@ void CTavrinProjectDoc::InitData()
     m_nCalcYear = pApp ? pApp->m_nCalcYear : 0;
     m_objDecimal = pApp ? pApp->m_objDecimal : tagSETDECIMAL{};
     m_strOfficeName = pApp ? pApp->m_strOfficeName : CString();
+    InitPrintData();
 }
 
 BOOL CTavrinProjectDoc::CreateData()
@@ -140,7 +141,7 @@ BOOL CTavrinProjectDoc::CreateData()
     m_pResultClass = new (std::nothrow) CTavResultClass;
     if (!m_pResultClass) return FALSE;
     for (int i = 0; i < 11; ++i) m_pResultClass->m_anYear[i] = i;
-    return TRUE;
+    return CreatePrintHeaders();
 }
 
 void CTavrinProjectDoc::DeleteData()
@@ -150,6 +151,7 @@ void CTavrinProjectDoc::DeleteData()
     m_objTaxClass.DestroyData();
     m_objOptionClass.DestroyData();
     delete m_pResultClass;
+    DeletePrintHeaders();
     InitData();
 }
 
@@ -487,6 +489,7 @@ void CTavrinProjectDoc::OnCloseDocument()
 
 BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 {
+    if (OnPrintCmdMsg(nID, pCmdUI)) return TRUE;
     switch (nID) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:

@@ -9,13 +9,18 @@
 #include <functional>
 
 #include "app/common/classobject.h"
+#include "app/shell/printitems.h"
 #include "platform/cmdtarget.h"
 #include "platform/cstring.h"
 #include "result/calc/tavcalc.h"
 
 class CCalcProgressDlg;
+class CDataHeaderClass;
+class CDataParentView;
 class CFileSXClass;
 class CDC;
+class COptionHeaderClass;
+class CTaxHeaderClass;
 class CTavResultClass;
 struct CFileDialogRequest;
 
@@ -165,11 +170,45 @@ public:
     CString m_strOfficeName;
     BOOL m_bAutoDelete = TRUE;
 
+    // Printing and text output (projectdocprint.cpp).
+    BOOL OnPrintCmdMsg(UINT nID, CCmdUI* pCmdUI);
+    // 25006: the print command of the active window's family.
+    void OnPrintReport();
+    void OnPrintData();
+    void OnPrintResult();
+    void OnPrintTax();
+    void OnPrintOption();
+    // Page routines of a job started by the data view; each ends the job.
+    void PrintDataReport(CDC* pDC);
+    void PrintResultReport(CDC* pDC);
+    void PrintTaxReport(CDC* pDC);
+    void PrintOptionReport(CDC* pDC);
+    // The print date (Western year) and its header line, in the era when the era display is on.
+    void SetPrintDate(int nYear, int nMonth, int nDay);
+    void OnFilePrintSetup();
+    // Writes every result table to a tab-separated text file chosen by the
+    // user; a file of that name is replaced only by a complete one.
+    void OnTextFileOutput();
+    // The project's data view that runs its print jobs, or null.
+    CDataParentView* FindDataView() const;
+
+    CDataHeaderClass* m_pDataHeader = nullptr;
+    CTaxHeaderClass* m_pTaxHeader = nullptr;
+    COptionHeaderClass* m_pOptionHeader = nullptr;
+    CString m_strPrintDate;
+    int m_nPrintCopies = 0;
+    tagPRINTSETTING m_objPrintSetting;
+
 protected:
     // One step of the engine; the status of a failure is in m_objCalc.m_nMessageID.
     virtual BOOL RunCalcStep(int nStep);
 
 private:
+    // The print settings of InitData, the page headers of CreateData and DeleteData.
+    void InitPrintData();
+    BOOL CreatePrintHeaders();
+    void DeletePrintHeaders();
+
     // The engine linked to this project's records and settings.
     void LinkEngine();
     // Runs steps 0-26 under the progress dialog; the last step's result, 0 when cancelled.

@@ -1,0 +1,11 @@
+// The small modeless dialog shown, with the wait cursor, while the text output is written.
+#pragma once
+
+#include <QDialog>
+
+class CTextOutputProgressDlg : public QDialog {
+public:
+    // Without a parent it stands on its own; it shows itself at once.
+    explicit CTextOutputProgressDlg(QWidget* pParent = nullptr);
+    ~CTextOutputProgressDlg() override;
+};

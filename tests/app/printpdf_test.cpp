@@ -1,0 +1,267 @@
+// Real print jobs of the calculated sample: every print command to a PDF
+// file (checked with pdfinfo and pdftotext), an aborted job, one job through
+// a CUPS queue of its own, and the text output.
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QPrinterInfo>
+#include <unistd.h>
+
+#include "app/shell/commandids.h"
+#include "app/shell/resultprintdlg.h"
+#include "printfixture.h"
+#include "tests/support/utf8.h"
+
+namespace {
+
+// Standard output of a tool, or an empty text when it did not run.
+QString RunTool(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPages(const QString& path)
+{
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
+    for (const QString& line : info.split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:"))) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+std::string PdfPageText(const QString& path, int nPage)
+{
+    const QString page = QString::number(nPage);
+    return RunTool(QStringLiteral("pdftotext"), {"-f", page, "-l", page, path, "-"}).toStdString();
+}
+
+bool HasPoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class PrintToPdf : public PrintFixture {
+protected:
+    void SetUp() override
+    {
+        if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+        PrintFixture::SetUp();
+        SetCurrentPrinterName(QString()); // a PDF file, whatever printers the machine has
+    }
+};
+
+struct PdfCase {
+    const char* pszName;
+    void (CTavrinProjectDoc::*pfnCommand)();
+    int nPages;
+    std::vector<std::pair<int, const char8_t*>> titles; // page, text on it
+};
+
+TEST_F(PrintToPdf, EveryPrintCommandOfTheSample)
+{
+    const PdfCase cases[] = {
+        {"data.pdf", &CTavrinProjectDoc::OnPrintData, 30,
+         {{1, u8"基本条件・建物概要"}, {2, u8"工事費－工事費用と減価償却"}, {30, u8"プロジェクト以外の条件（２）"}}},
+        {"tax.pdf", &CTavrinProjectDoc::OnPrintTax, 6, {{1, u8"固定資産税・都市計画税"}, {6, u8"所得税・繰越欠損"}}},
+        {"option.pdf", &CTavrinProjectDoc::OnPrintOption, 5, {{1, u8"事業割合の設定"}, {5, u8"消費税売上区分"}}},
+        {"result.pdf", &CTavrinProjectDoc::OnPrintResult, 26,
+         {{2, u8"前提条件-1"}, {9, u8"基本収支表（工事期間"}, {11, u8"基本収支表（２１年"}, {26, u8"税金一覧表（２１年"}}},
+    };
+    for (const PdfCase& c : cases) {
+        const QString path = FilePath(c.pszName);
+        QFile old(path); // a finished job replaces it
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.close();
+        m_strDialogPath = FromQString(path);
+        AnswerPrintDialog([](CPrintRangeDlg* dlg) { dlg->SelectRange(IDC_PRINT_ALL); });
+        (m_pDoc->*c.pfnCommand)();
+        ASSERT_TRUE(QFile::exists(path)) << c.pszName;
+        EXPECT_FALSE(QFile::exists(path + QStringLiteral(".part"))) << c.pszName;
+        EXPECT_EQ(PdfPages(path), c.nPages) << c.pszName;
+        for (const auto& [nPage, pszText] : c.titles)
+            EXPECT_NE(PdfPageText(path, nPage).find(U8(pszText)), std::string::npos) << c.pszName << " page " << nPage;
+    }
+    // The reports are landscape B4 (JIS), the sheets portrait A4.
+    EXPECT_TRUE(RunTool("pdfinfo", {FilePath("result.pdf")}).contains(QLatin1String("1032 x 729")));
+    EXPECT_TRUE(RunTool("pdfinfo", {FilePath("data.pdf")}).contains(QLatin1String("595 x 842")));
+    ASSERT_FALSE(m_requests.empty());
+    EXPECT_EQ(m_requests.back().strDefExt, CString("pdf"));
+}
+
+// Cancel in the printing dialog: no PDF, and the file of that name stays as it was.
+TEST_F(PrintToPdf, AbortedJobLeavesNoPartialFile)
+{
+    const QString path = FilePath("old.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    m_strDialogPath = FromQString(path);
+    auto* cancel = new QTimer(&m_frame);
+    QObject::connect(cancel, &QTimer::timeout, [this, cancel] {
+        if (!m_app.m_pPrintingDlg) return;
+        m_app.m_pPrintingDlg->reject();
+        cancel->stop();
+    });
+    cancel->start(0);
+    AnswerPrintDialog(nullptr);
+    m_pDoc->OnPrintData();
+    EXPECT_EQ(FileBytes(path), QByteArray("old"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.pdf", "*.part"}, QDir::Files), QStringList{QStringLiteral("old.pdf")});
+}
+
+TEST_F(PrintToPdf, TextOutputEqualsTheLibrarysExportAndReplacesTheOldFile)
+{
+    m_pDoc->m_strOfficeName = "タブリン事務所";
+    const QString path = FilePath("TAVRIN.TXT");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    m_strDialogPath = FromQString(path);
+    m_pDoc->OnTextFileOutput();
+    EXPECT_TRUE(m_boxes.m_shown.empty());
+    ASSERT_FALSE(m_requests.empty());
+    EXPECT_TRUE(m_requests.back().strFileName.Right(16) == "/Data/TAVRIN.TXT");
+
+    const QString golden = FilePath("library.txt");
+    ASSERT_TRUE(m_pDoc->m_objCalc.SaveTextFile(FromQString(golden), m_pDoc->m_strOfficeName, m_pDoc->m_strPrintDate,
+                                                m_app.m_anIntval[3]));
+    const QByteArray written = FileBytes(path);
+    EXPECT_GT(written.size(), 1000);
+    EXPECT_TRUE(written == FileBytes(golden));
+    const QList<QByteArray> lines = written.split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0].trimmed(), QByteArray(m_pDoc->m_strOfficeName));
+    EXPECT_EQ(lines[1].trimmed(), QByteArray(m_pDoc->m_strPrintDate));
+    EXPECT_EQ(QDir(m_dir.path()).entryList({"*.part"}, QDir::Files), QStringList());
+}
+
+TEST_F(PrintToPdf, TextOutputThatCannotBeWrittenSaysSo)
+{
+    m_strDialogPath = FromQString(FilePath("missing/TAVRIN.TXT"));
+    m_pDoc->OnTextFileOutput();
+    ASSERT_EQ(m_boxes.m_shown.size(), 1u);
+    EXPECT_NE(m_boxes.m_shown[0].find(U8(u8"テキストファイルに出力できませんでした。")), std::string::npos);
+    EXPECT_FALSE(QFile::exists(FilePath("missing/TAVRIN.TXT")));
+}
+
+// A CUPS scheduler of the test's own with a cups-pdf queue; stopped at the end.
+class CupsScheduler {
+public:
+    explicit CupsScheduler(const QString& dir) : m_dir(dir) {}
+    ~CupsScheduler()
+    {
+        if (m_process.state() == QProcess::NotRunning) return;
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+
+    // Empty when the queue is ready, else why it is not.
+    QString Start()
+    {
+        if (geteuid() != 0) return QStringLiteral("the cups-pdf backend runs only under a scheduler started as root");
+        const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"), {"/usr/sbin", "/sbin"});
+        if (cupsd.isEmpty()) return QStringLiteral("cupsd is not installed");
+        const QString ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
+        if (!QFile::exists(ppd)) return QStringLiteral("printer-driver-cups-pdf is not installed");
+        WriteConfig();
+        m_process.start(cupsd, {"-f", "-c", m_dir + "/cupsd.conf", "-s", m_dir + "/cups-files.conf"});
+        if (!m_process.waitForStarted(5000)) return QStringLiteral("cupsd did not start");
+        qputenv("CUPS_SERVER", Socket().toLocal8Bit());
+        for (int i = 0; i < 50 && !QFile::exists(Socket()); ++i) QTest::qWait(100);
+        if (m_process.state() == QProcess::NotRunning)
+            return QStringLiteral("cupsd ended: ") + QString::fromLocal8Bit(m_process.readAllStandardError());
+        QProcess lpadmin;
+        lpadmin.start(QStringLiteral("lpadmin"), {"-p", Queue(), "-E", "-v", "cups-pdf:/", "-P", ppd});
+        if (!lpadmin.waitForFinished(10000) || lpadmin.exitCode() != 0)
+            return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(lpadmin.readAllStandardError());
+        return QString();
+    }
+    static QString Queue() { return QStringLiteral("TavrinPDF"); }
+
+private:
+    QString Socket() const { return m_dir + QStringLiteral("/cups.sock"); }
+    // Everything of the scheduler below m_dir; the filters run as another
+    // user and read the queue's files.
+    void WriteConfig() const
+    {
+        for (const char* sub : {"spool", "cache", "state", "log"}) QDir(m_dir).mkpath(QString::fromLatin1(sub));
+        const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+        for (const QString& dir : {QFileInfo(m_dir).path(), m_dir}) QFile::setPermissions(dir, open);
+        Write("cupsd.conf", "Listen " + Socket() + "\nLogLevel warn\n<Location />\n  Order allow,deny\n  Allow all\n"
+                            "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
+        QString files;
+        for (const auto& [key, sub] : {std::pair{"ServerRoot", ""}, {"RequestRoot", "/spool"}, {"TempDir", "/spool"},
+                                       {"CacheDir", "/cache"}, {"StateDir", "/state"}, {"ErrorLog", "/log/error_log"},
+                                       {"AccessLog", "/log/access_log"}, {"PageLog", "/log/page_log"},
+                                       {"Printcap", "/printcap"}})
+            files += QString::fromLatin1(key) + QLatin1Char(' ') + m_dir + QString::fromLatin1(sub) + QLatin1Char('\n');
+        Write("cups-files.conf", files);
+    }
+    void Write(const char* pszName, const QString& text) const
+    {
+        QFile file(m_dir + QLatin1Char('/') + QString::fromLatin1(pszName));
+        if (file.open(QIODevice::WriteOnly)) file.write(text.toUtf8());
+    }
+
+    QString m_dir;
+    QProcess m_process;
+};
+
+// cups-pdf writes the jobs of a user into PDF in the user's home folder.
+QStringList CupsPdfFiles()
+{
+    return QDir(QDir::homePath() + QStringLiteral("/PDF")).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+using PrintThroughCups = PrintFixture;
+
+TEST_F(PrintThroughCups, ResultReportsReachTheQueuesPdf)
+{
+    if (!HasPoppler()) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    CupsScheduler cups(m_dir.filePath(QStringLiteral("cups")));
+    const QString why = cups.Start();
+    if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+    SetCurrentPrinterName(CupsScheduler::Queue());
+    // The CUPS library keeps the first scheduler a process asked; ctest runs each test on its own.
+    if (!QPrinterInfo::availablePrinterNames().contains(CupsScheduler::Queue()))
+        GTEST_SKIP() << "this process asked another CUPS scheduler before; run the test on its own";
+    const QStringList before = CupsPdfFiles();
+    AnswerPrintDialog([](CPrintRangeDlg* dlg) { SelectLines(dlg, {0, 8}); });
+    m_pDoc->OnPrintResult();
+    EXPECT_TRUE(m_requests.empty()); // a printer: no file asked for
+    QString printed;
+    for (int i = 0; i < 300 && printed.isEmpty(); ++i) {
+        QTest::qWait(100);
+        for (const QString& name : CupsPdfFiles())
+            if (!before.contains(name)) printed = QDir::homePath() + QStringLiteral("/PDF/") + name;
+    }
+    ASSERT_FALSE(printed.isEmpty()) << "no PDF from the queue";
+    int nPages = -1;
+    for (int i = 0; i < 50 && nPages != 4; ++i) { // the backend may still be writing
+        QTest::qWait(100);
+        nPages = PdfPages(printed);
+    }
+    EXPECT_EQ(nPages, 4); // the cover and three pages of the basic balance table
+    QFile::remove(printed);
+}
+
+} // namespace
