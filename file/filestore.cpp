@@ -12,7 +12,7 @@ BOOL LoadFileBytes(const CString& strPath, long long nMaxBytes, std::vector<BYTE
     if (!CFile::GetStatus(strPath, status) || status.m_size > nMaxBytes) return FALSE;
     CFile file;
     // Read-only files open too: installed files are read-only.
-    if (!file.Open(strPath, CFile::modeRead | CFile::shareExclusive)) return FALSE;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite)) return FALSE;
     try {
         const long long nLength = file.GetLength();
         if (nLength < 0 || nLength > nMaxBytes) return FALSE;

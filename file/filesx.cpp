@@ -109,8 +109,8 @@ BOOL CFileSXClass::Read(CString strIndexPath)
     m_pIndexArray = new (std::nothrow) CDeleteObArray;
     if (!m_pIndexArray) return FALSE;
     CFile index, data;
-    if (!index.Open(m_strIndexPath, CFile::modeRead | CFile::shareExclusive) ||
-        !data.Open(m_strDataPath, CFile::modeRead | CFile::shareExclusive))
+    if (!index.Open(m_strIndexPath, CFile::modeRead | CFile::shareDenyWrite) ||
+        !data.Open(m_strDataPath, CFile::modeRead | CFile::shareDenyWrite))
         return FALSE;
     try {
         const BOOL bRead = ReadSlots(index, data);
@@ -165,7 +165,7 @@ BOOL CFileSXClass::ConvertToClass(int nSel)
     if (nSlot < 0 || nSlot >= kMaxSlots) return FALSE;
     auto pData = std::make_unique<tavdata>();
     CFile file;
-    if (!file.Open(m_strDataPath, CFile::modeRead | CFile::shareExclusive)) return FALSE;
+    if (!file.Open(m_strDataPath, CFile::modeRead | CFile::shareDenyWrite)) return FALSE;
     try {
         file.Seek((long long)nSlot * tavdata::kSize, CFile::begin);
         const bool bComplete = ReadExactly(file, pData->ab, tavdata::kSize);

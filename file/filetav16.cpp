@@ -41,7 +41,7 @@ BOOL CFileDataClass::ReadProject16()
     if (!HasAllRecords() || m_strFileName.IsEmpty()) return FALSE;
     CFile file;
     // Read-only files open too.
-    if (!file.Open(m_strFileName, CFile::modeRead | CFile::shareExclusive)) return FALSE;
+    if (!file.Open(m_strFileName, CFile::modeRead | CFile::shareDenyWrite)) return FALSE;
     auto pProject = std::make_unique<tabPROJECT>();
     UINT nRead = 0;
     try {

@@ -101,7 +101,9 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
     if (fd < 0) return fail(errno);
     const UINT share = nOpenFlags & 0x70;
     if (share == shareExclusive || share == shareDenyWrite || share == shareDenyRead) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(errno);
+        // Readers that only keep writers out share the file with each other.
+        const bool reader = share == shareDenyWrite && (flags & (O_WRONLY | O_RDWR)) == 0;
+        if (::flock(fd, (reader ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) return fail(errno);
     }
     if (truncate && ::ftruncate(fd, 0) != 0) return fail(errno);
     const char* mode = (flags & O_RDWR) ? "r+b" : ((flags & O_WRONLY) ? "wb" : "rb");

@@ -49,7 +49,8 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     // FALSE with the cause in *pError when the file cannot be opened; a file
-    // opened shareExclusive is locked against other exclusive openers.
+    // opened shareExclusive is locked against other exclusive openers, a
+    // read-only shareDenyWrite open shares its lock with other such readers.
     BOOL Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     // Reads up to nCount bytes and returns how many were read.
     UINT Read(void* pBuf, UINT nCount);

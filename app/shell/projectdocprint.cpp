@@ -489,13 +489,15 @@ void CTavrinProjectDoc::OnPrintResult()
         if (pItem) pApp->m_pResultPrintItems->Add(pItem);
     }
     pApp->SetLandscapePrinter();
-    // The dialog's year range serves the job only; the windows keep theirs.
+    // The dialog's year range serves the job only: the windows go back to the
+    // start year of the report toolbar, or to their own without a main frame.
     const int nStartYear = m_nStartYear;
     const int nEndYear = m_nEndYear;
     pView->PrintWithSettings();
     pApp->DeleteResultPrintItems();
     m_nStartYear = nStartYear;
     m_nEndYear = nEndYear;
+    ResetResultYears();
 }
 
 void CTavrinProjectDoc::PrintDataReport(CDC* pDC)

@@ -147,7 +147,7 @@ void CResultParentView::OnPrint(CDC* pDC, BOOL bPreview)
         ext.cy = nHeight;
     pDC->SetMapMode(MM_LOMETRIC);
     pDC->SetWindowOrg(x, y);
-    CResultHeaderClass header(doc->m_strOfficeName, pApp->m_strToday, doc->GetDataBasic()->strProjectName);
+    CResultHeaderClass header(doc->m_strOfficeName, doc->m_strPrintDate, doc->GetDataBasic()->strProjectName);
     header.SetTitle(m_strPrintTitle);
     header.m_sizePage = ext;
     header.ReportDraw(pDC);

@@ -111,7 +111,6 @@ bool CSplashWnd::eventFilter(QObject* pWatched, QEvent* pEvent)
         HideSplashScreen();
         break;
     case QEvent::Show:
-
         if (pWatched == parentWidget() && !isVisible()) QTimer::singleShot(0, this, &CSplashWnd::Appear);
         break;
     default:

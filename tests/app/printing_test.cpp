@@ -128,21 +128,20 @@ TEST_F(PrintCommands, YearlyTablePrintsTenYearsAPage)
         dlg->Form()->SetDlgItemText(10009, "0");
         dlg->Form()->SetDlgItemText(10010, "25");
     });
-    m_pDoc->m_nStartYear = 3;
-    m_pDoc->m_nEndYear = 13;
+    m_frame.m_nResultStartYear = 3;
+    m_pDoc->SetResultStartYear(3);
     m_pDoc->OnPrintResult();
     ASSERT_EQ(m_log.calls, CallsOf(3, "EndDoc"));
     EXPECT_TRUE(m_log.pages[0].HasText(U8(u8"基本収支表（工事期間～１０年）")));
     EXPECT_TRUE(m_log.pages[1].HasText(U8(u8"基本収支表（１１年～２０年）")));
     EXPECT_TRUE(m_log.pages[2].HasText(U8(u8"基本収支表（２１年～２５年）")));
-    // The last page's columns: years 21-25, then empty ones; no construction period.
-    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[0], -1);
-    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[1], 21);
-    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[5], 25);
-    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[6], -1);
-    // The windows keep their year window; the list is gone after the job.
+    // The windows get the report toolbar's year window back, columns included;
+    // the list is gone after the job.
     EXPECT_EQ(m_pDoc->m_nStartYear, 3);
     EXPECT_EQ(m_pDoc->m_nEndYear, 13);
+    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[0], 0);
+    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[1], 3);
+    EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[10], 12);
     EXPECT_EQ(m_app.m_pResultPrintItems, nullptr);
 }
 

@@ -66,6 +66,31 @@ TEST(CFile, ExclusiveOpenLocksOutOthersAndLeavesContent)
     std::remove(path.c_str());
 }
 
+// Several programs may read one project at once; none may write it meanwhile.
+TEST(CFile, DenyWriteReadersShareTheFileAndKeepWritersOut)
+{
+    const std::string path = TempPath("tav_cfile_share.bin");
+    {
+        CFile f;
+        ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
+        f.Write("DATA", 4);
+    }
+    CFile first;
+    CFile second;
+    ASSERT_TRUE(first.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    EXPECT_TRUE(second.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    CFile writer;
+    CFileException e;
+    EXPECT_FALSE(writer.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &e));
+    EXPECT_EQ(e.m_cause, CFileException::sharingViolation);
+    EXPECT_EQ(first.GetLength(), 4);
+    first.Close();
+    second.Close();
+    EXPECT_TRUE(writer.Open(path.c_str(), CFile::modeWrite | CFile::shareExclusive));
+    writer.Close();
+    std::remove(path.c_str());
+}
+
 TEST(CFile, WriteOnAClosedFileThrows)
 {
     CFile f;
