@@ -106,8 +106,8 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
         if (::flock(fd, (reader ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) return fail(errno);
     }
     if (truncate && ::ftruncate(fd, 0) != 0) return fail(errno);
+    // fdopen never truncates, whatever its mode.
     const char* mode = (flags & O_RDWR) ? "r+b" : ((flags & O_WRONLY) ? "wb" : "rb");
-    if ((flags & O_WRONLY) && !truncate) mode = "r+b";
     m_pFile = ::fdopen(fd, mode);
     if (!m_pFile) return fail(errno);
     m_strFileName = std::move(strFileName);
