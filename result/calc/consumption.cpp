@@ -30,6 +30,25 @@ void CConsumptionMoneyClass::SetMoney(double dMoney, int bTaxFree, double dRate,
     }
 }
 
+BOOL CConsumptionMoneyClass::IsFinite() const
+{
+    for (double v : {m_dMoney, m_dNetMoney, m_dTaxMoney})
+        if (!std::isfinite(v)) return FALSE;
+    for (double v : m_adExtra)
+        if (!std::isfinite(v)) return FALSE;
+    return TRUE;
+}
+
+BOOL CConsumptionLoanClass::IsFinite() const
+{
+    return CConsumptionMoneyClass::IsFinite() && std::isfinite(m_dRepay) && std::isfinite(m_dBalance);
+}
+
+BOOL CDepreciationMoneyClass::IsFinite() const
+{
+    return CConsumptionMoneyClass::IsFinite() && std::isfinite(m_dBookValue);
+}
+
 void CConsumptionLoanClass::InitData()
 {
     CConsumptionMoneyClass::InitData();
