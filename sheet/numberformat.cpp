@@ -1,6 +1,91 @@
 #include "sheet/numberformat.h"
 
-CString FormatDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+
+#include "platform/cruntime.h"
+
+namespace {
+
+// Decimals of the "%f" form.
+constexpr int kPlaces = 6;
+constexpr uint64_t kPowersOfTen[kPlaces + 1] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+// Below this magnitude the millionths fit in 53 bits: the digits are worked
+// out exactly in integers and a cut text reads back with one exact division.
+constexpr double kFastLimit = 1e9;
+
+// The "%f" form of |dValue|, cut at nPlaces decimals, as integers.
+struct CutNumber {
+    bool bNegative;
+    uint64_t nInteger;
+    uint64_t nFraction; // nPlaces digits
+    int nPlaces;
+};
+
+// v × 10^6 rounded half to even, as "%f" rounds; 0 <= v < kFastLimit.
+uint64_t Millionths(double v)
+{
+    const uint64_t bits = std::bit_cast<uint64_t>(v);
+    const int exponent = int(bits >> 52);
+    const uint64_t mantissa = (bits & ((uint64_t(1) << 52) - 1)) | (exponent ? uint64_t(1) << 52 : 0);
+    // v = mantissa / 2^shift, and shift >= 23 below kFastLimit.
+    const int shift = 1075 - std::max(exponent, 1);
+    // The product stays below 2^73, so a larger shift leaves less than a half.
+    if (shift > 74) return 0;
+    using Wide = unsigned __int128;
+    const Wide product = Wide(mantissa) * kPowersOfTen[kPlaces];
+    const Wide half = Wide(1) << (shift - 1);
+    const Wide rest = product & (2 * half - 1);
+    const uint64_t units = uint64_t(product >> shift);
+    return units + (rest > half || (rest == half && (units & 1)));
+}
+
+// FALSE for a value too large or not finite, which takes the printed way.
+bool CutDecimal(int nDecimals, double dValue, CutNumber& cut)
+{
+    const double magnitude = std::fabs(dValue);
+    if (!(magnitude < kFastLimit)) return false;
+    const uint64_t units = Millionths(magnitude);
+    cut.bNegative = !(dValue >= 0);
+    cut.nPlaces = nDecimals < 0 ? kPlaces : std::min(nDecimals, kPlaces);
+    cut.nInteger = units / kPowersOfTen[kPlaces];
+    cut.nFraction = units % kPowersOfTen[kPlaces] / kPowersOfTen[kPlaces - cut.nPlaces];
+    return true;
+}
+
+CString CutText(CutNumber cut, BOOL bTrimZeros, bool bSeparators)
+{
+    if (bTrimZeros) {
+        while (cut.nPlaces > 0 && cut.nFraction % 10 == 0) {
+            cut.nFraction /= 10;
+            --cut.nPlaces;
+        }
+    }
+    char buffer[40];
+    char* p = std::end(buffer);
+    for (int i = 0; i < cut.nPlaces; ++i, cut.nFraction /= 10) *--p = char('0' + cut.nFraction % 10);
+    if (cut.nPlaces > 0) *--p = '.';
+    for (int nDigits = 0; nDigits == 0 || cut.nInteger > 0; ++nDigits, cut.nInteger /= 10) {
+        if (bSeparators && nDigits > 0 && nDigits % 3 == 0) *--p = ',';
+        *--p = char('0' + cut.nInteger % 10);
+    }
+    if (cut.bNegative) *--p = '-';
+    return CString(p, int(std::end(buffer) - p));
+}
+
+// Both operands are exact, so the quotient is the double nearest to the
+// text, which is what strtod reads.
+double CutValue(const CutNumber& cut)
+{
+    const uint64_t scale = kPowersOfTen[cut.nPlaces];
+    const double value = double(cut.nInteger * scale + cut.nFraction) / double(scale);
+    return cut.bNegative ? -value : value;
+}
+
+CString PrintedDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
 {
     const bool negative = !(dValue >= 0);
     // The magnitude; adding 0.0 makes a negative zero print without its sign.
@@ -14,6 +99,22 @@ CString FormatDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
     if (bTrimZeros) fraction.TrimRight('0');
     text = fraction.IsEmpty() ? integer : integer + "." + fraction;
     return negative ? "-" + text : text;
+}
+
+} // namespace
+
+CString FormatDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
+{
+    CutNumber cut;
+    return CutDecimal(nDecimals, dValue, cut) ? CutText(cut, bTrimZeros, false)
+                                               : PrintedDecimalText(nDecimals, dValue, bTrimZeros);
+}
+
+double ReadDecimalText(int nDecimals, double dValue)
+{
+    CutNumber cut;
+    return CutDecimal(nDecimals, dValue, cut) ? CutValue(cut)
+                                               : ParseDouble(PrintedDecimalText(nDecimals, dValue, FALSE));
 }
 
 void InsertThousandsSeparator(CString& str)
@@ -41,7 +142,9 @@ void InsertThousandsSeparator(CString& str)
 
 CString FormatNumberText(int nDecimals, double dValue, BOOL bTrimZeros)
 {
-    CString text = FormatDecimalText(nDecimals, dValue, bTrimZeros);
+    CutNumber cut;
+    if (CutDecimal(nDecimals, dValue, cut)) return CutText(cut, bTrimZeros, true);
+    CString text = PrintedDecimalText(nDecimals, dValue, bTrimZeros);
     InsertThousandsSeparator(text);
     return text;
 }

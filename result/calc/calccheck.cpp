@@ -6,7 +6,6 @@
 #include "app/common/classobject.h"
 #include "result/calc/calcseries.h"
 #include "result/calc/tavcalc.h"
-#include "result/calc/yearbalance.h"
 
 namespace {
 
@@ -62,30 +61,12 @@ bool DataCounts(const CDataClassObject& data)
     return data.m_pDataOutline->nConstructMonths >= 0 && data.m_pDataOutline->nConstructMonths <= kMaxCount;
 }
 
-bool IsFiniteItem(const CObject* pItem)
+bool IsFiniteItem(CObject* pItem)
 {
-    const auto* p = dynamic_cast<const CConsumptionMoneyClass*>(pItem);
-    if (!p) return true;
-    for (double v : {p->m_dMoney, p->m_dNetMoney, p->m_dTaxMoney})
-        if (!std::isfinite(v)) return false;
-    for (double v : p->m_adExtra)
-        if (!std::isfinite(v)) return false;
-    if (const auto* loan = dynamic_cast<const CConsumptionLoanClass*>(p))
-        return std::isfinite(loan->m_dRepay) && std::isfinite(loan->m_dBalance);
-    if (const auto* depreciation = dynamic_cast<const CDepreciationMoneyClass*>(p))
-        return std::isfinite(depreciation->m_dBookValue);
-    return true;
-}
-
-bool IsFiniteRecord(const CObject* pItem)
-{
-    const auto* p = dynamic_cast<const CYearBalanceClass*>(pItem);
-    if (!p) return true;
-    static_assert(sizeof(tagYEARBALANCE) % sizeof(double) == 0, "the year record holds doubles only");
-    const auto* v = reinterpret_cast<const double*>(static_cast<const tagYEARBALANCE*>(p));
-    for (std::size_t i = 0; i < sizeof(tagYEARBALANCE) / sizeof(double); ++i)
-        if (!std::isfinite(v[i])) return false;
-    return true;
+    // Most items are plain amounts, found by their exact type.
+    const CResultObjectClass* p = ResultItemCast<CConsumptionMoneyClass>(pItem);
+    if (!p) p = dynamic_cast<const CResultObjectClass*>(pItem);
+    return !p || p->IsFinite();
 }
 
 } // namespace
@@ -144,6 +125,6 @@ BOOL CTavCalcClass::HasFiniteResults()
     for (double v : m_adDepreciationAdd) finite = finite && std::isfinite(v);
     for (const CDeleteObArray* pSeries : AllSeries())
         for (int i = 0; finite && pSeries && i < pSeries->GetSize(); ++i)
-            finite = IsFiniteItem(pSeries->GetAt(i)) && IsFiniteRecord(pSeries->GetAt(i));
+            finite = IsFiniteItem(pSeries->GetAt(i));
     return finite;
 }

@@ -12,7 +12,7 @@
 template <class T = CConsumptionMoneyClass>
 T* SeriesItem(const CObArray* pSeries, int nIndex)
 {
-    return pSeries ? dynamic_cast<T*>(pSeries->GetAt(nIndex)) : nullptr;
+    return pSeries ? ResultItemCast<T>(pSeries->GetAt(nIndex)) : nullptr;
 }
 
 // Net part plus tax of element nIndex; 0 when it is missing.

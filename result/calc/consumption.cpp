@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/cruntime.h"
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultformat.h"
+#include "sheet/numberformat.h"
 
 void CConsumptionMoneyClass::InitData()
 {
@@ -28,6 +28,25 @@ void CConsumptionMoneyClass::SetMoney(double dMoney, int bTaxFree, double dRate,
         m_dTaxMoney = dMoney / (dRate + 100) * dRate;
         m_dNetMoney = dMoney - m_dTaxMoney;
     }
+}
+
+BOOL CConsumptionMoneyClass::IsFinite() const
+{
+    for (double v : {m_dMoney, m_dNetMoney, m_dTaxMoney})
+        if (!std::isfinite(v)) return FALSE;
+    for (double v : m_adExtra)
+        if (!std::isfinite(v)) return FALSE;
+    return TRUE;
+}
+
+BOOL CConsumptionLoanClass::IsFinite() const
+{
+    return CConsumptionMoneyClass::IsFinite() && std::isfinite(m_dRepay) && std::isfinite(m_dBalance);
+}
+
+BOOL CDepreciationMoneyClass::IsFinite() const
+{
+    return CConsumptionMoneyClass::IsFinite() && std::isfinite(m_dBookValue);
 }
 
 void CConsumptionLoanClass::InitData()
@@ -120,7 +139,7 @@ void CTavCalcClass::CalcConsumptionW(double dMoney, int bTaxFree, int nTiming, i
 double CTavCalcClass::FractionManage(double dValue)
 {
     const int d = m_objDecimal.nDecimalNum;
-    double x = ParseDouble(FormatDecimalString(d + 1, dValue, m_objDecimal.nDecimalZero != 0));
+    double x = ReadDecimalText(d + 1, dValue);
     const double s = x < 0 ? -1.0 : 1.0;
     switch (m_objDecimal.nDecimalFlag) {
     case 0:
@@ -128,7 +147,7 @@ double CTavCalcClass::FractionManage(double dValue)
     case 1: break;
     default: x = 0.0; break;
     }
-    const double result = ParseDouble(FormatDecimalString(d, x, FALSE));
+    const double result = ReadDecimalText(d, x);
     return result == 0.0 ? 0.0 : result;
 }
 

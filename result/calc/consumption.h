@@ -11,6 +11,7 @@ public:
     void InitData();
     // Splits dMoney at dRate percent: nMethod 1 means the amount excludes tax.
     void SetMoney(double dMoney, int bTaxFree, double dRate, int nMethod);
+    BOOL IsFinite() const override;
 
     double m_dMoney;
     double m_dNetMoney;
@@ -23,6 +24,7 @@ class CConsumptionLoanClass : public CConsumptionMoneyClass {
 public:
     CConsumptionLoanClass() { InitData(); }
     void InitData();
+    BOOL IsFinite() const override;
 
     double m_dRepay;   // principal repaid (the interest factor in a loan repaid from surplus)
     double m_dBalance; // balance after the item
@@ -45,6 +47,7 @@ class CDepreciationMoneyClass : public CConsumptionMoneyClass {
 public:
     CDepreciationMoneyClass() { InitData(); }
     void InitData();
+    BOOL IsFinite() const override;
 
     double m_dBookValue;
 };

@@ -1,5 +1,6 @@
 #include "result/calc/yearbalance.h"
 
+#include <cmath>
 #include <new>
 
 #include "result/calc/tavcalc.h"
@@ -21,6 +22,15 @@ double SumKind(const double (&aad)[6][8], int nKind)
 }
 
 } // namespace
+
+BOOL CYearBalanceClass::IsFinite() const
+{
+    static_assert(sizeof(tagYEARBALANCE) % sizeof(double) == 0, "the year record holds doubles only");
+    const auto* v = reinterpret_cast<const double*>(static_cast<const tagYEARBALANCE*>(this));
+    for (std::size_t i = 0; i < sizeof(tagYEARBALANCE) / sizeof(double); ++i)
+        if (!std::isfinite(v[i])) return FALSE;
+    return TRUE;
+}
 
 void CYearBalanceClass::CalcIncomeTotal()
 {
@@ -142,5 +152,5 @@ BOOL CTavCalcClass::CalcBalance()
 
 CYearBalanceClass* CTavCalcClass::GetYearRecord(int nYear) const
 {
-    return m_pYearArray ? dynamic_cast<CYearBalanceClass*>(m_pYearArray->GetAt(nYear)) : nullptr;
+    return m_pYearArray ? ResultItemCast<CYearBalanceClass>(m_pYearArray->GetAt(nYear)) : nullptr;
 }

@@ -107,6 +107,7 @@ public:
     ~CYearBalanceClass() override { InitData(); }
 
     void InitData() { static_cast<tagYEARBALANCE&>(*this) = tagYEARBALANCE{}; }
+    BOOL IsFinite() const override;
     void CalcIncomeTotal();
     void CalcExpenseTotal();
     void CalcDepreciationTotal();

@@ -19,9 +19,7 @@ CString FormatResultNumber(int nDecimals, double dValue, BOOL bTrimZeros)
 {
     // A damaged record field the steps never read shows as an empty cell.
     if (!std::isfinite(dValue)) return CString();
-    CString text = FormatDecimalString(nDecimals, dValue, bTrimZeros);
-    InsertNumberComma(text);
-    return text;
+    return FormatNumberText(nDecimals, dValue, bTrimZeros);
 }
 
 CString NumberToFullWidth(int n)
