@@ -38,9 +38,10 @@ protected:
 TEST_F(CalcTaxBaseTest, ResidentialShareOfTheLand)
 {
     const struct { int kind; double percent; int index; int share; } cases[] = {
-        {0, 0, 0, 0},    {0, 24.9, 0, 0},  {0, 25, 1, 50},  {0, 50, 2, 100}, {0, 90, 2, 100},
-        {1, 10, 3, 0},   {1, 49, 4, 50},   {1, 74, 5, 100}, {1, 75, 5, 100},
-        {2, 20, 6, 0},   {2, 30, 7, 50},   {2, 60, 8, 75},  {2, 80, 9, 100},
+        {0, 0, 0, 0},    {0, 24.9, 0, 0},  {0, 25, 1, 50},  {0, 50, 2, 100}, {0, 75, 2, 100}, {0, 90, 2, 100},
+        {1, 10, 3, 0},   {1, 25, 4, 50},   {1, 49, 4, 50},   {1, 50, 5, 100}, {1, 74, 5, 100}, {1, 75, 5, 100},
+        {2, 20, 6, 0},   {2, 25, 7, 50},   {2, 30, 7, 50},   {2, 50, 8, 75},  {2, 60, 8, 75},  {2, 75, 9, 100},
+        {2, 80, 9, 100},
         {3, 80, 0, 0},   {-1, 80, 0, 0},
     };
     for (auto c : cases) {
@@ -105,6 +106,23 @@ TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseCappedAtTheValue)
     ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
     // Carried: 800, 880, 968, then 1064.8 is capped to 1000.
     ExpectSeries(Nets(m_calc.m_pMunicipalLandBaseArray), {800, 550, 605, 625, 625, 625}, "capped");
+}
+
+// At a burden level of exactly 1 both parts still follow the table: 90 %
+// of last year's base, not the value.
+TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseAtTheFullLevel)
+{
+    SetLandValues({1000, 1000});
+    SetHouseShare(0, 0.3);
+    Municipal().nLandTaxBase = 1;
+    m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = 100;
+    m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
+    m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    SetLevelRow(m_tax.m_pTaxStandardMoney->m_aHouseLevel[0], 0, 10, 0.9);
+    SetLevelRow(m_tax.m_pTaxStandardMoney->m_aBusinessLevel[0], 0, 10, 0.9);
+    ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
+    // 450 non-residential and a quarter of 450 residential.
+    ExpectSeries(Nets(m_calc.m_pMunicipalLandBaseArray), {1000, 562.5}, "level 1");
 }
 
 // No row of either burden table matches: both rates are 1 and the base
@@ -242,7 +260,8 @@ TEST_F(CalcTaxBaseTest, CapitalPartOfTheBusinessTax)
         rates.m_aCapitalStep[i].m_dValue = ratios[i];
     }
     const struct { double capital, tax; } cases[] = {
-        {0, 0}, {-5, 0}, {50000, 250}, {100000, 500}, {300000, 1000}, {800000, 1875}, {2000000, 2125},
+        {0, 0},           {-5, 0},          {50000, 250},      {100000, 500}, {300000, 1000},
+        {500000, 1500},   {800000, 1875},   {1000000, 2125},   {2000000, 2125},
     };
     for (auto c : cases) {
         m_data.m_pDataTax->m_objTaxBusiness.dCapital = c.capital;
