@@ -16,12 +16,7 @@
 // The program's sheet fonts and pens: body text 388 high, titles 423.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetDataPrintFont(&body);
-    SetDataPrintTitleFont(&title);
-    SetDataPrintPen(&pen);
-    SetDataPrintFramePen(&frame);
+    UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
 }
 
 using ArraySizes = std::array<int, 6>;

@@ -214,7 +214,7 @@ TEST(DataBasicSheet, WithoutArraysFillingFails)
     EXPECT_FALSE(b.SetDataData(0));
 }
 
-TEST_F(DataBasicSheetTest, RendersToPng)
+TEST_F(DataBasicSheetTest, PictureOfTheSheet)
 {
     QImage image = RenderSheet([&](CDC* pDC) { m_basic.ReportDraw(pDC); }, 210, 80);
     SaveArtifact(image, "data_basic");

@@ -297,7 +297,7 @@ TEST_F(ConstructionSheetTest, ValuesFlagPrintsBlankForms)
     }
 }
 
-TEST_F(ConstructionSheetTest, PagesRenderAsRuledSheets)
+TEST_F(ConstructionSheetTest, PictureOfThePages)
 {
     m_record.m_objConstructionCost.nInputMethod = 2;
     m_record.SetDataData(0);

@@ -279,7 +279,7 @@ TEST_F(CostSheetTest, ValuesFlagPrintsBlankForms)
     EXPECT_EQ(dc->GetWindowOrg(), CPoint(0, 5 * 4750));
 }
 
-TEST_F(CostSheetTest, PagesRenderAsRuledSheets)
+TEST_F(CostSheetTest, PictureOfThePages)
 {
     Item(3).nInputMethod = 0;
     m_record.SetDataData(0);

@@ -233,7 +233,7 @@ TEST_F(ExpenseSheetTest, ValuesFlagPrintsBlankForms)
     }
 }
 
-TEST_F(ExpenseSheetTest, PagesRenderAsRuledSheets)
+TEST_F(ExpenseSheetTest, PictureOfThePages)
 {
     Line(2).nInputMethod = 1;
     m_record.SetDataData(0);

@@ -143,7 +143,7 @@ TEST(DataMemo, DrawsTitleLinesAndLabelsTheSameEachTime)
     }
 }
 
-TEST(DataHeaderSheets, RenderToPng)
+TEST(DataHeaderSheets, PictureOfTheSheets)
 {
     UseSheetPrintSettings();
     CDataHeaderClass header;

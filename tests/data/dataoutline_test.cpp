@@ -424,7 +424,7 @@ TEST_F(DataOutlineSheetTest, DamagedChoicesTickNothing)
     EXPECT_EQ(TickedCells(Data()), (std::vector<int>{27, 29, 34}));
 }
 
-TEST_F(DataOutlineSheetTest, RendersToPng)
+TEST_F(DataOutlineSheetTest, PictureOfTheSheet)
 {
     QImage image = RenderSheet([&](CDC* pDC) { m_outline.ReportDraw(pDC); }, 210, 110);
     SaveArtifact(image, "data_outline");

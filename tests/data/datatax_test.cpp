@@ -340,7 +340,7 @@ TEST(DataTax, NewRecordHoldsDefaults)
     EXPECT_EQ(copy.m_anConstructToYear[1], 3);
 }
 
-TEST_F(DataTaxTest, BothPagesRenderToPng)
+TEST_F(DataTaxTest, PictureOfBothPages)
 {
     const struct { int nPage; const char* name; int nMinInk; } pages[] = {
         {1, "data_tax_sheet_page1", 20000},

@@ -15,12 +15,7 @@
 // The program's fonts and pens as the data library's print settings.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetDataPrintFont(&body);
-    SetDataPrintTitleFont(&title);
-    SetDataPrintPen(&pen);
-    SetDataPrintFramePen(&frame);
+    UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
 }
 
 // Frame, W-line, H-line, label, sub-label and value counts of page 0.

@@ -15,12 +15,7 @@ class TaxSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-        LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-        SetDataPrintFont(&body);
-        SetDataPrintTitleFont(&title);
-        SetDataPrintPen(&pen);
-        SetDataPrintFramePen(&frame);
+        UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
     }
 };
 

@@ -17,12 +17,7 @@
 // The fonts and pens the print command hands to the option library.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetOptionPrintFont(&body);
-    SetOptionPrintTitleFont(&title);
-    SetOptionPrintPen(&pen);
-    SetOptionPrintFramePen(&frame);
+    UseSheetPrintSettings(SetOptionPrintFont, SetOptionPrintTitleFont, SetOptionPrintPen, SetOptionPrintFramePen);
 }
 
 class OptionSheetTest : public ::testing::Test {

@@ -426,7 +426,7 @@ TEST(FundsTable, FailsWithoutResultOrFunds)
     EXPECT_EQ(int(CaptureLines(project.m_calc, [&] { project.m_calc.TextConst(); }).size()), kSectionLines);
 }
 
-TEST(FundsPage, TheExampleRendersInEachMode)
+TEST(FundsPage, PictureOfTheExampleInEachMode)
 {
     for (int nMode : {0, 1, 2}) {
         FundsProject f(nMode, ConstructProject::kExample);

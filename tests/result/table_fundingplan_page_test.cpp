@@ -133,7 +133,7 @@ TEST_F(FundingPlanPage, MoreThanFiftyYearsDrawNothing)
     EXPECT_FALSE(dc.Records().empty());
 }
 
-TEST_F(FundingPlanPage, ABuiltPlanRendersThroughQPainter)
+TEST_F(FundingPlanPage, PictureOfABuiltPlan)
 {
     UseResultSheetSettings();
     m_project.m_result.m_sizePaper = CSize(1800, 2670);

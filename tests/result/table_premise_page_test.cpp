@@ -128,7 +128,7 @@ protected:
 
 } // namespace
 
-TEST_F(PremiseExample, BothReportsRenderOnA4AndB4)
+TEST_F(PremiseExample, PictureOfBothReportsOnA4AndB4)
 {
     // A capital expenditure on a loan fills the loan page too.
     CDataExpenseClass& expense = *m_project.m_data.m_pDataExpense;

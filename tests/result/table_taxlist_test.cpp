@@ -4,16 +4,13 @@
 #include <QImage>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
+#include "tests/result/sectiontext.h"
 #include "tests/resultpages/resultpagetest.h"
 #include "tests/resultpages/yeartabletest.h"
 #include "tests/support/render.h"
@@ -85,32 +82,10 @@ std::vector<std::string> Labels(const char* pszIncomeTax, const char* pszBusines
     return labels;
 }
 
-std::string TempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
-
-// The bytes TextTax writes into the engine's open export file.
+// The bytes TextTax writes into the engine's export file.
 std::string ExportTax(CTavCalcClass& calc)
 {
-    const std::string path = TempPath("_tav_taxlist.txt");
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    calc.TextTax();
-    calc.m_fileText.Close();
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(path);
-    return bytes;
-}
-
-// Lines of a CR LF text.
-std::vector<std::string> SplitLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t from = 0;
-    for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(bytes.substr(from, at - from));
-    return lines;
+    return CaptureBytes(calc, [&] { calc.TextTax(); });
 }
 
 } // namespace
@@ -383,7 +358,7 @@ TEST(TaxListPage, ReportKindSixteenDrawsTheRowPlan)
     EXPECT_EQ(nFrames, size_t((1 + 2 * 2 + 11 * 3) * 3 + 1));
 }
 
-TEST(TaxListPage, ACalculatedCorporationRendersThroughQPainter)
+TEST(TaxListPage, PictureOfACalculatedCorporation)
 {
     UseResultSheetSettings();
 

@@ -18,66 +18,11 @@
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultprint.h"
 #include "sampleprojects.h"
-
-// After this many more allocations every further one fails; -1 lets all through.
-static int g_nAllocationsLeft = -1;
-
-void* operator new(std::size_t n)
-{
-    if (g_nAllocationsLeft == 0) throw std::bad_alloc();
-    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
-    void* p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept
-{
-    if (g_nAllocationsLeft == 0) return nullptr;
-    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
-    return std::malloc(n ? n : 1);
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "tests/result/sectiontext.h"
+#include "tests/support/allocations.h"
+#include "tests/support/sametext.h"
 
 namespace {
-
-// A path of this process's own: the tests run side by side.
-std::string TempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The bytes that write() puts into the engine's open export file.
-std::string Capture(CTavCalcClass& calc, const std::function<void()>& write)
-{
-    const std::string path = TempPath("_tav_textexport_lines.txt");
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    write();
-    calc.m_fileText.Close();
-    const std::string bytes = ReadBytes(path);
-    std::filesystem::remove(path);
-    return bytes;
-}
 
 bool LineIsClear(const CTavCalcClass& calc)
 {
@@ -105,7 +50,7 @@ std::string ExportFile(CTavCalcClass& calc, const std::string& office, const std
     };
     std::string bytes = office + "\r\n" + date + "\r\n";
     for (const auto& group : groups)
-        bytes += Capture(calc, [&] {
+        bytes += CaptureBytes(calc, [&] {
             for (Section pSection : group) (calc.*pSection)();
         }) + "\r\n";
     return bytes + "\x1A";
@@ -130,7 +75,7 @@ TEST(TextExportLine, CellsAreTabSeparatedAndEndWithCrLf)
     };
     for (const Case& c : cases) {
         CTavCalcClass calc;
-        const std::string bytes = Capture(calc, [&] {
+        const std::string bytes = CaptureBytes(calc, [&] {
             for (const char* psz : c.cells) calc.StringSet(psz);
             calc.TextWrite();
         });
@@ -148,7 +93,7 @@ TEST(TextExportLine, ALineFillsTheBufferExactlyAndNoFurther)
     const std::string half(2000, 'h');
     const std::string rest(nSize - 2 - int(half.size()) - 1, 'r');
     calc.m_nTextOption = 7;
-    const std::string bytes = Capture(calc, [&] {
+    const std::string bytes = CaptureBytes(calc, [&] {
         // 3998 bytes and CR LF: exactly the buffer.
         calc.StringSet(full.c_str());
         calc.TextWrite();
@@ -190,14 +135,14 @@ TEST(TextExportHead, CaptionUnitThenYearLine)
     for (const Case& c : cases) {
         CTavCalcClass calc;
         calc.m_objCalcYear.nCalcYear = c.nYears;
-        const std::string bytes = Capture(calc, [&] { calc.TextHead(caption.c_str()); });
+        const std::string bytes = CaptureBytes(calc, [&] { calc.TextHead(caption.c_str()); });
         EXPECT_EQ(bytes, caption + "\t" + std::string("（単位：千円）") + "\r\n" + caption + c.yearCells + "\r\n")
             << c.nYears;
     }
     // Two-digit years get no leading space, three-digit years widen.
     CTavCalcClass calc;
     calc.m_objCalcYear.nCalcYear = 100;
-    const std::string bytes = Capture(calc, [&] { calc.TextHead("T"); });
+    const std::string bytes = CaptureBytes(calc, [&] { calc.TextHead("T"); });
     const std::string years = bytes.substr(bytes.find("\r\n") + 2);
     EXPECT_NE(years.find("\t 9年\t10年\t11年"), std::string::npos);
     EXPECT_NE(years.find("\t99年\t100年\r\n"), std::string::npos);
@@ -228,7 +173,7 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     WriteBytes(m_path, std::string(10000, 'o'));
     EXPECT_TRUE(Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3));
     const std::string first = ReadBytes(m_path);
-    EXPECT_TRUE(first == ExportFile(Calc(), "大阪事務所", "2026年12月10日"));
+    EXPECT_TRUE(SameText(first, ExportFile(Calc(), "大阪事務所", "2026年12月10日")));
     EXPECT_EQ(Calc().m_nTextOption, 3);
     EXPECT_TRUE(LineIsClear(Calc()));
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
@@ -236,10 +181,10 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     // Again after nothing changed: the same file (the option changes the
     // recurring income section, so it stays the same too).
     Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
-    EXPECT_TRUE(ReadBytes(m_path) == first);
+    EXPECT_TRUE(SameText(ReadBytes(m_path), first));
 
     Calc().SaveTextFile(m_path.c_str(), "", "", 0);
-    EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "", ""));
+    EXPECT_TRUE(SameText(ReadBytes(m_path), ExportFile(Calc(), "", "")));
 }
 
 TEST_F(TextExportFile, APathThatCannotBeOpenedIsLeftAlone)
@@ -281,7 +226,7 @@ TEST_F(TextExportFile, AWriteFailureStaysInsideAndClosesTheFile)
 
     // The engine exports again once the file can be written.
     Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0);
-    EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "事務所名", "日付"));
+    EXPECT_TRUE(SameText(ReadBytes(m_path), ExportFile(Calc(), "事務所名", "日付")));
 }
 
 TEST_F(TextExportFile, MemoryRunningOutStaysInsideAndRemovesTheFile)
@@ -294,14 +239,14 @@ TEST_F(TextExportFile, MemoryRunningOutStaysInsideAndRemovesTheFile)
         Calc().m_nMessageID = CALC_NO_ERROR;
         BOOL written = FALSE;
         // The first allocation is the call's own copy of the (long) path.
-        g_nAllocationsLeft = k + 1;
+        FailAllocationsAfter(k + 1, FailingForms::kAll);
         EXPECT_NO_THROW(written = Calc().SaveTextFile(path, office, date, 0)) << k;
-        g_nAllocationsLeft = -1;
+        AllowAllAllocations();
         EXPECT_FALSE(Calc().m_fileText.IsOpen()) << k;
         EXPECT_TRUE(LineIsClear(Calc())) << k;
         if (written) {
             EXPECT_EQ(Calc().m_nMessageID, CALC_NO_ERROR);
-            EXPECT_TRUE(ReadBytes(m_path) == whole);
+            EXPECT_TRUE(SameText(ReadBytes(m_path), whole));
             break;
         }
         EXPECT_EQ(Calc().m_nMessageID, CALC_OUT_OF_MEMORY) << k;

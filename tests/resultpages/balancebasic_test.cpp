@@ -141,7 +141,7 @@ TEST(BalanceBasicPage, TheYieldNoteNamesTheNumeratorOfTheFormula)
     EXPECT_EQ(page.m_nYieldFormula, 0);
 }
 
-TEST(BalanceBasicPage, AFilledPageRendersThroughQPainter)
+TEST(BalanceBasicPage, PictureOfAFilledPage)
 {
     UseResultSheetSettings();
 

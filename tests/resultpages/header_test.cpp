@@ -355,7 +355,7 @@ TEST(ResultTitle, CopiesAndInitData)
     EXPECT_TRUE(cover.m_bLogo);
 }
 
-TEST(ResultTitle, HeaderAndCoverWithALogoRender)
+TEST(ResultTitle, PictureOfHeaderAndCoverWithALogo)
 {
     UseResultSheetSettings();
     LogoFile logo("render");

@@ -330,7 +330,7 @@ void DrawPrimitiveSample(CDC* pDC)
 
 } // namespace
 
-TEST(TavResultRender, PrimitivesAndAReportRenderThroughQPainter)
+TEST(TavResultRender, PictureOfPrimitivesAndAReport)
 {
     SetTestPrintSettings();
     CTavResultClass result;

@@ -55,10 +55,5 @@ inline bool PlacesEveryItem(CTaxClass& record, int p)
 // The program's fonts and pens for the tax sheets.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetTaxPrintFont(&body);
-    SetTaxPrintTitleFont(&title);
-    SetTaxPrintPen(&pen);
-    SetTaxPrintFramePen(&frame);
+    UseSheetPrintSettings(SetTaxPrintFont, SetTaxPrintTitleFont, SetTaxPrintPen, SetTaxPrintFramePen);
 }
