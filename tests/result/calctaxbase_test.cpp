@@ -24,6 +24,18 @@ protected:
         m_data.m_pDataTax->m_objMunicipal.nBuildingType = kind;
         m_calc.m_dHouseUseRatio = houseUse;
     }
+    // Municipal land valued as given with a burden-adjusted base from
+    // dBaseRatio percent of year 0's value; kind 0 at 30 % housing use (a
+    // 50 % residential share) and a residential fraction of 1/4.
+    void UseBurdenBase(const std::vector<double>& values, double dBaseRatio)
+    {
+        SetLandValues(values);
+        SetHouseShare(0, 0.3);
+        Municipal().nLandTaxBase = 1;
+        m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = dBaseRatio;
+        m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
+        m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    }
     static void SetLevelRow(CTaxBurdenLevelClass& row, double lower, double upper, double rate)
     {
         row.m_dLower = lower;
@@ -95,12 +107,7 @@ TEST_F(CalcTaxBaseTest, AssessedValueBase)
 // to the housing part of what is shown, not to what is carried on.
 TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseCappedAtTheValue)
 {
-    SetLandValues({1000, 1000, 1000, 1000, 1000, 1000});
-    SetHouseShare(0, 0.3);
-    Municipal().nLandTaxBase = 1;
-    m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = 80;
-    m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
-    m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    UseBurdenBase({1000, 1000, 1000, 1000, 1000, 1000}, 80);
     SetLevelRow(m_tax.m_pTaxStandardMoney->m_aHouseLevel[0], 0, 10, 1.1);
     SetLevelRow(m_tax.m_pTaxStandardMoney->m_aBusinessLevel[0], 0, 10, 1.1);
     ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
@@ -112,12 +119,7 @@ TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseCappedAtTheValue)
 // of last year's base, not the value.
 TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseAtTheFullLevel)
 {
-    SetLandValues({1000, 1000});
-    SetHouseShare(0, 0.3);
-    Municipal().nLandTaxBase = 1;
-    m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = 100;
-    m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
-    m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    UseBurdenBase({1000, 1000}, 100);
     SetLevelRow(m_tax.m_pTaxStandardMoney->m_aHouseLevel[0], 0, 10, 0.9);
     SetLevelRow(m_tax.m_pTaxStandardMoney->m_aBusinessLevel[0], 0, 10, 0.9);
     ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
@@ -129,12 +131,7 @@ TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseAtTheFullLevel)
 // stays until the falling value goes below it.
 TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseWithoutMatchingRows)
 {
-    SetLandValues({1000, 900, 810, 729, 656.1, 590.49, 531.441, 478.2969});
-    SetHouseShare(0, 0.3);
-    Municipal().nLandTaxBase = 1;
-    m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = 50;
-    m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
-    m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    UseBurdenBase({1000, 900, 810, 729, 656.1, 590.49, 531.441, 478.2969}, 50);
     ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
     ExpectSeries(Nets(m_calc.m_pMunicipalLandBaseArray),
                  {500, 312.5, 312.5, 312.5, 312.5, 312.5, 312.5, 478.2969 * 0.625}, "unchanged then capped");

@@ -10,8 +10,8 @@
 #include "result/pages/tavresult.h"
 #include "sheet/printitem.h"
 #include "tests/result/constructtest.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -11,8 +12,8 @@
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
 #include "tests/result/sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -64,6 +65,14 @@ std::vector<std::string> PageLabels()
     return labels;
 }
 
+// The first values of an array in order, the rest 0.
+template <size_t N>
+void SetFirst(double (&adValues)[N], std::initializer_list<double> values)
+{
+    std::fill(std::begin(adValues), std::end(adValues), 0.0);
+    std::copy(values.begin(), values.end(), adValues);
+}
+
 // The same amounts in every year record, chosen so that each checked line
 // has its own figure.
 void SetKnownAmounts(CProjectInMemory& p)
@@ -74,21 +83,16 @@ void SetKnownAmounts(CProjectInMemory& p)
         r.m_dIncomeTotal = 5678.5;
         r.m_dBuildFixedAssetTax = 300.2;
         r.m_dLandFixedAssetTax = 100.2;
-        std::fill(std::begin(r.m_adConstructExpense), std::end(r.m_adConstructExpense), 0.0);
-        r.m_adConstructExpense[0] = 7.4;
-        r.m_adConstructExpense[1] = 50;
-        std::fill(std::begin(r.m_adFurtherExpense), std::end(r.m_adFurtherExpense), 0.0);
-        r.m_adFurtherExpense[0] = 20;
+        SetFirst(r.m_adConstructExpense, {7.4, 50});
+        SetFirst(r.m_adFurtherExpense, {20});
         r.m_dBuildCityPlanTax = 60;
         r.m_dLandCityPlanTax = 20.6;
         r.m_dManageCost = 400.5;
         r.m_adOtherExpense[0] = 90.49;
         r.m_dLoanInterestTotal = 2500;
-        std::fill(std::begin(r.m_adLoanInterest), std::end(r.m_adLoanInterest), 0.0);
-        r.m_adLoanInterest[0] = 2000;
+        SetFirst(r.m_adLoanInterest, {2000});
         r.m_adLoanInterest[8] = 500;
-        std::fill(std::begin(r.m_adDepreciation), std::end(r.m_adDepreciation), 0.0);
-        r.m_adDepreciation[0] = 3000;
+        SetFirst(r.m_adDepreciation, {3000});
         r.m_dStartupAmortization = 150;
         r.m_dExpenseTotal = 4000;
         r.m_dProfitAfterDepreciation = -1234.6;
@@ -296,15 +300,9 @@ TEST_F(ProfitTable, PageDrawsItsGroupsCaptionsRulesAndNote)
     const std::string note = U8(u8"※注 創業償却費の工事期間欄には、便宜上、工事費以外の各種経費（経費設定した消費税金額も含む）の合計が入っています。工事期間のみ創業償却費金額ではありません。");
     EXPECT_EQ(TextBox(dc, note, kStart), CRect(b, -55 * h, W, -4700));
 
-    const std::vector<CDrawRecord> captions = TextsIn(dc, 10, kStart);
-    const std::vector<std::pair<std::string, int>> expected = {{U8(u8"収"), 3},  {U8(u8"益"), 10}, {U8(u8"損"), 23},
-                                                               {U8(u8"失"), 39}, {U8(u8"利"), 50}, {U8(u8"益"), 51}};
-    ASSERT_EQ(captions.size(), expected.size());
-    for (size_t i = 0; i < captions.size(); ++i) {
-        EXPECT_EQ(captions[i].text, expected[i].first);
-        const int k = expected[i].second;
-        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, kStart), CRect(10, -(2 + k) * h, 50, -(3 + k) * h));
-    }
+    ExpectBandCaptions(dc, kStart, h,
+                       {{U8(u8"収"), 3}, {U8(u8"益"), 10}, {U8(u8"損"), 23},
+                        {U8(u8"失"), 39}, {U8(u8"利"), 50}, {U8(u8"益"), 51}});
 
     const std::vector<CDrawRecord> labels = TextsIn(dc, b + 10, kStart);
     ASSERT_EQ(labels.size(), size_t(kLines));

@@ -14,8 +14,8 @@
 #include "result/pages/summary.h"
 #include "sampleprojects.h"
 #include "tests/result/sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
 #include "tests/result/sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -316,15 +316,9 @@ TEST(TaxListPage, ReportKindSixteenDrawsTheRowPlan)
     EXPECT_EQ(TextBox(dc, U8(u8"３年"), start), CRect(L + 3 * c, -h, L + 4 * c, -2 * h));
 
     // Captions on lines 2, 3, 4, 5, 11 and 13.
-    const std::vector<CDrawRecord> captions = TextsIn(dc, 10, start);
-    const std::vector<std::pair<std::string, int>> expected = {{U8(u8"公"), 2}, {U8(u8"租"), 3},  {U8(u8"公"), 4},
-                                                               {U8(u8"課"), 5}, {U8(u8"税"), 11}, {U8(u8"金"), 13}};
-    ASSERT_EQ(captions.size(), expected.size());
-    for (size_t i = 0; i < captions.size(); ++i) {
-        EXPECT_EQ(captions[i].text, expected[i].first);
-        const int k = expected[i].second;
-        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, start), CRect(10, -(2 + k) * h, 50, -(3 + k) * h));
-    }
+    ExpectBandCaptions(dc, start, h,
+                       {{U8(u8"公"), 2}, {U8(u8"租"), 3}, {U8(u8"公"), 4},
+                        {U8(u8"課"), 5}, {U8(u8"税"), 11}, {U8(u8"金"), 13}});
 
     // 18 labels, the last three blank for an individual; the table ends at line 17.
     const std::vector<CDrawRecord> labels = TextsIn(dc, b + 10, start);

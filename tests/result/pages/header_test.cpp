@@ -15,8 +15,8 @@
 #include "result/pages/resultdraw.h"
 #include "result/pages/resultheader.h"
 #include "result/pages/resulttitle.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/utf8.h"
 
 namespace {

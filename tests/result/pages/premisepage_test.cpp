@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "exampleproject.h"
+#include "tests/result/exampleproject.h"
 #include "result/pages/premisebasic.h"
 #include "result/pages/premisecolumns.h"
 #include "result/pages/resultrows.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
