@@ -97,6 +97,8 @@ TEST(CalcYear, LossCarriedForwardOverThreeYears)
          {0, 0, -300, -200, -100, 0, 0}},
         {"outside the window", 0, 2, 0, {0, 0, -300, 0, 0, 0, 100}, {0, 0, 0, 0, 0, 0, 100},
          {0, 0, -300, -300, -300, -300, -300}},
+        {"used up exactly", 0, 2, 0, {0, 0, -300, 300, 100, 0, 0}, {0, 0, 0, 0, 100, 0, 0},
+         {0, 0, -300, 0, 0, 0, 0}},
         {"construction period", 1, 0, -150, {0, 100, 100, 0, 0, 0, 0}, {0, 0, 50, 0, 0, 0, 0},
          {-150, -50, 0, 0, 0, 0, 0}},
     };
@@ -215,6 +217,7 @@ TEST(CalcYear, LossCarryBackRefundsLastYearsTax)
     } const cases[] = {
         {"loss absorbed by last year's income", {0, 1000, -300, 100}, -75, 25, 0, 0},
         {"loss larger than last year's income", {0, 1000, -1500, 100}, -250, 0, -400, 0},
+        {"loss exactly last year's income", {0, 1000, -1000, 100}, -250, 25, 0, 0},
         {"no refund of a refund", {0, 1000, -300, -200}, -75, 0, 0, -200},
         {"no tax paid last year", {0, 0, -300, 100}, 0, 0, -200, 0},
     };
@@ -595,6 +598,7 @@ TEST(CalcYear, DeficitMetFromTheCashCarriedIn)
     } const cases[] = {
         {-300, 500, 0, 0, 200},     {-300, 500, 1, -300, 200}, {-800, 500, 0, -300, -300},
         {-800, 500, 1, -800, -300}, {-300, 0, 0, -300, -300},  {300, 500, 0, 300, 800},
+        {-500, 500, 0, 0, 0},       {-500, 500, 1, -500, 0},
     };
     Project p;
     for (const Case& c : cases) {
