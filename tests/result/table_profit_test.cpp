@@ -178,8 +178,11 @@ TEST_F(ProfitTable, TheConstructionPeriodLeavesTheRunningLinesEmpty)
         if (bEmpty) EXPECT_EQ(Cell(Page(), 1, k), "") << k;
         else EXPECT_NE(Cell(Page(), 1, k), "") << k;
     }
-    for (const KnownLine& line : kKnownLines)
-        if (line.k < 19 || line.k == 30 || line.k > 47) EXPECT_EQ(Cell(Page(), 1, line.k), line.pszYear0) << line.k;
+    for (const KnownLine& line : kKnownLines) {
+        if (line.k < 19 || line.k == 30 || line.k > 47) {
+            EXPECT_EQ(Cell(Page(), 1, line.k), line.pszYear0) << line.k;
+        }
+    }
     // The start-up amortisation cell shows the construction-period expenses.
     EXPECT_EQ(Cell(Page(), 1, 47), Amount(r0.m_adOtherExpense[0]));
 }
