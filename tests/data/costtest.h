@@ -11,40 +11,20 @@
 #include "platform/codepage.h"
 #include "platform/recorddc.h"
 #include "sheet/printitem.h"
+#include "tests/support/printcells.h"
 #include "tests/support/render.h"
 
 // The program's sheet fonts and pens: body text 388 high, titles 423.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetDataPrintFont(&body);
-    SetDataPrintTitleFont(&title);
-    SetDataPrintPen(&pen);
-    SetDataPrintFramePen(&frame);
+    UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
 }
 
 using ArraySizes = std::array<int, 6>;
 
-// Element counts of page 0: frame, W-lines, H-lines, labels, sub-labels, values.
-inline ArraySizes PageSizes(const CDataClass& record)
-{
-    ArraySizes sizes{};
-    const CObArray* arrays[] = {record.m_apFrame[0], record.m_apWLine[0], record.m_apHLine[0],
-                                record.m_apItem[0], record.m_apSubItem[0], record.m_apData[0]};
-    for (int i = 0; i < 6; ++i) sizes[i] = arrays[i] ? arrays[i]->GetSize() : -1;
-    return sizes;
-}
-
 inline CPrintItemClass& Cell(CObArray* pArray, int nIndex)
 {
     return *static_cast<CPrintItemClass*>(pArray->GetAt(nIndex));
-}
-
-// Cell text as UTF-8.
-inline std::string CellText(CObArray* pArray, int nIndex)
-{
-    return CP932ToUtf8(Cell(pArray, nIndex).m_strText);
 }
 
 // Indexes of the ticked cells.

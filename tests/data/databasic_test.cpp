@@ -124,7 +124,7 @@ TEST(DataBasic, InitAndDestroyResetOnlyNameMethodsAndShare)
 
 TEST_F(DataBasicSheetTest, DrawsTitleLabelsChoicesAndValues)
 {
-    EXPECT_EQ(PageCounts(m_basic), (std::vector<int>{4, 6, 6, 6, 10, 11}));
+    EXPECT_EQ(PageCounts(m_basic), (std::array<int, 6>{4, 6, 6, 6, 10, 11}));
     m_basic.ReportDraw(&m_dc);
     EXPECT_EQ(m_dc.GetWindowOrg(), CPoint(0, 750));
     ASSERT_FALSE(m_dc.Texts().empty());
@@ -192,7 +192,7 @@ TEST_F(DataBasicSheetTest, ValuesFollowTheMembers)
         m_basic.nConsumptionTaxMethod = c.consumption;
         m_basic.nInputMethod = c.input;
         EXPECT_TRUE(m_basic.SetDataData(0));
-        EXPECT_EQ(CellText(m_basic.m_apData[0], 8), c.text);
+        EXPECT_EQ(CellBytes(m_basic.m_apData[0], 8), c.text);
         EXPECT_EQ(GetPrintItem(m_basic.m_apData[0], 8)->m_nAlign, 2);
         EXPECT_EQ(TickedCells(m_basic.m_apData[0]), c.ticked);
     }
@@ -214,7 +214,7 @@ TEST(DataBasicSheet, WithoutArraysFillingFails)
     EXPECT_FALSE(b.SetDataData(0));
 }
 
-TEST_F(DataBasicSheetTest, RendersToPng)
+TEST_F(DataBasicSheetTest, PictureOfTheSheet)
 {
     QImage image = RenderSheet([&](CDC* pDC) { m_basic.ReportDraw(pDC); }, 210, 80);
     SaveArtifact(image, "data_basic");

@@ -157,16 +157,16 @@ TEST(Construction, CopiesCarryEveryMember)
 
 TEST_F(ConstructionSheetTest, SheetsHaveTheirElementCounts)
 {
-    EXPECT_EQ(PageSizes(m_record), (ArraySizes{4, 8, 18, 9, 20, 17}));
+    EXPECT_EQ(PageCounts(m_record), (ArraySizes{4, 8, 18, 9, 20, 17}));
     for (int i = 0; i < CDataExpenseClass::kDepreciationCount; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(Item(i).m_nIndex, i);
-        EXPECT_EQ(PageSizes(Item(i)), i < 2 ? (ArraySizes{4, 3, 7, 4, 7, 8}) : (ArraySizes{4, 4, 7, 5, 7, 9}));
+        EXPECT_EQ(PageCounts(Item(i)), i < 2 ? (ArraySizes{4, 3, 7, 4, 7, 8}) : (ArraySizes{4, 4, 7, 5, 7, 9}));
         EXPECT_EQ(Cell(Item(i).m_apFrame[0], 1).m_nY1, i < 2 ? -2000 : -2500);
     }
     for (int i = 0; i < CDataExpenseClass::kCapitalPayCount; ++i) {
         EXPECT_EQ(Pay(i).m_nIndex, i);
-        EXPECT_EQ(PageSizes(Pay(i)), (ArraySizes{4, 5, 8, 4, 12, 11}));
+        EXPECT_EQ(PageCounts(Pay(i)), (ArraySizes{4, 5, 8, 4, 12, 11}));
     }
     EXPECT_EQ(Cell(m_record.m_apFrame[0], 1).m_nY1, -4500); // nine framed rows
     EXPECT_EQ(CellText(m_record.m_apItem[0], 6), U8(u8"経理処理方法と支払方法について"));
@@ -297,7 +297,7 @@ TEST_F(ConstructionSheetTest, ValuesFlagPrintsBlankForms)
     }
 }
 
-TEST_F(ConstructionSheetTest, PagesRenderAsRuledSheets)
+TEST_F(ConstructionSheetTest, PictureOfThePages)
 {
     m_record.m_objConstructionCost.nInputMethod = 2;
     m_record.SetDataData(0);

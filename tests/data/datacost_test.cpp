@@ -150,7 +150,7 @@ TEST_F(CostSheetTest, EachPositionGetsItsVariant)
     for (int i = 0; i < CDataCostClass::kItemCount; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(Item(i).m_nIndex, i);
-        EXPECT_EQ(PageSizes(Item(i)), i < 2 ? perTsubo : i < 4 ? share : other);
+        EXPECT_EQ(PageCounts(Item(i)), i < 2 ? perTsubo : i < 4 ? share : other);
         // Eight rows of 500 under the full-width frame.
         EXPECT_EQ(Cell(Item(i).m_apFrame[0], 1).m_nY1, -4000);
         EXPECT_EQ(Cell(Item(i).m_apFrame[0], 1).m_nX2, 18000);
@@ -279,7 +279,7 @@ TEST_F(CostSheetTest, ValuesFlagPrintsBlankForms)
     EXPECT_EQ(dc->GetWindowOrg(), CPoint(0, 5 * 4750));
 }
 
-TEST_F(CostSheetTest, PagesRenderAsRuledSheets)
+TEST_F(CostSheetTest, PictureOfThePages)
 {
     Item(3).nInputMethod = 0;
     m_record.SetDataData(0);

@@ -123,7 +123,7 @@ TEST_F(ExpenseSheetTest, EachLineGetsItsVariant)
 {
     for (int i = 0; i < CDataExpenseOtherClass::kLineCount; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(PageSizes(Line(i)), LayoutOf(i).sizes);
+        EXPECT_EQ(PageCounts(Line(i)), LayoutOf(i).sizes);
         EXPECT_EQ(Cell(Line(i).m_apFrame[0], 1).m_nY1, -2000); // four rows
     }
     EXPECT_EQ(CellText(Line(0).m_apItem[0], 3), U8(u8"支払方法"));
@@ -233,7 +233,7 @@ TEST_F(ExpenseSheetTest, ValuesFlagPrintsBlankForms)
     }
 }
 
-TEST_F(ExpenseSheetTest, PagesRenderAsRuledSheets)
+TEST_F(ExpenseSheetTest, PictureOfThePages)
 {
     Line(2).nInputMethod = 1;
     m_record.SetDataData(0);

@@ -26,7 +26,7 @@ protected:
 
 TEST_F(DataHeaderTest, DrawsItsTextsWithoutTitleOrOriginMove)
 {
-    EXPECT_EQ(PageCounts(m_header), (std::vector<int>{4, 2, 1, 2, 0, 3}));
+    EXPECT_EQ(PageCounts(m_header), (std::array<int, 6>{4, 2, 1, 2, 0, 3}));
     m_header.ReportDraw(&m_dc);
     EXPECT_EQ(m_dc.GetWindowOrg(), CPoint(0, 0));
     EXPECT_EQ(m_dc.Texts(), (std::vector<std::string>{U8(u8"プロジェクト名"), U8(u8"データ名"), U8(u8"2024年4月1日"),
@@ -115,7 +115,7 @@ TEST(DataMemo, DrawsTitleLinesAndLabelsTheSameEachTime)
     for (int pass = 0; pass < 2; ++pass) {
         CDataMemoClass memo;
         memo.CreatePrintArray(1);
-        EXPECT_EQ(PageCounts(memo), (std::vector<int>{4, 2, 1, 3, 0, 0}));
+        EXPECT_EQ(PageCounts(memo), (std::array<int, 6>{4, 2, 1, 3, 0, 0}));
         CRecordDC dc;
         memo.ReportDraw(&dc);
         memo.DestroyPrintArray();
@@ -143,7 +143,7 @@ TEST(DataMemo, DrawsTitleLinesAndLabelsTheSameEachTime)
     }
 }
 
-TEST(DataHeaderSheets, RenderToPng)
+TEST(DataHeaderSheets, PictureOfTheSheets)
 {
     UseSheetPrintSettings();
     CDataHeaderClass header;

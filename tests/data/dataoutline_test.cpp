@@ -310,7 +310,7 @@ protected:
 
 TEST_F(DataOutlineSheetTest, DrawsTitleLabelsAndUnitsAtTheirRows)
 {
-    EXPECT_EQ(PageCounts(m_outline), (std::vector<int>{4, 13, 28, 10, 34, 37}));
+    EXPECT_EQ(PageCounts(m_outline), (std::array<int, 6>{4, 13, 28, 10, 34, 37}));
     m_outline.ReportDraw(&m_dc);
     EXPECT_EQ(m_dc.GetWindowOrg(), CPoint(0, 750));
     ASSERT_FALSE(m_dc.Texts().empty());
@@ -347,7 +347,7 @@ TEST_F(DataOutlineSheetTest, DrawsTitleLabelsAndUnitsAtTheirRows)
         {32, "割合入力する", 12, 11600}, {33, "戸", 13, 11200},
     };
     for (auto u : units) {
-        EXPECT_EQ(CellText(sub, u.index), u.text) << u.index;
+        EXPECT_EQ(CellBytes(sub, u.index), u.text) << u.index;
         EXPECT_EQ(CellRect(sub, u.index).top, -500 * u.row) << u.index;
         EXPECT_EQ(CellRect(sub, u.index).left, u.x) << u.index;
     }
@@ -368,7 +368,7 @@ TEST_F(DataOutlineSheetTest, ValuesShowTheEnteredUnitOrThePercentage)
     };
     for (auto v : values) {
         SCOPED_TRACE(v.cell);
-        EXPECT_EQ(CellText(Data(), v.cell), v.text);
+        EXPECT_EQ(CellBytes(Data(), v.cell), v.text);
         EXPECT_EQ(GetPrintItem(Data(), v.cell)->m_nAlign, 2);
         EXPECT_EQ(CellRect(Data(), v.cell), CRect(4800, -500 * v.row, 11200, -500 * (v.row + 1)));
     }
@@ -395,11 +395,11 @@ TEST_F(DataOutlineSheetTest, TsuboEntryAndLeasedPercentage)
     m_outline.nHouseInput = 1;
     m_outline.dHouseRatio = 12.5;
     EXPECT_TRUE(m_outline.SetDataData(0));
-    EXPECT_EQ(CellText(Data(), 3), "3,734.57");
-    EXPECT_EQ(CellText(Data(), 6), "1,250");   // the leased percentage keeps its separator
-    EXPECT_EQ(CellText(Data(), 12), "3,024.7"); // 9999 m2 in tsubo
-    EXPECT_EQ(CellText(Data(), 18), "373.44");
-    EXPECT_EQ(CellText(Data(), 30), "12.5");
+    EXPECT_EQ(CellBytes(Data(), 3), "3,734.57");
+    EXPECT_EQ(CellBytes(Data(), 6), "1,250");   // the leased percentage keeps its separator
+    EXPECT_EQ(CellBytes(Data(), 12), "3,024.7"); // 9999 m2 in tsubo
+    EXPECT_EQ(CellBytes(Data(), 18), "373.44");
+    EXPECT_EQ(CellBytes(Data(), 30), "12.5");
     EXPECT_EQ(TickedCells(Data()), (std::vector<int>{1, 4, 9, 11, 13, 16, 19, 22, 25, 28, 33, 35}));
 }
 
@@ -414,17 +414,17 @@ TEST_F(DataOutlineSheetTest, DamagedChoicesTickNothing)
     m_outline.nHouseInput = 0;
     EXPECT_TRUE(m_outline.SetDataData(0));
     EXPECT_EQ(TickedCells(Data()), (std::vector<int>{34}));
-    for (int cell : {3, 6, 12, 18, 21, 24, 30}) EXPECT_EQ(CellText(Data(), cell), "") << cell;
-    EXPECT_EQ(CellText(Data(), 0), "1,234");
+    for (int cell : {3, 6, 12, 18, 21, 24, 30}) EXPECT_EQ(CellBytes(Data(), cell), "") << cell;
+    EXPECT_EQ(CellBytes(Data(), 0), "1,234");
 
     m_outline.nAreaUnit = -1;
     m_outline.nUseBuildInput = 1;
     EXPECT_TRUE(m_outline.SetDataData(0));
-    EXPECT_EQ(CellText(Data(), 24), "80");
+    EXPECT_EQ(CellBytes(Data(), 24), "80");
     EXPECT_EQ(TickedCells(Data()), (std::vector<int>{27, 29, 34}));
 }
 
-TEST_F(DataOutlineSheetTest, RendersToPng)
+TEST_F(DataOutlineSheetTest, PictureOfTheSheet)
 {
     QImage image = RenderSheet([&](CDC* pDC) { m_outline.ReportDraw(pDC); }, 210, 110);
     SaveArtifact(image, "data_outline");

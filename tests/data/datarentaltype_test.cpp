@@ -135,12 +135,12 @@ TEST(RentalType, InitDataAndCreateDataNeverOrphanTheLines)
 
 TEST_F(RentalTypeSheet, BuildsOneBlockPerLineAndTheNamesOfItsOwn)
 {
-    const std::vector<int> line = {4, 11, 16, 11, 13, 25}, own = {0, 0, 0, 0, 1, 8};
+    const std::array<int, 6> line = {4, 11, 16, 11, 13, 25}, own = {0, 0, 0, 0, 1, 8};
     for (CDataRentalTermClass* pTerm : Lines(m_record)) {
-        EXPECT_EQ(PageItemCounts(*pTerm, 0), line);
+        EXPECT_EQ(PageCounts(*pTerm, 0), line);
         EXPECT_EQ(pTerm->m_anPrintFlag[0][0], 1); // a line never draws its title
     }
-    EXPECT_EQ(PageItemCounts(m_record, 0), own);
+    EXPECT_EQ(PageCounts(m_record, 0), own);
     EXPECT_EQ(Cell(*m_record.GetTerm(6), 0)->m_strText, "7");
 }
 

@@ -2,7 +2,7 @@
 #include <QImage>
 
 #include "data/datatax.h"
-#include "tests/data/taxsheettest.h"
+#include "tests/data/projecttaxsheet.h"
 #include "tests/support/utf8.h"
 
 namespace {
@@ -244,7 +244,7 @@ TEST_F(DataTaxTest, BuildingTheSheetSetsTheKindsAndFillsEveryBlock)
     EXPECT_EQ(m_tax.m_objTaxLand.m_apData[0]->GetSize(), 30);
     for (int p = 0; p < CDataClass::kPageCount; ++p) EXPECT_EQ(m_tax.m_apItem[p], nullptr);
     EXPECT_EQ(m_tax.m_objConsumption.m_apItem[0], nullptr);
-    EXPECT_EQ(CellText(m_tax.m_aAppraised[1].m_apData[0], 0), "65.5");
+    EXPECT_EQ(CellBytes(m_tax.m_aAppraised[1].m_apData[0], 0), "65.5");
     EXPECT_EQ(Checks(m_tax.m_aAppraised[1]).substr(0, 6), "001001");
 
     // An edit followed by SetDataData refreshes the cells of every block.
@@ -253,7 +253,7 @@ TEST_F(DataTaxTest, BuildingTheSheetSetsTheKindsAndFillsEveryBlock)
     m_tax.m_objTaxLand.nInputMethod = 0;
     m_tax.m_objTaxBusiness.nOutsideIncome = 0;
     EXPECT_TRUE(m_tax.SetDataData(0));
-    EXPECT_EQ(CellText(m_tax.m_aAppraised[0].m_apData[0], 0), "7");
+    EXPECT_EQ(CellBytes(m_tax.m_aAppraised[0].m_apData[0], 0), "7");
     EXPECT_EQ(Checks(m_tax.m_objMunicipal).substr(0, 3), "010");
     EXPECT_EQ(Checks(m_tax.m_objTaxLand).substr(2, 4), "1010");
     EXPECT_EQ(Checks(m_tax.m_objTaxBusiness), "10");
@@ -313,7 +313,7 @@ TEST_F(DataTaxTest, CopiesCarryEverySubRecordAndShareTheSheet)
     EXPECT_EQ(m_tax.m_objBusinessPlace.m_apData[0], own);
     EXPECT_EQ(Values(m_tax), Values(CDataTaxClass()));
     m_tax.SetDataData(0);
-    EXPECT_EQ(CellText(m_tax.m_aAppraised[0].m_apData[0], 0), "0");
+    EXPECT_EQ(CellBytes(m_tax.m_aAppraised[0].m_apData[0], 0), "0");
     m_tax.SetPage(1);
     CRecordDC dc;
     m_tax.ReportDraw(&dc);
@@ -340,7 +340,7 @@ TEST(DataTax, NewRecordHoldsDefaults)
     EXPECT_EQ(copy.m_anConstructToYear[1], 3);
 }
 
-TEST_F(DataTaxTest, BothPagesRenderToPng)
+TEST_F(DataTaxTest, PictureOfBothPages)
 {
     const struct { int nPage; const char* name; int nMinInk; } pages[] = {
         {1, "data_tax_sheet_page1", 20000},

@@ -4,7 +4,7 @@
 #include "data/dataappraised.h"
 #include "data/datalandprice.h"
 #include "data/datataxcondition.h"
-#include "tests/data/taxsheettest.h"
+#include "tests/data/projecttaxsheet.h"
 #include "tests/support/utf8.h"
 
 namespace {
@@ -64,7 +64,7 @@ TEST_F(TaxBlockTest, EachBlockHasItsItemsTitleAndRows)
     const struct {
         const char* name;
         CDataClass* record;
-        std::vector<int> counts; // frame, W-line, H-line, item, sub-item, value
+        std::array<int, 6> counts; // frame, W-line, H-line, item, sub-item, value
         const char8_t* title;    // null: no title
         int nRows;               // framed rows
     } cases[] = {
@@ -171,14 +171,14 @@ TEST_F(TaxBlockTest, AssessedValueCells)
     SetSteps(land);
     land.CreatePrintArray(1);
     CObArray* data = land.m_apData[0];
-    EXPECT_EQ(CellText(data, 0), "12,345");
-    EXPECT_EQ(CellText(data, 3), "0"); // the ratios print even when 0
-    EXPECT_EQ(CellText(data, 4), "0");
-    EXPECT_EQ(CellText(data, 5), "1");
-    EXPECT_EQ(CellText(data, 6), "5");
-    EXPECT_EQ(CellText(data, 7), "2");
-    EXPECT_EQ(CellText(data, 8), "1.5");
-    EXPECT_EQ(CellText(data, 26), "4.5");
+    EXPECT_EQ(CellBytes(data, 0), "12,345");
+    EXPECT_EQ(CellBytes(data, 3), "0"); // the ratios print even when 0
+    EXPECT_EQ(CellBytes(data, 4), "0");
+    EXPECT_EQ(CellBytes(data, 5), "1");
+    EXPECT_EQ(CellBytes(data, 6), "5");
+    EXPECT_EQ(CellBytes(data, 7), "2");
+    EXPECT_EQ(CellBytes(data, 8), "1.5");
+    EXPECT_EQ(CellBytes(data, 26), "4.5");
     EXPECT_EQ(Checks(land), "00100" "000010" "000001" "000010" "000001");
     land.DestroyPrintArray();
 
@@ -232,8 +232,8 @@ TEST_F(TaxBlockTest, ConditionCells)
     house.dHouseRatio = 33.25;
     house.nHouseUnits = 12;
     house.CreatePrintArray(1);
-    EXPECT_EQ(CellText(house.m_apData[0], 0), "33.25");
-    EXPECT_EQ(CellText(house.m_apData[0], 1), "12");
+    EXPECT_EQ(CellBytes(house.m_apData[0], 0), "33.25");
+    EXPECT_EQ(CellBytes(house.m_apData[0], 1), "12");
     house.DestroyPrintArray();
 
     // Building form 2 marks row 2 and nothing in row 1; a second fill leaves
@@ -281,8 +281,8 @@ TEST_F(TaxBlockTest, ConditionCells)
     taxLand.dProjectValue = 40;
     taxLand.nInputMethod = 1;
     taxLand.CreatePrintArray(1);
-    EXPECT_EQ(CellText(taxLand.m_apData[0], 0), "98,765.4321");
-    EXPECT_EQ(CellText(taxLand.m_apData[0], 1), "40");
+    EXPECT_EQ(CellBytes(taxLand.m_apData[0], 0), "98,765.4321");
+    EXPECT_EQ(CellBytes(taxLand.m_apData[0], 1), "40");
     EXPECT_EQ(Checks(taxLand).substr(0, 6), "00" "01" "01"); // "％" marked
     taxLand.nInputMethod = 0;
     taxLand.SetDataData(0);
@@ -297,15 +297,15 @@ TEST_F(TaxBlockTest, BusinessPlaceRatioAndExemptionOnlyWhenLevied)
     place.nExemption = 1;
     place.CreatePrintArray(1);
     EXPECT_EQ(Checks(place), "10" "0" "00");
-    EXPECT_TRUE(CellText(place.m_apData[0], 2).IsEmpty());
+    EXPECT_TRUE(CellBytes(place.m_apData[0], 2).empty());
     place.nTaxation = 1;
     place.SetDataData(0);
     EXPECT_EQ(Checks(place), "01" "0" "01");
-    EXPECT_EQ(CellText(place.m_apData[0], 2), "12.5");
+    EXPECT_EQ(CellBytes(place.m_apData[0], 2), "12.5");
     place.nTaxation = 0;
     place.SetDataData(0);
     EXPECT_EQ(Checks(place), "10" "0" "00");
-    EXPECT_TRUE(CellText(place.m_apData[0], 2).IsEmpty());
+    EXPECT_TRUE(CellBytes(place.m_apData[0], 2).empty());
     place.DestroyPrintArray();
 }
 

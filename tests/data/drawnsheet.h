@@ -29,17 +29,6 @@ inline int CountDrawnText(const CRecordDC& dc, const std::string& text)
     return int(std::count(texts.begin(), texts.end(), text));
 }
 
-// The number of items of each kind on a page: frame, W-lines, H-lines,
-// labels, sub-labels, values.
-inline std::vector<int> PageItemCounts(const CDataClass& record, int nPage)
-{
-    std::vector<int> counts;
-    for (CObArray* p : {record.m_apFrame[nPage], record.m_apWLine[nPage], record.m_apHLine[nPage],
-                        record.m_apItem[nPage], record.m_apSubItem[nPage], record.m_apData[nPage]})
-        counts.push_back(p ? p->GetSize() : -1);
-    return counts;
-}
-
 // Value cell i of page nPage.
 inline CPrintItemClass* Cell(const CDataClass& record, int i, int nPage = 0)
 {

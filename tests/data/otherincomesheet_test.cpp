@@ -44,10 +44,10 @@ protected:
 
 TEST_F(OtherIncomeSheet, BlocksHaveTheirItems)
 {
-    EXPECT_EQ(PageItemCounts(m_income, 0), (std::vector<int>{4, 0, 5, 2, 2, 2}));
-    EXPECT_EQ(PageItemCounts(Item(5), 0), (std::vector<int>{4, 7, 14, 13, 27, 28}));
-    EXPECT_EQ(PageItemCounts(m_outside, 0), (std::vector<int>{-1, -1, -1, -1, -1, -1}));
-    EXPECT_EQ(PageItemCounts(Line(7), 0), (std::vector<int>{4, 8, 19, 14, 30, 31}));
+    EXPECT_EQ(PageCounts(m_income, 0), (std::array<int, 6>{4, 0, 5, 2, 2, 2}));
+    EXPECT_EQ(PageCounts(Item(5), 0), (std::array<int, 6>{4, 7, 14, 13, 27, 28}));
+    EXPECT_EQ(PageCounts(m_outside, 0), (std::array<int, 6>{-1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(PageCounts(Line(7), 0), (std::array<int, 6>{4, 8, 19, 14, 30, 31}));
 }
 
 TEST_F(OtherIncomeSheet, TitlesComeFromTheNameOrThePosition)

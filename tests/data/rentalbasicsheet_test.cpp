@@ -36,11 +36,11 @@ constexpr int kSectionOrigin[] = {0, 750 + 1500, 2 * 750 + 4500, 3 * 750 + 7500,
 
 TEST_F(RentalBasicSheet, SixSectionsWithTheirItems)
 {
-    const std::vector<int> counts[] = {
+    const std::array<int, 6> counts[] = {
         {4, 1, 2, 2, 1, 2}, {4, 4, 7, 7, 12, 12}, {4, 4, 7, 7, 12, 12},
         {4, 4, 12, 9, 24, 24}, {4, 1, 4, 2, 3, 3}, {4, 5, 13, 8, 12, 11},
     };
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(PageItemCounts(m_record, k), counts[k]) << "section " << k;
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(PageCounts(m_record, k), counts[k]) << "section " << k;
     EXPECT_EQ(m_record.m_apData[6], nullptr);
 }
 

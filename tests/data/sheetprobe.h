@@ -10,39 +10,19 @@
 #include "platform/recorddc.h"
 #include "sheet/printitem.h"
 #include "sheet/sheetlayout.h"
+#include "tests/support/printcells.h"
 #include "tests/support/render.h"
 
 // The program's fonts and pens as the data library's print settings.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetDataPrintFont(&body);
-    SetDataPrintTitleFont(&title);
-    SetDataPrintPen(&pen);
-    SetDataPrintFramePen(&frame);
-}
-
-// Frame, W-line, H-line, label, sub-label and value counts of page 0.
-inline std::vector<int> PageCounts(const CDataClass& record)
-{
-    std::vector<int> counts;
-    for (CObArray* p : {record.m_apFrame[0], record.m_apWLine[0], record.m_apHLine[0], record.m_apItem[0],
-                        record.m_apSubItem[0], record.m_apData[0]})
-        counts.push_back(p ? p->GetSize() : -1);
-    return counts;
+    UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
 }
 
 inline CRect CellRect(const CObArray* pArray, int nIndex)
 {
     const CPrintItemClass* p = GetPrintItem(pArray, nIndex);
     return p ? CRect(p->m_nX1, p->m_nY1, p->m_nX2, p->m_nY2) : CRect();
-}
-
-inline std::string CellText(const CObArray* pArray, int nIndex)
-{
-    const CPrintItemClass* p = GetPrintItem(pArray, nIndex);
-    return p ? std::string(p->m_strText) : std::string("<missing>");
 }
 
 inline std::vector<int> TickedCells(const CObArray* pArray)

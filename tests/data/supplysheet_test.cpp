@@ -35,12 +35,12 @@ protected:
 
 TEST_F(SupplySheet, TheRecordAndEachLoanBuildTheirBlocks)
 {
-    EXPECT_EQ(PageItemCounts(m_record, 0), (std::vector<int>{4, 6, 8, 7, 8, 7}));
+    EXPECT_EQ(PageCounts(m_record, 0), (std::array<int, 6>{4, 6, 8, 7, 8, 7}));
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(Loan(i).m_nIndex, i);
-        const std::vector<int> expected =
-            i == 8 ? std::vector<int>{4, 12, 25, 17, 32, 30} : std::vector<int>{4, 13, 19, 18, 30, 29};
-        EXPECT_EQ(PageItemCounts(Loan(i), 0), expected) << "loan " << i;
+        const std::array<int, 6> expected =
+            i == 8 ? std::array<int, 6>{4, 12, 25, 17, 32, 30} : std::array<int, 6>{4, 13, 19, 18, 30, 29};
+        EXPECT_EQ(PageCounts(Loan(i), 0), expected) << "loan " << i;
     }
 }
 

@@ -1,10 +1,9 @@
 #include "tests/file/projectfiles.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+
+#include "tests/support/tempfile.h"
 
 std::string ProjectFixture(const char* pszName)
 {
@@ -13,18 +12,17 @@ std::string ProjectFixture(const char* pszName)
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadBytes(path);
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    WriteBytes(path, bytes);
 }
 
 std::string ProjectTempPath(const char* pszName)
 {
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_" + pszName)).string();
+    return TempPath(("_" + std::string(pszName)).c_str());
 }
 
 BOOL ReadProjectFile(CProjectInMemory& project, const std::string& path)

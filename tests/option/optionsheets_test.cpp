@@ -132,7 +132,7 @@ TEST(OptionSheets, WithoutASheetNothingIsDrawn)
     }
 }
 
-TEST(OptionSheets, RenderToPng)
+TEST(OptionSheets, PictureOfEverySheet)
 {
     UseSheetPrintSettings();
     for (const SheetCase& c : Cases()) {

@@ -12,17 +12,13 @@
 #include "platform/codepage.h"
 #include "platform/recorddc.h"
 #include "sheet/printitem.h"
+#include "tests/support/printcells.h"
 #include "tests/support/render.h"
 
 // The fonts and pens the print command hands to the option library.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetOptionPrintFont(&body);
-    SetOptionPrintTitleFont(&title);
-    SetOptionPrintPen(&pen);
-    SetOptionPrintFramePen(&frame);
+    UseSheetPrintSettings(SetOptionPrintFont, SetOptionPrintTitleFont, SetOptionPrintPen, SetOptionPrintFramePen);
 }
 
 class OptionSheetTest : public ::testing::Test {
@@ -43,17 +39,6 @@ inline std::vector<int> Ticked(const CObArray* pArray)
     for (int i = 0; pArray && i < pArray->GetSize(); ++i)
         if (ItemAt(pArray, i)->m_nCheck) cells.push_back(i);
     return cells;
-}
-
-// Element counts of a page: frame, W-lines, H-lines, labels, choice labels,
-// values; -1 for an array that does not exist.
-inline std::array<int, 6> PageCounts(const COptionClass& r, int p)
-{
-    std::array<int, 6> n{};
-    const CObArray* arrays[] = {r.m_apFrame[p], r.m_apWLine[p], r.m_apHLine[p],
-                                r.m_apItem[p],  r.m_apSubItem[p], r.m_apData[p]};
-    for (int k = 0; k < 6; ++k) n[k] = arrays[k] ? arrays[k]->GetSize() : -1;
-    return n;
 }
 
 // Drawn texts equal to a UTF-8 text, in drawing order.

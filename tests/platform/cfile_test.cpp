@@ -3,15 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cfile.h"
-
-namespace {
-
-std::string TempPath(const char* name)
-{
-    return (std::filesystem::temp_directory_path() / name).string();
-}
-
-} // namespace
+#include "tests/support/tempfile.h"
 
 TEST(CFile, WriteReadSeekAndLength)
 {

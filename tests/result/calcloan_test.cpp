@@ -8,42 +8,7 @@
 #include "data/datasupply.h"
 #include "result/calc/consumption.h"
 #include "result/calc/tavcalc.h"
-
-// Allocation failures on demand: after g_nAllocationsLeft more allocations
-// every further one fails; -1 lets everything through.
-namespace {
-int g_nAllocationsLeft = -1;
-
-bool AllocationFails()
-{
-    if (g_nAllocationsLeft < 0) return false;
-    if (g_nAllocationsLeft == 0) return true;
-    --g_nAllocationsLeft;
-    return false;
-}
-} // namespace
-
-void* operator new(std::size_t n)
-{
-    void* p = AllocationFails() ? nullptr : std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept
-{
-    return AllocationFails() ? nullptr : std::malloc(n ? n : 1);
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "tests/support/allocations.h"
 
 namespace {
 
@@ -401,9 +366,9 @@ TEST_F(LoanTest, AllocationFailureStopsWithOutOfMemory)
         int nFailures = 0;
         for (int k = 0;; ++k) {
             m_calc.m_nMessageID = CALC_NO_ERROR;
-            g_nAllocationsLeft = k;
+            FailAllocationsAfter(k, FailingForms::kAll);
             const BOOL ok = cases[n].build(m_calc);
-            g_nAllocationsLeft = -1;
+            AllowAllAllocations();
             if (ok) break;
             ++nFailures;
             ASSERT_EQ(m_calc.m_nMessageID, CALC_OUT_OF_MEMORY) << n << " " << k;

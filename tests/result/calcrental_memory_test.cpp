@@ -1,28 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <new>
 
 #include "result/calc/securityloan.h"
 #include "tests/result/enginefixture.h"
+#include "tests/support/allocations.h"
 
 namespace {
 
-// Size of the array request to refuse; 0 refuses none.
+// Size of the non-throwing array request to refuse; 0 refuses none.
 std::size_t g_nRefusedSize = 0;
 
-} // namespace
-
-// Refuses one array size on request, so that the engine meets a failed allocation.
-void* operator new[](std::size_t nSize, const std::nothrow_t&) noexcept
+bool RefusesTheSize(const AllocationRequest& request)
 {
-    if (g_nRefusedSize != 0 && nSize == g_nRefusedSize) return nullptr;
-    try {
-        return ::operator new[](nSize);
-    } catch (...) {
-        return nullptr;
-    }
+    return request.bArray && request.bNoThrow && request.nSize == g_nRefusedSize;
 }
+
+} // namespace
 
 TEST_F(EngineYearsTest, RentalTablesWithoutMemoryReportIt)
 {
@@ -43,8 +37,9 @@ TEST_F(EngineYearsTest, RentalTablesWithoutMemoryReportIt)
     for (const auto& c : cases) {
         m_calc.m_nMessageID = CALC_NO_ERROR;
         g_nRefusedSize = c.size;
+        g_pfnFailAllocation = RefusesTheSize;
         const BOOL result = (m_calc.*c.step)();
-        g_nRefusedSize = 0;
+        AllowAllAllocations();
         EXPECT_FALSE(result);
         EXPECT_EQ(m_calc.m_nMessageID, CALC_OUT_OF_MEMORY);
         EXPECT_TRUE((m_calc.*c.step)());

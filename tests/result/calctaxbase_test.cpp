@@ -24,6 +24,18 @@ protected:
         m_data.m_pDataTax->m_objMunicipal.nBuildingType = kind;
         m_calc.m_dHouseUseRatio = houseUse;
     }
+    // Municipal land valued as given with a burden-adjusted base from
+    // dBaseRatio percent of year 0's value; kind 0 at 30 % housing use (a
+    // 50 % residential share) and a residential fraction of 1/4.
+    void UseBurdenBase(const std::vector<double>& values, double dBaseRatio)
+    {
+        SetLandValues(values);
+        SetHouseShare(0, 0.3);
+        Municipal().nLandTaxBase = 1;
+        m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = dBaseRatio;
+        m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
+        m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    }
     static void SetLevelRow(CTaxBurdenLevelClass& row, double lower, double upper, double rate)
     {
         row.m_dLower = lower;
@@ -38,9 +50,10 @@ protected:
 TEST_F(CalcTaxBaseTest, ResidentialShareOfTheLand)
 {
     const struct { int kind; double percent; int index; int share; } cases[] = {
-        {0, 0, 0, 0},    {0, 24.9, 0, 0},  {0, 25, 1, 50},  {0, 50, 2, 100}, {0, 90, 2, 100},
-        {1, 10, 3, 0},   {1, 49, 4, 50},   {1, 74, 5, 100}, {1, 75, 5, 100},
-        {2, 20, 6, 0},   {2, 30, 7, 50},   {2, 60, 8, 75},  {2, 80, 9, 100},
+        {0, 0, 0, 0},    {0, 24.9, 0, 0},  {0, 25, 1, 50},  {0, 50, 2, 100}, {0, 75, 2, 100}, {0, 90, 2, 100},
+        {1, 10, 3, 0},   {1, 25, 4, 50},   {1, 49, 4, 50},   {1, 50, 5, 100}, {1, 74, 5, 100}, {1, 75, 5, 100},
+        {2, 20, 6, 0},   {2, 25, 7, 50},   {2, 30, 7, 50},   {2, 50, 8, 75},  {2, 60, 8, 75},  {2, 75, 9, 100},
+        {2, 80, 9, 100},
         {3, 80, 0, 0},   {-1, 80, 0, 0},
     };
     for (auto c : cases) {
@@ -94,12 +107,7 @@ TEST_F(CalcTaxBaseTest, AssessedValueBase)
 // to the housing part of what is shown, not to what is carried on.
 TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseCappedAtTheValue)
 {
-    SetLandValues({1000, 1000, 1000, 1000, 1000, 1000});
-    SetHouseShare(0, 0.3);
-    Municipal().nLandTaxBase = 1;
-    m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = 80;
-    m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
-    m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    UseBurdenBase({1000, 1000, 1000, 1000, 1000, 1000}, 80);
     SetLevelRow(m_tax.m_pTaxStandardMoney->m_aHouseLevel[0], 0, 10, 1.1);
     SetLevelRow(m_tax.m_pTaxStandardMoney->m_aBusinessLevel[0], 0, 10, 1.1);
     ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
@@ -107,16 +115,23 @@ TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseCappedAtTheValue)
     ExpectSeries(Nets(m_calc.m_pMunicipalLandBaseArray), {800, 550, 605, 625, 625, 625}, "capped");
 }
 
+// At a burden level of exactly 1 both parts still follow the table: 90 %
+// of last year's base, not the value.
+TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseAtTheFullLevel)
+{
+    UseBurdenBase({1000, 1000}, 100);
+    SetLevelRow(m_tax.m_pTaxStandardMoney->m_aHouseLevel[0], 0, 10, 0.9);
+    SetLevelRow(m_tax.m_pTaxStandardMoney->m_aBusinessLevel[0], 0, 10, 0.9);
+    ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
+    // 450 non-residential and a quarter of 450 residential.
+    ExpectSeries(Nets(m_calc.m_pMunicipalLandBaseArray), {1000, 562.5}, "level 1");
+}
+
 // No row of either burden table matches: both rates are 1 and the base
 // stays until the falling value goes below it.
 TEST_F(CalcTaxBaseTest, BurdenAdjustedBaseWithoutMatchingRows)
 {
-    SetLandValues({1000, 900, 810, 729, 656.1, 590.49, 531.441, 478.2969});
-    SetHouseShare(0, 0.3);
-    Municipal().nLandTaxBase = 1;
-    m_data.m_pDataTax->m_aAppraised[0].dAssetBaseRatio = 50;
-    m_tax.m_pTaxMunicipal->m_dHouseLandNumerator = 1;
-    m_tax.m_pTaxMunicipal->m_dHouseLandDenominator = 4;
+    UseBurdenBase({1000, 900, 810, 729, 656.1, 590.49, 531.441, 478.2969}, 50);
     ASSERT_TRUE(m_calc.CalcMunicipalLandMoney());
     ExpectSeries(Nets(m_calc.m_pMunicipalLandBaseArray),
                  {500, 312.5, 312.5, 312.5, 312.5, 312.5, 312.5, 478.2969 * 0.625}, "unchanged then capped");
@@ -242,7 +257,8 @@ TEST_F(CalcTaxBaseTest, CapitalPartOfTheBusinessTax)
         rates.m_aCapitalStep[i].m_dValue = ratios[i];
     }
     const struct { double capital, tax; } cases[] = {
-        {0, 0}, {-5, 0}, {50000, 250}, {100000, 500}, {300000, 1000}, {800000, 1875}, {2000000, 2125},
+        {0, 0},           {-5, 0},          {50000, 250},      {100000, 500}, {300000, 1000},
+        {500000, 1500},   {800000, 1875},   {1000000, 2125},   {2000000, 2125},
     };
     for (auto c : cases) {
         m_data.m_pDataTax->m_objTaxBusiness.dCapital = c.capital;

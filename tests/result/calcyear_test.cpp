@@ -97,6 +97,8 @@ TEST(CalcYear, LossCarriedForwardOverThreeYears)
          {0, 0, -300, -200, -100, 0, 0}},
         {"outside the window", 0, 2, 0, {0, 0, -300, 0, 0, 0, 100}, {0, 0, 0, 0, 0, 0, 100},
          {0, 0, -300, -300, -300, -300, -300}},
+        {"used up exactly", 0, 2, 0, {0, 0, -300, 300, 100, 0, 0}, {0, 0, 0, 0, 100, 0, 0},
+         {0, 0, -300, 0, 0, 0, 0}},
         {"construction period", 1, 0, -150, {0, 100, 100, 0, 0, 0, 0}, {0, 0, 50, 0, 0, 0, 0},
          {-150, -50, 0, 0, 0, 0, 0}},
     };
@@ -159,6 +161,8 @@ TEST(CalcYear, ShortfallLoanKeepsTheMinimumCash)
         {"borrow more", 1, 500, 0, -600, -600, 1100, 1000, 0},
         {"repay in full", 1, 500, 0, 800, 500, 0, 1300, 0},
         {"repay in part", 1, 500, 20, 320, 300, 200, 1000, 0},
+        {"repay exactly what is owed", 1, 500, 0, 500, 500, 0, 1000, 0},
+        {"end exactly at the minimum", 0, 500, 0, 0, 0, 500, 1000, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -213,6 +217,7 @@ TEST(CalcYear, LossCarryBackRefundsLastYearsTax)
     } const cases[] = {
         {"loss absorbed by last year's income", {0, 1000, -300, 100}, -75, 25, 0, 0},
         {"loss larger than last year's income", {0, 1000, -1500, 100}, -250, 0, -400, 0},
+        {"loss exactly last year's income", {0, 1000, -1000, 100}, -250, 25, 0, 0},
         {"no refund of a refund", {0, 1000, -300, -200}, -75, 0, 0, -200},
         {"no tax paid last year", {0, 0, -300, 100}, 0, 0, -200, 0},
     };
@@ -249,8 +254,14 @@ TEST(CalcYear, TaxesOfTheYearByTaxationMethod)
         {"individual", 0, 0, 5000, 100, 300, 100, 110, 592.5, 204, 306},
         {"individual, outside income free of business tax", 0, 1, 5000, 100, 300, 100, 100, 592.5, 204, 306},
         {"individual under the deduction", 0, 0, 2000, 0, 0, 0, 0, 102.5, 80, 120},
+        {"individual exactly at the deduction", 0, 0, 2900, 0, 0, 0, 0, 192.5, 116, 174},
+        {"individual at an income bracket's upper bound", 0, 0, 1950, 0, 0, 0, 0, 97.5, 78, 117},
+        {"individual without profit", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
         {"small corporation", 1, 0, 10000, 0, 0, 0, 492, 1664, 16.64, 99.84},
         {"small corporation, reduced rate only", 1, 0, 6000, 0, 0, 0, 246, 900, 9, 54},
+        {"small corporation at the first bracket's upper bound", 1, 0, 4000, 0, 0, 0, 140, 600, 6, 36},
+        {"small corporation at the reduced rate's limit", 1, 0, 8000, 0, 0, 0, 352, 1200, 12, 72},
+        {"small corporation without profit", 1, 0, 0, 0, 0, 0, 0, 0, 0, 0},
         {"large corporation, standard taxation off", 3, 0, 10000, 0, 0, 0, 492, 2320, 23.2, 139.2},
         {"not taxed", 4, 0, 10000, 0, 0, 0, 0, 0, 0, 0},
     };
@@ -314,11 +325,18 @@ TEST(CalcYear, SizeBasedBusinessTax)
         double dSecurityInterest;
         int nDeferral;  // 0: subject to the collection deferral
         double dIncomePart, dValueAdded, dCapital;
+        double dSalaryDeductionRatio = 70;
+        int nDeferYear = 3;
     } const cases[] = {
         {"guarantee interest of another rental type", 10000, 0, 0, 0, 3, 200, 1, 72, 122.4, 50},
         {"salaries above the deduction ratio", 10000, 100, 50, 250, 0, 100, 1, 72, 124.2, 50},
+        // Half of 200 is deducted: exactly the salaries, so the deduction applies.
+        {"salaries exactly at the deduction ratio", 10000, 100, 0, 100, 0, 0, 1, 72, 121.2, 50, 50},
         {"first bracket only", 3000, 0, 0, 0, 0, 0, 1, 15, 36, 50},
+        {"at the first bracket's upper bound", 4000, 0, 0, 0, 0, 0, 1, 20, 48, 50},
         {"loss in the deferral years", -500, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {"loss in the last deferral year", -500, 0, 0, 0, 0, 0, 0, 0, 0, 0, 70, 1},
+        {"loss after the deferral years", -500, 0, 0, 0, 0, 0, 0, 0, 0, 50, 70, 0},
         {"loss without deferral", -500, 0, 0, 0, 0, 0, 1, 0, 0, 50},
     };
     for (const Case& c : cases) {
@@ -333,8 +351,8 @@ TEST(CalcYear, SizeBasedBusinessTax)
         }
         business.m_dScaleRatio = 85.714;
         business.m_dAddedValueRate = 1.2;
-        business.m_dSalaryDeductionRatio = 70;
-        business.m_nDeferYear = 3;
+        business.m_dSalaryDeductionRatio = c.dSalaryDeductionRatio;
+        business.m_nDeferYear = c.nDeferYear;
         p.calc.m_dBusinessCapitalTax = 50;
         p.calc.m_pSalaryArray =
             MakeSeries(kYears, [&c](int, CConsumptionMoneyClass& item) { item.m_dNetMoney = c.dSalary; });
@@ -391,7 +409,9 @@ TEST(CalcYear, ConsumptionTaxPayable)
         {"no sales, no exemption", 0, 0, 0, 0, -1, -6},
         {"only non-taxable sales", 0, 0, 100, 0, -1, -6},
         {"sales within the exemption", 0, 152, 5, 0, 152, 0},
+        {"sales just above the exemption", 0, 152, 5, 0, 151.5, (152 - 16) * 0.375},
         {"simplified method", 1, 152, 5, 1000, 0, 0.6 * 152 * 0.375},
+        {"simplified method at exactly its limit", 1, 152, 5, 152, 0, 0.6 * 152 * 0.375},
         {"simplified method above its limit", 1, 152, 5, 100, 0, (152 - 16) * 0.375},
         {"not computed", 2, 152, 5, 0, 0, 0},
     };
@@ -471,6 +491,62 @@ TEST(CalcYear, AutomaticLoanRepaidFromTheSurplus)
     EXPECT_NEAR(p.Year(2).m_dCashOnHand, 950 + 100, kEps);
 }
 
+// Only the cash above the minimum of 500 repays the automatic loan: the
+// year's flow before repayment is the profit less the interest of 50.
+TEST(CalcYear, AutomaticLoanRepaidOnlyAboveTheMinimum)
+{
+    const struct {
+        double dProfit, dRepaid;
+    } cases[] = {{550, 0}, {560, 10}, {1600, 1000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dProfit);
+        Project p;
+        p.Basic().nTaxMethod = 4;
+        p.Supply().m_aLoan[8].nRepayMethod = 2;
+        p.data.m_pDataProRestOther->dMinimumCash = 500;
+        p.calc.m_pAutoLoanArray = MakeSeries<CConsumptionLoanClass>(
+            kYears + 1, [](int y, CConsumptionLoanClass& item) { item.m_dBalance = item.m_dRepay = y == 0 ? 1000 : 0.05; });
+        p.SetProfit(1, c.dProfit);
+        ASSERT_TRUE(p.calc.CalcYearBalance(1));
+        EXPECT_NEAR(p.Year(1).m_adLoanRepay[8], c.dRepaid, kEps);
+        EXPECT_NEAR(p.Year(1).m_adLoanBalance[8], 1000 - c.dRepaid, kEps);
+        EXPECT_NEAR(p.Year(1).m_dCashOnHand, c.dProfit - 50 - c.dRepaid, kEps);
+    }
+}
+
+// Interest on the cash on hand is earned on what the year before ended with.
+TEST(CalcYear, InterestOnLastYearsCash)
+{
+    Project p;
+    p.Basic().nTaxMethod = 4;
+    p.data.m_pDataProRestOther->dSurplusRate = 2;
+    p.Year(0).m_dCashOnHand = 1000;
+    p.SetProfit(1, 500);
+    ASSERT_TRUE(p.calc.CalcYearBalance(1));
+    ASSERT_TRUE(p.calc.CalcYearBalance(2));
+    EXPECT_NEAR(p.Year(1).m_dInterestIncome, 20, kEps);
+    EXPECT_NEAR(p.Year(1).m_dCashOnHand, 1520, kEps);
+    EXPECT_NEAR(p.Year(2).m_dInterestIncome, 30.4, kEps);
+    EXPECT_NEAR(p.Year(2).m_dCashOnHand, 1550.4, kEps);
+}
+
+// Extra own funds for a loan count from their first year to their last.
+TEST(CalcYear, ExtraOwnFundsCountFromTheFirstToTheLastYear)
+{
+    Project p;
+    CDataLoanClass& loan = p.Supply().m_aLoan[0];
+    loan.dAmount = 1000;
+    loan.nSpecialFromYear = 2;
+    loan.nSpecialToYear = 4;
+    loan.dSpecialAmount = 50;
+    loan.nSpecialSource = 1;
+    const double expected[] = {0, 0, 50, 50, 50, 0};
+    for (int y = 1; y <= 5; ++y) {
+        ASSERT_TRUE(p.calc.CalcAddMyMoney(y));
+        EXPECT_EQ(p.Year(y).m_dAddMyMoney, expected[y]) << y;
+    }
+}
+
 TEST(CalcYear, CashBalanceOfTheYear)
 {
     Project p;
@@ -522,6 +598,7 @@ TEST(CalcYear, DeficitMetFromTheCashCarriedIn)
     } const cases[] = {
         {-300, 500, 0, 0, 200},     {-300, 500, 1, -300, 200}, {-800, 500, 0, -300, -300},
         {-800, 500, 1, -800, -300}, {-300, 0, 0, -300, -300},  {300, 500, 0, 300, 800},
+        {-500, 500, 0, 0, 0},       {-500, 500, 1, -500, 0},
     };
     Project p;
     for (const Case& c : cases) {

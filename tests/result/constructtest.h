@@ -24,8 +24,7 @@
 // The lines (without CR LF) of a file, which is then removed.
 inline std::vector<std::string> TakeLines(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadBytes(path);
     std::filesystem::remove(path);
     return SplitLines(bytes);
 }

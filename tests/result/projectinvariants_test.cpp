@@ -69,11 +69,9 @@ protected:
     CProjectInMemory m_project;
 };
 
-std::string KindName(const ::testing::TestParamInfo<ProjectKind>& info)
+std::string KindTestName(const ::testing::TestParamInfo<ProjectKind>& info)
 {
-    const char* owner[] = {"Individual", "Corporation"};
-    const char* funding[] = {"OwnFunds", "AutoLoan", "ShortLoan"};
-    return std::string(owner[info.param.nOwner]) + funding[info.param.nFunding] + std::to_string(info.param.nYears);
+    return KindName(info.param);
 }
 
 std::vector<ProjectKind> AllKinds()
@@ -229,7 +227,7 @@ TEST_P(ProjectInvariantsTest, SecondRunGivesIdenticalRecords)
             << "year " << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(SampleProjects, ProjectInvariantsTest, ::testing::ValuesIn(AllKinds()), KindName);
+INSTANTIATE_TEST_SUITE_P(SampleProjects, ProjectInvariantsTest, ::testing::ValuesIn(AllKinds()), KindTestName);
 
 // When every tenant has left, every deposit and all guarantee money has been
 // returned, whatever the repayment terms and however rents have moved.

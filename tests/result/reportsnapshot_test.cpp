@@ -9,7 +9,7 @@
 #include <string>
 
 #include "tests/result/sampleprojects.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 
 namespace {
 

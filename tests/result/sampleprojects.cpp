@@ -508,3 +508,15 @@ void BuildSampleProject(CProjectInMemory& project, const ProjectKind& kind)
     else
         BuildCorporation(project, kind.nFunding);
 }
+
+std::string KindName(const ProjectKind& kind)
+{
+    const char* owner[] = {"Individual", "Corporation"};
+    const char* funding[] = {"OwnFunds", "AutoLoan", "ShortLoan"};
+    return std::string(owner[kind.nOwner]) + funding[kind.nFunding] + std::to_string(kind.nYears);
+}
+
+void PrintTo(const ProjectKind& kind, std::ostream* os)
+{
+    *os << KindName(kind);
+}

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <initializer_list>
+#include <ostream>
+#include <string>
 
 #include "app/common/classobject.h"
 #include "result/calc/tavcalc.h"
@@ -22,6 +24,11 @@ struct ProjectKind {
     Funding nFunding;
     int nYears;
 };
+
+// "IndividualOwnFunds10": owner, funding and years, usable as a test name.
+std::string KindName(const ProjectKind& kind);
+// Prints a kind by its name in test messages.
+void PrintTo(const ProjectKind& kind, std::ostream* os);
 
 // The record holders, a result object and the engine linked to them.
 class CProjectInMemory {

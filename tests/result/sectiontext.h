@@ -2,33 +2,24 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/codepage.h"
 #include "result/calc/tavcalc.h"
-
-// A path of this process's own: the tests run side by side.
-inline std::string TestTempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
+#include "tests/support/tempfile.h"
 
 // The bytes that write() puts into the engine's export file.
 inline std::string CaptureBytes(CTavCalcClass& calc, const std::function<void()>& write)
 {
-    const std::string path = TestTempPath("_tav_section.txt");
+    const std::string path = TempPath("_tav_section.txt");
     EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
     write();
     calc.m_fileText.Close();
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadBytes(path);
     std::filesystem::remove(path);
     return bytes;
 }

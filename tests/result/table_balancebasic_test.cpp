@@ -2,38 +2,24 @@
 // section of the text export.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/sectiontext.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
 namespace {
 
 constexpr int kYears = 12;
-
-std::string TempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // An amount in whole thousand yen, half away from zero, with thousands separators.
 std::string Thousands(double dValue)
@@ -127,16 +113,7 @@ protected:
     CResultBalanceBasicClass& Page() { return m_project.m_result.m_objBalanceBasic; }
 
     // The bytes TextBase writes into the engine's open export file.
-    std::string ExportSection()
-    {
-        const std::string path = TempPath("_tav_balancebasic_section.txt");
-        EXPECT_TRUE(Calc().m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-        Calc().TextBase();
-        Calc().m_fileText.Close();
-        const std::string bytes = ReadBytes(path);
-        std::filesystem::remove(path);
-        return bytes;
-    }
+    std::string ExportSection() { return CaptureBytes(Calc(), [&] { Calc().TextBase(); }); }
 
     CProjectInMemory m_project;
 };

@@ -13,8 +13,8 @@
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
 #include "sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -398,7 +398,7 @@ TEST(BalanceSheetTableYears, SixtyYearsExportAndBuildEveryColumn)
     EXPECT_EQ(Cells(lines[2 + 28])[61], std::string(p->GetData(28)));
 }
 
-TEST_F(BalanceSheetTable, AFilledPageRendersThroughQPainter)
+TEST_F(BalanceSheetTable, PictureOfAFilledPage)
 {
     ASSERT_TRUE(Calc().MakeBalanceSummary());
     UseResultSheetSettings();
@@ -413,10 +413,9 @@ TEST_F(BalanceSheetTable, TheExportFileHoldsTheSectionFollowedByAnEmptyLine)
 {
     const std::string section = CaptureTextBs(Calc());
     ASSERT_FALSE(section.empty());
-    const std::string path = TestTempPath("_tav_textbs_file.txt");
+    const std::string path = TempPath("_tav_textbs_file.txt");
     Calc().SaveTextFile(path.c_str(), "A", "B", 0);
-    std::ifstream in(path, std::ios::binary);
-    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string file = ReadBytes(path);
     std::filesystem::remove(path);
     const size_t at = file.find(section);
     ASSERT_NE(at, std::string::npos);

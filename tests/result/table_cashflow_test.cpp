@@ -1,11 +1,7 @@
 // The cash-flow table: its page, its builder (step 15) and its export section.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,8 +12,9 @@
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
 #include "sampleprojects.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/sectiontext.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -78,29 +75,10 @@ protected:
     // The bytes TextSyu writes into the engine's export file.
     std::string Export()
     {
-        const std::string path =
-            (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_cashflow.txt")).string();
         CTavCalcClass& calc = m_project.m_calc;
-        EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-        calc.TextSyu();
-        calc.m_fileText.Close();
-        std::ifstream in(path, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::filesystem::remove(path);
-        return bytes;
+        return CaptureBytes(calc, [&] { calc.TextSyu(); });
     }
-    std::vector<std::string> ExportLines()
-    {
-        const std::string bytes = Export();
-        std::vector<std::string> lines;
-        for (size_t from = 0; from < bytes.size();) {
-            const size_t end = bytes.find("\r\n", from);
-            if (end == std::string::npos) break;
-            lines.push_back(bytes.substr(from, end - from));
-            from = end + 2;
-        }
-        return lines;
-    }
+    std::vector<std::string> ExportLines() { return SplitLines(Export()); }
     // The export line of table line k as the page's cells give it.
     std::string PageLine(int k)
     {
@@ -357,7 +335,7 @@ TEST(CashFlowPage, APageWithoutColumnsDrawsNothing)
     EXPECT_TRUE(dc.RecordsOf(CDrawRecord::Text).empty());
 }
 
-TEST_F(CashFlowTable, ACalculatedPageRendersThroughQPainter)
+TEST_F(CashFlowTable, PictureOfACalculatedPage)
 {
     Build(12);
     ASSERT_TRUE(m_project.m_calc.MakeBalanceCapital());

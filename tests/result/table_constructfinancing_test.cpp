@@ -10,8 +10,8 @@
 #include "result/pages/tavresult.h"
 #include "sheet/printitem.h"
 #include "tests/result/constructtest.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -282,7 +282,7 @@ TEST(FinancingTable, SectionCOfTheExportFile)
         SupplyProject s(ConstructProject::kCorporation);
         ASSERT_TRUE(s.bBuilt);
         s.p->m_data.m_pDataBasic->nFundReportMode = 2;
-        const std::string path = TestTempPath("_tav_section_c.txt");
+        const std::string path = TempPath("_tav_section_c.txt");
         s.p->m_calc.SaveTextFile(path.c_str(), "office", "date", nOption);
         const std::vector<std::string> lines = TakeLines(path);
         const auto first = std::find(lines.begin(), lines.end(), Bytes("建設所要資金"));
@@ -309,7 +309,7 @@ TEST(FinancingTable, FailsWithoutResultOrAdvances)
     EXPECT_EQ(CaptureLines(project.m_calc, [&] { project.m_calc.TextSupply(); }).size(), 97u);
 }
 
-TEST(FinancingPage, TheCorporationRenders)
+TEST(FinancingPage, PictureOfTheCorporation)
 {
     SupplyProject s(ConstructProject::kCorporation);
     ASSERT_TRUE(s.bBuilt);

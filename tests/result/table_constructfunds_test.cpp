@@ -17,8 +17,8 @@
 #include "result/tables/fundrows.h"
 #include "sheet/printitem.h"
 #include "tests/result/constructtest.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -426,7 +426,7 @@ TEST(FundsTable, FailsWithoutResultOrFunds)
     EXPECT_EQ(int(CaptureLines(project.m_calc, [&] { project.m_calc.TextConst(); }).size()), kSectionLines);
 }
 
-TEST(FundsPage, TheExampleRendersInEachMode)
+TEST(FundsPage, PictureOfTheExampleInEachMode)
 {
     for (int nMode : {0, 1, 2}) {
         FundsProject f(nMode, ConstructProject::kExample);

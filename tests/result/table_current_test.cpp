@@ -25,8 +25,8 @@
 #include "tax/taxmunicipal.h"
 #include "tests/result/exampleproject.h"
 #include "tests/result/sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/utf8.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <new>
 
 #include "sampleprojects.h"
+#include "tests/support/allocations.h"
 
 namespace {
 
@@ -19,27 +19,12 @@ bool Refuse(int& nCountdown)
     return nCountdown-- == 0;
 }
 
+bool RefusesByCountdown(const AllocationRequest& request)
+{
+    return request.bNoThrow && Refuse(request.bArray ? g_nArrayCountdown : g_nScalarCountdown);
+}
+
 } // namespace
-
-void* operator new(std::size_t nSize, const std::nothrow_t&) noexcept
-{
-    if (Refuse(g_nScalarCountdown)) return nullptr;
-    try {
-        return ::operator new(nSize);
-    } catch (...) {
-        return nullptr;
-    }
-}
-
-void* operator new[](std::size_t nSize, const std::nothrow_t&) noexcept
-{
-    if (Refuse(g_nArrayCountdown)) return nullptr;
-    try {
-        return ::operator new[](nSize);
-    } catch (...) {
-        return nullptr;
-    }
-}
 
 TEST(FundingPlanMemory, AFailedAllocationReportsItAndKeepsTheColumnsMadeSoFar)
 {
@@ -57,8 +42,9 @@ TEST(FundingPlanMemory, AFailedAllocationReportsItAndKeepsTheColumnsMadeSoFar)
         calc.m_nMessageID = CALC_NO_ERROR;
         g_nScalarCountdown = c.nScalar;
         g_nArrayCountdown = c.nArray;
+        g_pfnFailAllocation = RefusesByCountdown;
         const BOOL bDone = calc.MakeBalanceCapitalPlan();
-        g_nScalarCountdown = g_nArrayCountdown = -1;
+        AllowAllAllocations();
         EXPECT_FALSE(bDone) << c.nScalar << " " << c.nArray;
         EXPECT_EQ(calc.m_nMessageID, CALC_OUT_OF_MEMORY);
         if (c.nColumnsLeft < 0)

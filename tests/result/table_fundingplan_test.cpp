@@ -1,12 +1,8 @@
 // The funding plan: its builder (step 17) and its export section.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "result/calc/consumption.h"
@@ -14,6 +10,7 @@
 #include "result/pages/resultprint.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
+#include "tests/result/sectiontext.h"
 
 namespace {
 
@@ -290,23 +287,10 @@ TEST_F(FundingPlan, AYearWithoutRecordStaysBlank)
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // The bytes the funding plan section writes.
 std::string ExportSection(CTavCalcClass& calc)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_fundingplan.txt")).string();
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    calc.TextSik();
-    calc.m_fileText.Close();
-    const std::string bytes = ReadBytes(path);
-    std::filesystem::remove(path);
-    return bytes;
+    return CaptureBytes(calc, [&] { calc.TextSik(); });
 }
 
 std::string Bytes(const CString& str)

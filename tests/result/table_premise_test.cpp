@@ -14,7 +14,7 @@
 #include "result/calc/consumption.h"
 #include "result/pages/resultrows.h"
 #include "sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 #include "tests/support/utf8.h"
 
 namespace {

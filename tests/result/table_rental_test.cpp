@@ -19,8 +19,8 @@
 #include "result/pages/rentalrows.h"
 #include "tests/result/exampleproject.h"
 #include "tests/result/sectiontext.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/utf8.h"
 
 namespace {

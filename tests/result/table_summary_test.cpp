@@ -1,14 +1,10 @@
 // The summary table: its builder, its export section and its page.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,8 +13,9 @@
 #include "result/pages/resultrows.h"
 #include "result/pages/summary.h"
 #include "sampleprojects.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/sectiontext.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 
 namespace {
@@ -49,12 +46,13 @@ protected:
     }
     std::string Cell(int y, int k) { return Utf8(Column(y + 1)->GetData(k)); }
     std::string Milestone(int i) { return Utf8(Page().m_aastrMilestone[1][i]); }
-    // Sets the five milestone amounts of every operating year so that none is met.
+    // Sets the five milestone amounts of every operating year just short of
+    // being met: profits and the surplus exactly 0, the loan balance 1.
     void ClearMilestones()
     {
         for (int y = 1; y <= m_project.Years(); ++y) {
             CYearBalanceClass* p = m_project.Year(y);
-            p->m_dProfitBeforeDepreciation = p->m_dProfitAfterDepreciation = p->m_dProfitAfterTaxTotal = -1;
+            p->m_dProfitBeforeDepreciation = p->m_dProfitAfterDepreciation = p->m_dProfitAfterTaxTotal = 0;
             p->m_dLoanBalanceTotal = 1;
             p->m_dSurplus = 0;
         }
@@ -227,25 +225,7 @@ namespace {
 
 std::string Capture(CTavCalcClass& calc)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_tav_summary.txt")).string();
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    calc.TextOutLine();
-    calc.m_fileText.Close();
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(path);
-    return bytes;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t from = 0;
-    for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(bytes.substr(from, at - from));
-    EXPECT_EQ(from, bytes.size());
-    return lines;
+    return CaptureBytes(calc, [&] { calc.TextOutLine(); });
 }
 
 // The bytes of a literal (code page 932).
@@ -449,7 +429,7 @@ TEST(SummaryPage, MissingOrShortRowsDrawNoCells)
     }
 }
 
-TEST(SummaryPage, ACalculatedPageRendersThroughQPainter)
+TEST(SummaryPage, PictureOfACalculatedPage)
 {
     UseResultSheetSettings();
 

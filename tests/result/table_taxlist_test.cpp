@@ -4,18 +4,15 @@
 #include <QImage>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "result/pages/resultformat.h"
 #include "result/pages/resultrows.h"
 #include "sampleprojects.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/sectiontext.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -85,32 +82,10 @@ std::vector<std::string> Labels(const char* pszIncomeTax, const char* pszBusines
     return labels;
 }
 
-std::string TempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
-
-// The bytes TextTax writes into the engine's open export file.
+// The bytes TextTax writes into the engine's export file.
 std::string ExportTax(CTavCalcClass& calc)
 {
-    const std::string path = TempPath("_tav_taxlist.txt");
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    calc.TextTax();
-    calc.m_fileText.Close();
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(path);
-    return bytes;
-}
-
-// Lines of a CR LF text.
-std::vector<std::string> SplitLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t from = 0;
-    for (size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2)
-        lines.push_back(bytes.substr(from, at - from));
-    return lines;
+    return CaptureBytes(calc, [&] { calc.TextTax(); });
 }
 
 } // namespace
@@ -341,15 +316,9 @@ TEST(TaxListPage, ReportKindSixteenDrawsTheRowPlan)
     EXPECT_EQ(TextBox(dc, U8(u8"３年"), start), CRect(L + 3 * c, -h, L + 4 * c, -2 * h));
 
     // Captions on lines 2, 3, 4, 5, 11 and 13.
-    const std::vector<CDrawRecord> captions = TextsIn(dc, 10, start);
-    const std::vector<std::pair<std::string, int>> expected = {{U8(u8"公"), 2}, {U8(u8"租"), 3},  {U8(u8"公"), 4},
-                                                               {U8(u8"課"), 5}, {U8(u8"税"), 11}, {U8(u8"金"), 13}};
-    ASSERT_EQ(captions.size(), expected.size());
-    for (size_t i = 0; i < captions.size(); ++i) {
-        EXPECT_EQ(captions[i].text, expected[i].first);
-        const int k = expected[i].second;
-        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, start), CRect(10, -(2 + k) * h, 50, -(3 + k) * h));
-    }
+    ExpectBandCaptions(dc, start, h,
+                       {{U8(u8"公"), 2}, {U8(u8"租"), 3}, {U8(u8"公"), 4},
+                        {U8(u8"課"), 5}, {U8(u8"税"), 11}, {U8(u8"金"), 13}});
 
     // 18 labels, the last three blank for an individual; the table ends at line 17.
     const std::vector<CDrawRecord> labels = TextsIn(dc, b + 10, start);
@@ -383,7 +352,7 @@ TEST(TaxListPage, ReportKindSixteenDrawsTheRowPlan)
     EXPECT_EQ(nFrames, size_t((1 + 2 * 2 + 11 * 3) * 3 + 1));
 }
 
-TEST(TaxListPage, ACalculatedCorporationRendersThroughQPainter)
+TEST(TaxListPage, PictureOfACalculatedCorporation)
 {
     UseResultSheetSettings();
 

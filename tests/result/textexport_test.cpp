@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <new>
 #include <string>
 #include <vector>
@@ -18,66 +19,11 @@
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultprint.h"
 #include "sampleprojects.h"
-
-// After this many more allocations every further one fails; -1 lets all through.
-static int g_nAllocationsLeft = -1;
-
-void* operator new(std::size_t n)
-{
-    if (g_nAllocationsLeft == 0) throw std::bad_alloc();
-    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
-    void* p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept
-{
-    if (g_nAllocationsLeft == 0) return nullptr;
-    if (g_nAllocationsLeft > 0) --g_nAllocationsLeft;
-    return std::malloc(n ? n : 1);
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
+#include "tests/result/sectiontext.h"
+#include "tests/support/allocations.h"
+#include "tests/support/sametext.h"
 
 namespace {
-
-// A path of this process's own: the tests run side by side.
-std::string TempPath(const char* pszName)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The bytes that write() puts into the engine's open export file.
-std::string Capture(CTavCalcClass& calc, const std::function<void()>& write)
-{
-    const std::string path = TempPath("_tav_textexport_lines.txt");
-    EXPECT_TRUE(calc.m_fileText.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    write();
-    calc.m_fileText.Close();
-    const std::string bytes = ReadBytes(path);
-    std::filesystem::remove(path);
-    return bytes;
-}
 
 bool LineIsClear(const CTavCalcClass& calc)
 {
@@ -87,28 +33,59 @@ bool LineIsClear(const CTavCalcClass& calc)
     return calc.m_nTextLength == 0;
 }
 
-// The file of an export: the two header lines, each section's lines followed
-// by one empty line (construction funds and financing share one), then the
-// end byte.
-std::string ExportFile(CTavCalcClass& calc, const std::string& office, const std::string& date)
+// The first line of every section, in the order of the file. Each section
+// is followed by an empty line, but for the construction funds, which the
+// construction financing follows at once.
+const char* const kSectionTitles[] = {
+    "前提条件－１",
+    "前提条件－２",
+    "建設所要資金",
+    "建設資金調達",
+    "経常支出",
+    "経常収入",
+    "賃貸条件詳細（金額単位：千円）",
+    "賃貸条件基礎事項",
+    "概要表\t（単位：千円）",
+    "基本収支表\t（単位：千円）",
+    "損益計算表\t（単位：千円）",
+    "資金計画表\t（単位：千円）",
+    "資金収支表\t（単位：千円）",
+    "要約貸借対照表\t（単位：千円）",
+    "税金一覧表\t（単位：千円）",
+};
+const std::string kFundsTitle = "建設所要資金";
+
+// Every section's bytes written on their own, by their first line.
+std::map<std::string, std::string> SectionsByTitle(CTavCalcClass& calc)
 {
     using Section = void (CTavCalcClass::*)();
-    const std::vector<std::vector<Section>> groups = {
-        {&CTavCalcClass::TextBasic},   {&CTavCalcClass::TextBasic2},
-        {&CTavCalcClass::TextConst, &CTavCalcClass::TextSupply},
-        {&CTavCalcClass::TextInout},   {&CTavCalcClass::TextInout2},
-        {&CTavCalcClass::TextRental},  {&CTavCalcClass::TextRental2},
-        {&CTavCalcClass::TextOutLine}, {&CTavCalcClass::TextBase},
-        {&CTavCalcClass::TextSon},     {&CTavCalcClass::TextSik},
-        {&CTavCalcClass::TextSyu},     {&CTavCalcClass::TextBs},
-        {&CTavCalcClass::TextTax},
+    const Section sections[] = {
+        &CTavCalcClass::TextBase,    &CTavCalcClass::TextBasic,   &CTavCalcClass::TextBasic2,
+        &CTavCalcClass::TextBs,      &CTavCalcClass::TextConst,   &CTavCalcClass::TextInout,
+        &CTavCalcClass::TextInout2,  &CTavCalcClass::TextOutLine, &CTavCalcClass::TextRental,
+        &CTavCalcClass::TextRental2, &CTavCalcClass::TextSik,     &CTavCalcClass::TextSon,
+        &CTavCalcClass::TextSupply,  &CTavCalcClass::TextSyu,     &CTavCalcClass::TextTax,
     };
-    std::string bytes = office + "\r\n" + date + "\r\n";
-    for (const auto& group : groups)
-        bytes += Capture(calc, [&] {
-            for (Section pSection : group) (calc.*pSection)();
-        }) + "\r\n";
-    return bytes + "\x1A";
+    std::map<std::string, std::string> byTitle;
+    for (Section pSection : sections) {
+        const std::string bytes = CaptureBytes(calc, [&] { (calc.*pSection)(); });
+        byTitle[bytes.substr(0, bytes.find("\r\n"))] = bytes;
+    }
+    return byTitle;
+}
+
+// An export file: the office and date lines, every section in the order of
+// its title with its empty line, then the end byte.
+::testing::AssertionResult IsTheExportFile(const std::string& file, CTavCalcClass& calc, const std::string& office,
+                                           const std::string& date)
+{
+    const std::map<std::string, std::string> sections = SectionsByTitle(calc);
+    std::string expected = office + "\r\n" + date + "\r\n";
+    for (const std::string title : kSectionTitles) {
+        if (!sections.count(title)) return ::testing::AssertionFailure() << "no section " << LineOf(title, 1);
+        expected += sections.at(title) + (title == kFundsTitle ? "" : "\r\n");
+    }
+    return SameText(file, expected + "\x1A");
 }
 
 } // namespace
@@ -130,7 +107,7 @@ TEST(TextExportLine, CellsAreTabSeparatedAndEndWithCrLf)
     };
     for (const Case& c : cases) {
         CTavCalcClass calc;
-        const std::string bytes = Capture(calc, [&] {
+        const std::string bytes = CaptureBytes(calc, [&] {
             for (const char* psz : c.cells) calc.StringSet(psz);
             calc.TextWrite();
         });
@@ -148,7 +125,7 @@ TEST(TextExportLine, ALineFillsTheBufferExactlyAndNoFurther)
     const std::string half(2000, 'h');
     const std::string rest(nSize - 2 - int(half.size()) - 1, 'r');
     calc.m_nTextOption = 7;
-    const std::string bytes = Capture(calc, [&] {
+    const std::string bytes = CaptureBytes(calc, [&] {
         // 3998 bytes and CR LF: exactly the buffer.
         calc.StringSet(full.c_str());
         calc.TextWrite();
@@ -190,14 +167,14 @@ TEST(TextExportHead, CaptionUnitThenYearLine)
     for (const Case& c : cases) {
         CTavCalcClass calc;
         calc.m_objCalcYear.nCalcYear = c.nYears;
-        const std::string bytes = Capture(calc, [&] { calc.TextHead(caption.c_str()); });
+        const std::string bytes = CaptureBytes(calc, [&] { calc.TextHead(caption.c_str()); });
         EXPECT_EQ(bytes, caption + "\t" + std::string("（単位：千円）") + "\r\n" + caption + c.yearCells + "\r\n")
             << c.nYears;
     }
     // Two-digit years get no leading space, three-digit years widen.
     CTavCalcClass calc;
     calc.m_objCalcYear.nCalcYear = 100;
-    const std::string bytes = Capture(calc, [&] { calc.TextHead("T"); });
+    const std::string bytes = CaptureBytes(calc, [&] { calc.TextHead("T"); });
     const std::string years = bytes.substr(bytes.find("\r\n") + 2);
     EXPECT_NE(years.find("\t 9年\t10年\t11年"), std::string::npos);
     EXPECT_NE(years.find("\t99年\t100年\r\n"), std::string::npos);
@@ -211,7 +188,7 @@ protected:
     {
         ASSERT_TRUE(m_project.IsCreated());
         BuildSampleProject(m_project, {ProjectKind::kCorporation, ProjectKind::kAutoLoan, 12});
-        ASSERT_TRUE(m_project.Calculate(12));
+        ASSERT_TRUE(m_project.CalculateAll(12));
         m_path = TempPath("_tav_textexport_file.txt");
         std::filesystem::remove(m_path);
     }
@@ -228,7 +205,7 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     WriteBytes(m_path, std::string(10000, 'o'));
     EXPECT_TRUE(Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3));
     const std::string first = ReadBytes(m_path);
-    EXPECT_TRUE(first == ExportFile(Calc(), "大阪事務所", "2026年12月10日"));
+    EXPECT_TRUE(IsTheExportFile(first, Calc(), "大阪事務所", "2026年12月10日"));
     EXPECT_EQ(Calc().m_nTextOption, 3);
     EXPECT_TRUE(LineIsClear(Calc()));
     EXPECT_FALSE(Calc().m_fileText.IsOpen());
@@ -236,10 +213,10 @@ TEST_F(TextExportFile, HeaderLinesSectionBreaksAndEndByte)
     // Again after nothing changed: the same file (the option changes the
     // recurring income section, so it stays the same too).
     Calc().SaveTextFile(m_path.c_str(), "大阪事務所", "2026年12月10日", 3);
-    EXPECT_TRUE(ReadBytes(m_path) == first);
+    EXPECT_TRUE(SameText(ReadBytes(m_path), first));
 
     Calc().SaveTextFile(m_path.c_str(), "", "", 0);
-    EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "", ""));
+    EXPECT_TRUE(IsTheExportFile(ReadBytes(m_path), Calc(), "", ""));
 }
 
 TEST_F(TextExportFile, APathThatCannotBeOpenedIsLeftAlone)
@@ -281,27 +258,30 @@ TEST_F(TextExportFile, AWriteFailureStaysInsideAndClosesTheFile)
 
     // The engine exports again once the file can be written.
     Calc().SaveTextFile(m_path.c_str(), "事務所名", "日付", 0);
-    EXPECT_TRUE(ReadBytes(m_path) == ExportFile(Calc(), "事務所名", "日付"));
+    EXPECT_TRUE(IsTheExportFile(ReadBytes(m_path), Calc(), "事務所名", "日付"));
 }
 
 TEST_F(TextExportFile, MemoryRunningOutStaysInsideAndRemovesTheFile)
 {
-    const std::string whole = ExportFile(Calc(), "事務所名", "日付");
     const CString path(m_path.c_str()), office("事務所名"), date("日付");
+    ASSERT_TRUE(Calc().SaveTextFile(path, office, date, 0));
+    const std::string whole = ReadBytes(m_path);
+    ASSERT_TRUE(IsTheExportFile(whole, Calc(), "事務所名", "日付"));
+    std::filesystem::remove(m_path);
     int runs = 0;
     for (int k = 0;; k = k < 8 ? k + 1 : k * 3 / 2, ++runs) {
         ASSERT_LT(runs, 100) << "the export never finished";
         Calc().m_nMessageID = CALC_NO_ERROR;
         BOOL written = FALSE;
         // The first allocation is the call's own copy of the (long) path.
-        g_nAllocationsLeft = k + 1;
+        FailAllocationsAfter(k + 1, FailingForms::kAll);
         EXPECT_NO_THROW(written = Calc().SaveTextFile(path, office, date, 0)) << k;
-        g_nAllocationsLeft = -1;
+        AllowAllAllocations();
         EXPECT_FALSE(Calc().m_fileText.IsOpen()) << k;
         EXPECT_TRUE(LineIsClear(Calc())) << k;
         if (written) {
             EXPECT_EQ(Calc().m_nMessageID, CALC_NO_ERROR);
-            EXPECT_TRUE(ReadBytes(m_path) == whole);
+            EXPECT_TRUE(SameText(ReadBytes(m_path), whole));
             break;
         }
         EXPECT_EQ(Calc().m_nMessageID, CALC_OUT_OF_MEMORY) << k;

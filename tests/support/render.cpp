@@ -90,3 +90,14 @@ int CountRed(const QImage& image)
         }
     return n;
 }
+
+void UseSheetPrintSettings(void (*pfnFont)(LOGFONT*), void (*pfnTitleFont)(LOGFONT*), void (*pfnPen)(LOGPEN*),
+                           void (*pfnFramePen)(LOGPEN*))
+{
+    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
+    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
+    pfnFont(&body);
+    pfnTitleFont(&title);
+    pfnPen(&pen);
+    pfnFramePen(&frame);
+}

@@ -14,6 +14,9 @@ LOGFONT SheetTitleFont();
 // Thin line pen and a 0.3 mm frame pen.
 LOGPEN SheetLinePen();
 LOGPEN SheetFramePen();
+// Hands those fonts and pens to a record library's four print setters.
+void UseSheetPrintSettings(void (*pfnFont)(LOGFONT*), void (*pfnTitleFont)(LOGFONT*), void (*pfnPen)(LOGPEN*),
+                           void (*pfnFramePen)(LOGPEN*));
 
 // An A4 page (or the size given, in mm) at 150 dpi, white, drawn in MM_HIMETRIC
 // with the window origin at (-1500, 1500): 15 mm margins.

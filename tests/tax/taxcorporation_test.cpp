@@ -208,7 +208,7 @@ TEST(TaxCorporation, MissingValueCellsAreReported)
     table.DestroyPrintArray();
 }
 
-TEST(TaxCorporation, SheetsRenderToPng)
+TEST(TaxCorporation, PictureOfTheSheets)
 {
     UseSheetPrintSettings();
     CTaxCorporationClass table = ScreenTable(15, 23.2, 25.5, 100000, 8000);

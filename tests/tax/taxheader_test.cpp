@@ -14,12 +14,7 @@ class TaxPageFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-        LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-        SetTaxPrintFont(&body);
-        SetTaxPrintTitleFont(&title);
-        SetTaxPrintPen(&pen);
-        SetTaxPrintFramePen(&frame);
+        UseSheetPrintSettings(SetTaxPrintFont, SetTaxPrintTitleFont, SetTaxPrintPen, SetTaxPrintFramePen);
         m_header.SetDate("2024年4月1日 印刷");
         m_header.SetProjectName("駅前賃貸ビル計画");
         m_header.SetDataName("固定資産税・都市計画税");

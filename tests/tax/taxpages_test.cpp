@@ -71,12 +71,7 @@ class TaxRatePagesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-        LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-        SetTaxPrintFont(&body);
-        SetTaxPrintTitleFont(&title);
-        SetTaxPrintPen(&pen);
-        SetTaxPrintFramePen(&frame);
+        UseSheetPrintSettings(SetTaxPrintFont, SetTaxPrintTitleFont, SetTaxPrintPen, SetTaxPrintFramePen);
         for (const StackedSheet& s : kStacked) {
             m_records.push_back(s.make());
             m_records.back()->CreatePrintArray(1);

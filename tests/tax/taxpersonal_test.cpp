@@ -311,7 +311,7 @@ TYPED_TEST(TaxStepTable, DrawingMovesTheOriginBelowTheSheet)
     table.DestroyPrintArray();
 }
 
-TEST(TaxPersonal, IncomeSheetRendersToPng)
+TEST(TaxPersonal, PictureOfTheIncomeSheet)
 {
     UseSheetPrintSettings();
     CTaxIncomeClass table;

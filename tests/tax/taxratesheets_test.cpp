@@ -88,12 +88,7 @@ class TaxRateSheetsTest : public ::testing::TestWithParam<SheetCase> {
 protected:
     void SetUp() override
     {
-        LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-        LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-        SetTaxPrintFont(&body);
-        SetTaxPrintTitleFont(&title);
-        SetTaxPrintPen(&pen);
-        SetTaxPrintFramePen(&frame);
+        UseSheetPrintSettings(SetTaxPrintFont, SetTaxPrintTitleFont, SetTaxPrintPen, SetTaxPrintFramePen);
     }
 };
 

@@ -9,14 +9,8 @@
 #include "sheet/printitem.h"
 #include "sheet/sheetlayout.h"
 #include "tax/taxclass.h"
+#include "tests/support/printcells.h"
 #include "tests/support/render.h"
-
-// UTF-8 text of cell i, or "<none>" when the cell is missing.
-inline std::string CellText(const CObArray* pArray, int i)
-{
-    const CPrintItemClass* pItem = GetPrintItem(pArray, i);
-    return pItem ? CP932ToUtf8(pItem->m_strText) : "<none>";
-}
 
 inline std::array<int, 4> CellRect(const CObArray* pArray, int i)
 {
@@ -37,14 +31,6 @@ inline int CellAlign(const CObArray* pArray, int i)
     return pItem ? pItem->m_nAlign : -1;
 }
 
-// Frame, W-line, H-line, item, sub-item and data counts of page p.
-inline std::array<int, 6> PageCounts(const CTaxClass& record, int p)
-{
-    auto size = [](const CObArray* a) { return a ? a->GetSize() : -1; };
-    return {size(record.m_apFrame[p]), size(record.m_apWLine[p]), size(record.m_apHLine[p]),
-            size(record.m_apItem[p]), size(record.m_apSubItem[p]), size(record.m_apData[p])};
-}
-
 // Every placing operation of page p finds a rectangle for each item.
 inline bool PlacesEveryItem(CTaxClass& record, int p)
 {
@@ -55,10 +41,5 @@ inline bool PlacesEveryItem(CTaxClass& record, int p)
 // The program's fonts and pens for the tax sheets.
 inline void UseSheetPrintSettings()
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetTaxPrintFont(&body);
-    SetTaxPrintTitleFont(&title);
-    SetTaxPrintPen(&pen);
-    SetTaxPrintFramePen(&frame);
+    UseSheetPrintSettings(SetTaxPrintFont, SetTaxPrintTitleFont, SetTaxPrintPen, SetTaxPrintFramePen);
 }

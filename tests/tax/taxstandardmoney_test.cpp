@@ -414,7 +414,7 @@ TEST(TaxStandardMoney, PagesStackWithTheirTitles)
     record.DestroyPrintArray();
 }
 
-TEST(TaxStandardMoney, SheetRendersToPng)
+TEST(TaxStandardMoney, PictureOfTheSheet)
 {
     UseSheetPrintSettings();
     CTaxStandardMoneyClass record = SampleRecord();

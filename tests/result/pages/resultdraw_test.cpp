@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "result/pages/resultdraw.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 #include "tests/support/utf8.h"
 
 TEST(ResultPrintSettings, SettersCopyTheWholeStructureAndIgnoreNull)

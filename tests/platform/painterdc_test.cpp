@@ -17,12 +17,7 @@ TEST(PainterDC, JapaneseFontsAreTheIpaFaces)
 
 TEST(PainterDC, SheetRendersToPngWithJapaneseLabels)
 {
-    LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-    LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-    SetDataPrintFont(&body);
-    SetDataPrintTitleFont(&title);
-    SetDataPrintPen(&pen);
-    SetDataPrintFramePen(&frame);
+    UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
 
     CTestSheetRecord record;
     record.m_dAmount = 1234567;

@@ -11,8 +11,8 @@
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
 #include "tests/result/exampleproject.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 

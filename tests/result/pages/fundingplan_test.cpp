@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "result/pages/tavresult.h"
-#include "sampleprojects.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/sampleprojects.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -59,15 +59,9 @@ TEST_F(FundingPlanPage, ReportKindNineDrawsThePlanOnHalfTheSheet)
     // No note: only the title starts at x = 0.
     EXPECT_EQ(TextsIn(dc, 0, kStart).size(), 1u);
 
-    const std::vector<CDrawRecord> captions = TextsIn(dc, 10, kStart);
-    const std::vector<std::pair<std::string, int>> expected = {{U8(u8"収"), 1},  {U8(u8"入"), 8},  {U8(u8"支"), 11},
-                                                               {U8(u8"出"), 18}, {U8(u8"参"), 27}, {U8(u8"考"), 28}};
-    ASSERT_EQ(captions.size(), expected.size());
-    for (size_t i = 0; i < captions.size(); ++i) {
-        EXPECT_EQ(captions[i].text, expected[i].first);
-        const int k = expected[i].second;
-        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, kStart), CRect(10, -(2 + k) * h, 50, -(3 + k) * h));
-    }
+    ExpectBandCaptions(dc, kStart, h,
+                       {{U8(u8"収"), 1}, {U8(u8"入"), 8}, {U8(u8"支"), 11},
+                        {U8(u8"出"), 18}, {U8(u8"参"), 27}, {U8(u8"考"), 28}});
 
     // 30 labels; the unnamed item's label is a blank.
     const std::vector<CDrawRecord> labels = TextsIn(dc, b + 10, kStart);
@@ -133,7 +127,7 @@ TEST_F(FundingPlanPage, MoreThanFiftyYearsDrawNothing)
     EXPECT_FALSE(dc.Records().empty());
 }
 
-TEST_F(FundingPlanPage, ABuiltPlanRendersThroughQPainter)
+TEST_F(FundingPlanPage, PictureOfABuiltPlan)
 {
     UseResultSheetSettings();
     m_project.m_result.m_sizePaper = CSize(1800, 2670);

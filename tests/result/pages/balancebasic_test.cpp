@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "result/pages/tavresult.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -73,15 +73,9 @@ TEST(BalanceBasicPage, ReportKindSevenDrawsTheFullSheetFromTheStartingOrigin)
     EXPECT_EQ(TextBox(dc, U8(u8"・投資利回り＝剰余金") + kYieldTail, kStart), CRect(0, -66 * h, W, -4700));
 
     // Band captions on lines 1, 6, 9, 15, 49 and 57.
-    const std::vector<CDrawRecord> captions = TextsIn(dc, 10, kStart);
-    const std::vector<std::pair<std::string, int>> expected = {{U8(u8"収"), 1},  {U8(u8"入"), 6},  {U8(u8"支"), 9},
-                                                               {U8(u8"出"), 15}, {U8(u8"参"), 49}, {U8(u8"考"), 57}};
-    ASSERT_EQ(captions.size(), expected.size());
-    for (size_t i = 0; i < captions.size(); ++i) {
-        EXPECT_EQ(captions[i].text, expected[i].first);
-        const int k = expected[i].second;
-        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, kStart), CRect(10, -(2 + k) * h, 50, -(3 + k) * h));
-    }
+    ExpectBandCaptions(dc, kStart, h,
+                       {{U8(u8"収"), 1}, {U8(u8"入"), 6}, {U8(u8"支"), 9},
+                        {U8(u8"出"), 15}, {U8(u8"参"), 49}, {U8(u8"考"), 57}});
 
     // 64 labels; three columns of 64 cells with their heads, the income of the
     // construction period in red.
@@ -141,7 +135,7 @@ TEST(BalanceBasicPage, TheYieldNoteNamesTheNumeratorOfTheFormula)
     EXPECT_EQ(page.m_nYieldFormula, 0);
 }
 
-TEST(BalanceBasicPage, AFilledPageRendersThroughQPainter)
+TEST(BalanceBasicPage, PictureOfAFilledPage)
 {
     UseResultSheetSettings();
 

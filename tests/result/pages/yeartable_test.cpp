@@ -4,8 +4,8 @@
 
 #include "result/pages/resultrows.h"
 #include "result/pages/yeartable.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/utf8.h"
 
 TEST(ResultStringArrayCells, IndexesOutsideTheCellsAreIgnoredOnWriteAndReadAsABlank)

@@ -5,7 +5,7 @@
 #include "result/pages/resultbase.h"
 #include "result/pages/resultrows.h"
 #include "result/pages/tavresult.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 
 TEST(ResultStringArray, CreateGivesFourCellsMoreThanAskedAndReplacesTheCellsHeld)
 {

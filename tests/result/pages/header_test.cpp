@@ -15,8 +15,8 @@
 #include "result/pages/resultdraw.h"
 #include "result/pages/resultheader.h"
 #include "result/pages/resulttitle.h"
-#include "tests/resultpages/resultpagetest.h"
-#include "tests/resultpages/yeartabletest.h"
+#include "tests/result/pages/resultpagetest.h"
+#include "tests/result/pages/yeartabletest.h"
 #include "tests/support/utf8.h"
 
 namespace {
@@ -355,7 +355,7 @@ TEST(ResultTitle, CopiesAndInitData)
     EXPECT_TRUE(cover.m_bLogo);
 }
 
-TEST(ResultTitle, HeaderAndCoverWithALogoRender)
+TEST(ResultTitle, PictureOfHeaderAndCoverWithALogo)
 {
     UseResultSheetSettings();
     LogoFile logo("render");

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "exampleproject.h"
+#include "tests/result/exampleproject.h"
 #include "result/pages/premisebasic.h"
 #include "result/pages/premisecolumns.h"
 #include "result/pages/resultrows.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 #include "tests/support/render.h"
 #include "tests/support/utf8.h"
 
@@ -128,7 +128,7 @@ protected:
 
 } // namespace
 
-TEST_F(PremiseExample, BothReportsRenderOnA4AndB4)
+TEST_F(PremiseExample, PictureOfBothReportsOnA4AndB4)
 {
     // A capital expenditure on a loan fills the loan page too.
     CDataExpenseClass& expense = *m_project.m_data.m_pDataExpense;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/recorddc.h"
@@ -52,6 +53,21 @@ inline std::vector<CDrawRecord> TextsIn(const CRecordDC& dc, int left, CPoint st
     for (const CDrawRecord& r : dc.RecordsOf(CDrawRecord::Text))
         if (r.clip && OnPage(r, *r.clip, start).left == left) found.push_back(r);
     return found;
+}
+
+// The one-character captions of the band left of the labels, in drawing
+// order: each text with the table line it is drawn on, in a cell from x 10
+// to 50 one line of height h high (line 0 starts two lines below the top).
+inline void ExpectBandCaptions(const CRecordDC& dc, CPoint start, int h,
+                               const std::vector<std::pair<std::string, int>>& expected)
+{
+    const std::vector<CDrawRecord> captions = TextsIn(dc, 10, start);
+    ASSERT_EQ(captions.size(), expected.size());
+    for (size_t i = 0; i < captions.size(); ++i) {
+        EXPECT_EQ(captions[i].text, expected[i].first) << i;
+        const int k = expected[i].second;
+        EXPECT_EQ(OnPage(captions[i], *captions[i].clip, start), CRect(10, -(2 + k) * h, 50, -(3 + k) * h)) << i;
+    }
 }
 
 // Bracket i of the frame lines (top, left and bottom edge each) as its rectangle.

@@ -8,6 +8,7 @@
 #include "data/dataclass.h"
 #include "platform/recorddc.h"
 #include "sheet/printitem.h"
+#include "tests/support/printcells.h"
 #include "tests/support/render.h"
 
 // Sets the data library's print settings to the program's sheet fonts and pens.
@@ -15,23 +16,9 @@ class TaxSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LOGFONT body = SheetBodyFont(), title = SheetTitleFont();
-        LOGPEN pen = SheetLinePen(), frame = SheetFramePen();
-        SetDataPrintFont(&body);
-        SetDataPrintTitleFont(&title);
-        SetDataPrintPen(&pen);
-        SetDataPrintFramePen(&frame);
+        UseSheetPrintSettings(SetDataPrintFont, SetDataPrintTitleFont, SetDataPrintPen, SetDataPrintFramePen);
     }
 };
-
-// Element counts of page 0: frame, W-line, H-line, item, sub-item, data.
-inline std::vector<int> PageCounts(const CDataClass& r)
-{
-    std::vector<int> counts;
-    for (CObArray* p : {r.m_apFrame[0], r.m_apWLine[0], r.m_apHLine[0], r.m_apItem[0], r.m_apSubItem[0], r.m_apData[0]})
-        counts.push_back(p ? p->GetSize() : -1);
-    return counts;
-}
 
 // The check flags of the value cells of page 0, one digit per cell.
 inline std::string Checks(const CDataClass& r)
@@ -40,11 +27,6 @@ inline std::string Checks(const CDataClass& r)
     for (int i = 0; i < r.m_apData[0]->GetSize(); ++i)
         s += char('0' + static_cast<CPrintItemClass*>(r.m_apData[0]->GetAt(i))->m_nCheck);
     return s;
-}
-
-inline CString CellText(CObArray* pArray, int nIndex)
-{
-    return static_cast<CPrintItemClass*>(pArray->GetAt(nIndex))->m_strText;
 }
 
 // The first text drawn with this UTF-8 content, or null.

@@ -6,7 +6,7 @@
 #include "result/pages/reportlayout.h"
 #include "result/pages/resultdraw.h"
 #include "result/pages/tavresult.h"
-#include "tests/resultpages/resultpagetest.h"
+#include "tests/result/pages/resultpagetest.h"
 #include "tests/support/render.h"
 
 namespace {
@@ -330,7 +330,7 @@ void DrawPrimitiveSample(CDC* pDC)
 
 } // namespace
 
-TEST(TavResultRender, PrimitivesAndAReportRenderThroughQPainter)
+TEST(TavResultRender, PictureOfPrimitivesAndAReport)
 {
     SetTestPrintSettings();
     CTavResultClass result;
