@@ -36,14 +36,22 @@ TEST(CFile, MissingFileFailsWithCause)
     EXPECT_FALSE(CFile::GetStatus(TempPath("tav_no_such_file.prj").c_str(), status));
 }
 
+namespace {
+
+// A file of four bytes at path.
+void WriteFourBytes(const std::string& path)
+{
+    CFile f;
+    ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
+    f.Write("DATA", 4);
+}
+
+} // namespace
+
 TEST(CFile, ExclusiveOpenLocksOutOthersAndLeavesContent)
 {
     const std::string path = TempPath("tav_cfile_lock.bin");
-    {
-        CFile f;
-        ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
-        f.Write("DATA", 4);
-    }
+    WriteFourBytes(path);
     CFile first;
     ASSERT_TRUE(first.Open(path.c_str(), CFile::modeRead | CFile::shareExclusive));
     CFile second;
@@ -62,11 +70,7 @@ TEST(CFile, ExclusiveOpenLocksOutOthersAndLeavesContent)
 TEST(CFile, DenyWriteReadersShareTheFileAndKeepWritersOut)
 {
     const std::string path = TempPath("tav_cfile_share.bin");
-    {
-        CFile f;
-        ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
-        f.Write("DATA", 4);
-    }
+    WriteFourBytes(path);
     CFile first;
     CFile second;
     ASSERT_TRUE(first.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite));
