@@ -42,14 +42,14 @@ constexpr struct {
     int nLine;
     UINT nID;
 } kShortLoanLabels[] = {{39, 173}, {55, 190}};
-// Fixed names of the first four running costs, for the export when a name is empty.
+// Standard names of the first four running costs, shown when a name is empty.
 constexpr UINT kCostNameId = 121;
 
 const CString kBullet = "・";
 
-// Labels of the 64 lines; bCostFallback gives a running cost without a name
-// its fixed label instead of an empty one.
-LineArray LineLabels(const CTavCalcClass& calc, BOOL bCostFallback)
+// Labels of the 64 lines; one of the first four running costs without a name
+// shows its standard label.
+LineArray LineLabels(const CTavCalcClass& calc)
 {
     const CDataClassObject* pData = calc.m_pDataClass;
     const CDataCostClass* pCost = pData ? pData->m_pDataCost : nullptr;
@@ -61,7 +61,7 @@ LineArray LineLabels(const CTavCalcClass& calc, BOOL bCostFallback)
     for (const auto& fixed : kShortLoanLabels) labels[fixed.nLine] = kBullet + LoadResultString(fixed.nID);
     for (int k = 0; k < kCostNames; k++) {
         CString name = pCost ? pCost->m_aCostItem[k].m_strOtherName : CString();
-        if (bCostFallback && name.IsEmpty()) name = LoadResultString(kCostNameId + k);
+        if (name.IsEmpty()) name = LoadResultString(kCostNameId + k);
         labels[9 + k] = name;
     }
     for (int i = 0; i < kLoans; i++) {
@@ -143,7 +143,7 @@ BOOL CTavCalcClass::MakeBalanceBasic()
     const int nYears = m_objCalcYear.nCalcYear;
     CResultStringArrayClass* pLabels = YearTableColumn(page, 0);
     if (!pLabels) return FailCalc(CALC_UNEXPECTED_ERROR);
-    SetColumn(*pLabels, LineLabels(*this, FALSE));
+    SetColumn(*pLabels, LineLabels(*this));
 
     const int nRecords = m_pYearArray ? m_pYearArray->GetSize() : 0;
     for (int y = 0; y <= nYears && y < nRecords; y++) {
@@ -166,7 +166,7 @@ void CTavCalcClass::TextBase()
     TextHead(LoadResultString(kTitleId));
     std::vector<LineArray> years;
     for (int y = 0; y <= nYears; y++) years.push_back(YearCells(*this, *GetYearRecord(y)));
-    const LineArray labels = LineLabels(*this, TRUE);
+    const LineArray labels = LineLabels(*this);
     for (int k = 0; k < kLines; k++) {
         StringSet(labels[k]);
         for (const LineArray& cells : years) StringSet(cells[k]);

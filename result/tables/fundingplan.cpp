@@ -197,23 +197,19 @@ BOOL IsNamedLine(int nLine)
     return nLine >= kFirstNamedLine && nLine < kFirstNamedLine + kNamedItems;
 }
 
-void FillLabelColumn(const CTavCalcClass& calc, CResultStringArrayClass& labels)
-{
-    for (int line = 0; line < kLines; ++line) {
-        const CString label = IsNamedLine(line) ? CostItemName(calc, line - kFirstNamedLine)
-                                                : LoadResultString(kLabelIds[line]);
-        labels.SetData(line, label);
-    }
-}
-
-// The export names an unnamed expense item by its default label.
-CString ExportLabel(const CTavCalcClass& calc, int nLine)
+// An expense item without a name of its own shows its standard label.
+CString LineLabel(const CTavCalcClass& calc, int nLine)
 {
     if (IsNamedLine(nLine)) {
         const CString name = CostItemName(calc, nLine - kFirstNamedLine);
         if (!name.IsEmpty()) return name;
     }
     return LoadResultString(kLabelIds[nLine]);
+}
+
+void FillLabelColumn(const CTavCalcClass& calc, CResultStringArrayClass& labels)
+{
+    for (int line = 0; line < kLines; ++line) labels.SetData(line, LineLabel(calc, line));
 }
 
 } // namespace
@@ -247,7 +243,7 @@ void CTavCalcClass::TextSik()
         if (const CYearBalanceClass* pRecord = GetYearRecord(y)) columns[y] = ExportColumn(*this, y, *pRecord);
     }
     for (int line = 0; line < kLines; ++line) {
-        StringSet(ExportLabel(*this, line));
+        StringSet(LineLabel(*this, line));
         for (const PlanColumn& cells : columns) StringSet(cells[line]);
         TextWrite();
     }

@@ -136,15 +136,14 @@ CString DepreciationName(const CDataClassObject* pData, int i)
 }
 
 // The label of line k: an item's name where the line has one, else the
-// loaded text. The export falls back to the loaded text for the first four
-// running expenses without a name.
-CString LineLabel(const CTavCalcClass& calc, int k, bool bExport)
+// loaded text; the first four running expenses without a name show theirs.
+CString LineLabel(const CTavCalcClass& calc, int k)
 {
     const CDataClassObject* pData = calc.m_pDataClass;
     if (k >= kFirstOtherIncome && k <= kLastOtherIncome) return OtherIncomeName(pData, k - kFirstOtherIncome);
     if (k >= kFirstCost && k <= kLastCost) {
         const CString name = CostName(pData, k - kFirstCost);
-        if (bExport && k <= kLastNamedCost && name.IsEmpty()) return LoadResultString(kLines[k].nLabelId);
+        if (k <= kLastNamedCost && name.IsEmpty()) return LoadResultString(kLines[k].nLabelId);
         return name;
     }
     if (k >= kFirstLoan && k <= kLastLoan) return CString("・") + LoanName(pData, k - kFirstLoan);
@@ -170,7 +169,7 @@ void FillLabelColumn(const CTavCalcClass& calc, CResultStringArrayClass& column)
 {
     for (int k = 0; k < kLineCount; ++k) column.SetData(k, LoadResultString(kLines[k].nLabelId));
     for (int k = 0; k < kLineCount; ++k)
-        if (HasItemLabel(k)) column.SetData(k, LineLabel(calc, k, false));
+        if (HasItemLabel(k)) column.SetData(k, LineLabel(calc, k));
 }
 
 // Year 0 leaves the running lines empty; its start-up amortisation cell
@@ -208,7 +207,7 @@ void CTavCalcClass::TextSon()
 {
     TextHead(LoadResultString(kTitleId));
     for (int k = 0; k < kLineCount; ++k) {
-        StringSet(LineLabel(*this, k, true));
+        StringSet(LineLabel(*this, k));
         for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y) {
             const CYearBalanceClass* pRecord = GetYearRecord(y);
             StringSet(pRecord ? AmountText(*this, *pRecord, y, k) : CString());

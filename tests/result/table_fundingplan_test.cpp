@@ -152,7 +152,7 @@ TEST_F(FundingPlan, LabelsAreFixedExceptTheNamedRunningExpenses)
     ASSERT_TRUE(Calc().MakeBalanceCapitalPlan());
     const char* const labels[kLines] = {
         "賃料", "共益費", "礼金", "更新料", "敷金", "保証金", "手許残高運用利息", "その他の収入", "追加自己資金",
-        "　　収 入 合 計", "公租公課", "管理委託費", "　", "修繕", "保険", "その他の支出", "敷金返済", "保証金返済",
+        "　　収 入 合 計", "公租公課", "管理委託費", "地代", "修繕", "保険", "その他の支出", "敷金返済", "保証金返済",
         "借入金返済", "　　支 出 合 計", "差引（収入－支出）", "プロジェクト外所得", "税金", "事業外支出", "剰余金",
         "手許残高", "借入金残高合計", "ショート時借入金残高", "敷金残高", "保証金残高"};
     for (int line = 0; line < kLines; ++line) EXPECT_EQ(Column(0)->GetData(line), labels[line]) << line;

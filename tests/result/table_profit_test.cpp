@@ -51,13 +51,14 @@ void NameItems(CDataClassObject& data)
     data.m_pDataExpense->m_aDepreciation[0].m_strName = "本体";
 }
 
-// Labels of the page; the export's differ on lines 8 to 12 and 20 to 28.
+// Labels of the page: the first four running costs without a name show their
+// standard names, the other unnamed items a blank.
 std::vector<std::string> PageLabels()
 {
     std::vector<std::string> labels = {
         "賃料", "共益費", "礼金", "更新料", "敷金償却費", "保証金償却費", "手許残高運用利息", "駐車場", "　", "　",
         "　", "　", "　", "　　収 益 合 計", "固定資産税等", "都市計画税", "前年課税事業税", "納付消費税", "地価税",
-        "管理委託費", "　", "　", "　", "清掃費", "　", "　", "　", "　", "　", "保証金支払利息", "借入金支払利息合計",
+        "管理委託費", "地代", "修理費", "火災保険料", "清掃費", "　", "　", "　", "　", "　", "保証金支払利息", "借入金支払利息合計",
         "・地方銀行", "・", "・", "・", "・", "・", "・", "・", "・自動", "・ショート時借入金", "減価償却(本体)",
         "減価償却()", "減価償却()", "減価償却()", "減価償却()", "減価償却()", "創業償却費（※注）", "　　損 失 合 計",
         "経常利益", "プロジェクト外所得", "税金", "純利益"};

@@ -63,11 +63,11 @@ TEST_F(FundingPlanPage, ReportKindNineDrawsThePlanOnHalfTheSheet)
                        {{U8(u8"収"), 1}, {U8(u8"入"), 8}, {U8(u8"支"), 11},
                         {U8(u8"出"), 18}, {U8(u8"参"), 27}, {U8(u8"考"), 28}});
 
-    // 30 labels; the unnamed item's label is a blank.
+    // 30 labels; the unnamed item shows its standard name.
     const std::vector<CDrawRecord> labels = TextsIn(dc, b + 10, kStart);
     ASSERT_EQ(labels.size(), 30u);
     EXPECT_EQ(labels[11].text, U8(u8"管   理   委   託  費"));
-    EXPECT_EQ(labels[12].text, U8(u8"　"));
+    EXPECT_EQ(labels[12].text, U8(u8"地                 代"));
     EXPECT_EQ(OnPage(labels[29], *labels[29].clip, kStart), CRect(b + 10, -31 * h, L, -32 * h));
 
     // Eleven columns of a head and 30 cells; year 0's text zeros sit right like the amounts.
