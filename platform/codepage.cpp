@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -12,6 +14,8 @@ std::string Convert(const char* pszTo, const char* pszFrom, const char* pch, siz
     std::string out;
     iconv_t cd = iconv_open(pszTo, pszFrom);
     if (cd == iconv_t(-1)) return std::string(pch, n);
+    // Closed on every way out, a failed allocation included.
+    std::unique_ptr<std::remove_pointer_t<iconv_t>, int (*)(iconv_t)> closer(cd, &iconv_close);
     char* in = const_cast<char*>(pch);
     size_t inLeft = n;
     char buf[256];
@@ -27,7 +31,6 @@ std::string Convert(const char* pszTo, const char* pszFrom, const char* pch, siz
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
-    iconv_close(cd);
     return out;
 }
 

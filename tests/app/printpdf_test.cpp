@@ -65,7 +65,7 @@ protected:
 
 struct PdfCase {
     const char* pszName;
-    void (CTavrinProjectDoc::*pfnCommand)();
+    void (*pfnCommand)(CTavrinProjectDoc&);
     int nPages;
     std::vector<std::pair<int, const char8_t*>> titles; // page, text on it
 };
@@ -73,11 +73,11 @@ struct PdfCase {
 TEST_F(PrintToPdf, EveryPrintCommandOfTheSample)
 {
     const PdfCase cases[] = {
-        {"data.pdf", &CTavrinProjectDoc::OnPrintData, 30,
+        {"data.pdf", [](CTavrinProjectDoc& doc) { doc.OnPrintData(); }, 30,
          {{1, u8"基本条件・建物概要"}, {2, u8"工事費－工事費用と減価償却"}, {30, u8"プロジェクト以外の条件（２）"}}},
-        {"tax.pdf", &CTavrinProjectDoc::OnPrintTax, 6, {{1, u8"固定資産税・都市計画税"}, {6, u8"所得税・繰越欠損"}}},
-        {"option.pdf", &CTavrinProjectDoc::OnPrintOption, 5, {{1, u8"事業割合の設定"}, {5, u8"消費税売上区分"}}},
-        {"result.pdf", &CTavrinProjectDoc::OnPrintResult, 26,
+        {"tax.pdf", [](CTavrinProjectDoc& doc) { doc.OnPrintTax(); }, 6, {{1, u8"固定資産税・都市計画税"}, {6, u8"所得税・繰越欠損"}}},
+        {"option.pdf", [](CTavrinProjectDoc& doc) { doc.OnPrintOption(); }, 5, {{1, u8"事業割合の設定"}, {5, u8"消費税売上区分"}}},
+        {"result.pdf", [](CTavrinProjectDoc& doc) { doc.OnPrintResult(); }, 26,
          {{2, u8"前提条件-1"}, {9, u8"基本収支表（工事期間"}, {11, u8"基本収支表（２１年"}, {26, u8"税金一覧表（２１年"}}},
     };
     for (const PdfCase& c : cases) {
@@ -87,7 +87,7 @@ TEST_F(PrintToPdf, EveryPrintCommandOfTheSample)
         old.close();
         m_strDialogPath = FromQString(path);
         AnswerPrintDialog([](CPrintRangeDlg* dlg) { dlg->SelectRange(IDC_PRINT_ALL); });
-        (m_pDoc->*c.pfnCommand)();
+        c.pfnCommand(*m_pDoc);
         ASSERT_TRUE(QFile::exists(path)) << c.pszName;
         EXPECT_FALSE(QFile::exists(path + QStringLiteral(".part"))) << c.pszName;
         EXPECT_EQ(PdfPages(path), c.nPages) << c.pszName;
