@@ -67,6 +67,8 @@ void CSplashWnd::ShowSplashScreen(QWidget* pParent)
 
 void CSplashWnd::Appear()
 {
+    // A splash hidden before its owner appeared stays hidden until it is deleted.
+    if (TheSplash() != this) return;
     show();
     raise();
     repaint();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -303,3 +305,20 @@ TEST_F(MainFrameTest, BasicConditionsScreenshot)
 }
 
 } // namespace
+
+// A key or click before the main window appears hides the splash for good:
+// the owner's first showing must not bring it back.
+TEST_F(MainFrameTest, SplashHiddenBeforeItsOwnerAppearsStaysHidden)
+{
+    CSplashWnd::EnableSplashScreen(TRUE);
+    CMainFrame frame;
+    ASSERT_NE(CSplashWnd::Current(), nullptr);
+    CSplashWnd::HideSplashScreen();
+    frame.show();
+    QTest::qWait(100);
+    EXPECT_EQ(CSplashWnd::Current(), nullptr);
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    EXPECT_FALSE(std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) {
+        return dynamic_cast<CSplashWnd*>(w) && w->isVisible();
+    }));
+}
