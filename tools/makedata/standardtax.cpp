@@ -10,32 +10,32 @@
 #include "tax/taxstandardmoney.h"
 
 // Amounts in thousand yen, rates in %. Sources:
-//  S1  National Tax Agency, tax answer 2260 (income tax quick table)
-//  S2  FY2026 tax reform: reconstruction surtax 2.1 % of income tax to 2037
-//  S3  Local Tax Act: individual inhabitant tax 4 % prefectural, 6 % municipal
-//  S4  National Tax Agency, tax answer 5759 (corporation tax rates)
-//  S5  Corporation tax reduced rate 15 % to fiscal years starting by 2027-03-31
-//  S7  Local corporation tax 10.3 % of corporation tax; corporate inhabitant
-//      tax 1.0 % prefectural, 6.0 % municipal (standard rates)
-//  S8  Fixed-asset tax 1.4 %, residential-land and new-house reliefs
-//  S9  City-planning tax limit 0.3 %, residential-land relief
-//  S10 Burden-level rules of land for fiscal years 2024 to 2026
-//  S11 Land-value tax suspended since 1998
-//  S12 Business tax: individuals 5 % (real-estate lending), deduction 2.9 million
-//  S13 Corporate business tax, capital up to 100 million: 3.5 / 5.3 / 7.0 %
-//  S14 Special corporate business tax 37 % of the income part
-//  S15 Size-based taxation: income part 1.0 %, added value 1.2 %, capital 0.5 %
-//  S16 Capital part: capital counted in bands 100 / 50 / 25 %
-//  S17 Business-place tax: 600 yen per m2, exemption up to 1,000 m2
-//  S18 Consumption tax 10 %, exemption 10 million, simplified method up to
-//      50 million, deemed purchase rate of class 6 (real estate) 40 %
-//  S19 Depreciation down to a memo value of 1 yen (assets from 2007-04)
-//  S21 Loss carry-forward: corporations 10 years, individuals 3 years
-//  S22 Registration and licence tax: land purchase 1.5 % (relief), building
-//      preservation 0.4 %, mortgage 0.4 %
-//  S24 Real-estate acquisition tax 3 % (relief to 2027-03-31), land at half
-//      the value, non-residential buildings 4 %, deduction 12 million per new
-//      dwelling
+//  - National Tax Agency, tax answer 2260 (income tax quick table)
+//  - FY2026 tax reform: reconstruction surtax 2.1 % of income tax to 2037
+//  - Local Tax Act: individual inhabitant tax 4 % prefectural, 6 % municipal
+//  - National Tax Agency, tax answer 5759 (corporation tax rates)
+//  - Corporation tax reduced rate 15 % to fiscal years starting by 2027-03-31
+//  - Local corporation tax 10.3 % of corporation tax; corporate inhabitant
+//    tax 1.0 % prefectural, 6.0 % municipal (standard rates)
+//  - Fixed-asset tax 1.4 %, residential-land and new-house reliefs
+//  - City-planning tax limit 0.3 %, residential-land relief
+//  - Burden-level rules of land for fiscal years 2024 to 2026
+//  - Land-value tax suspended since 1998
+//  - Business tax: individuals 5 % (real-estate lending), deduction 2.9 million
+//  - Corporate business tax, capital up to 100 million: 3.5 / 5.3 / 7.0 %
+//  - Special corporate business tax 37 % of the income part
+//  - Size-based taxation: income part 1.0 %, added value 1.2 %, capital 0.5 %
+//  - Capital part: capital counted in bands 100 / 50 / 25 %
+//  - Business-place tax: 600 yen per m2, exemption up to 1,000 m2
+//  - Consumption tax 10 %, exemption 10 million, simplified method up to
+//    50 million, deemed purchase rate of class 6 (real estate) 40 %
+//  - Depreciation down to a memo value of 1 yen (assets from 2007-04)
+//  - Loss carry-forward: corporations 10 years, individuals 3 years
+//  - Registration and licence tax: land purchase 1.5 % (relief), building
+//    preservation 0.4 %, mortgage 0.4 %
+//  - Real-estate acquisition tax 3 % (relief to 2027-03-31), land at half
+//    the value, non-residential buildings 4 %, deduction 12 million per new
+//    dwelling
 
 namespace {
 
@@ -43,8 +43,8 @@ namespace {
 constexpr double kTop = 99999999.0;
 constexpr double kOpen = -1.0;
 
-// Income tax with the reconstruction surtax folded in (rate and deduction
-// times 1.021, S1, S2).
+// Income tax from the quick table with the reconstruction surtax folded in
+// (rate and deduction times 1.021).
 struct Bracket {
     double dLower, dUpper, dRate, dDeduction;
 };
@@ -63,12 +63,12 @@ struct Level {
     double dRate;
 };
 // Last year's standard rises by 5 % of the value: at each band's upper end
-// the factor 1 + 0.05 / level (S10).
+// the factor 1 + 0.05 / level (burden-level rules of land).
 constexpr Level kHouseLevels[] = {
     {0.0, 0, 0.2, 0, 1.25},    {0.2, 0, 0.4, 0, 1.125}, {0.4, 0, 0.6, 0, 1.0833},
     {0.6, 0, 0.8, 0, 1.0625}, {0.8, 0, 1.0, 0, 1.05},  {1.0, 0, 0.0, 0, 1.0},
 };
-// Above 0.7 the base is 70 % of this year's value (S10).
+// Above 0.7 the base is 70 % of this year's value (burden-level rules of land).
 constexpr Level kBusinessLevels[] = {
     {0.0, 0, 0.2, 0, 1.25}, {0.2, 0, 0.3, 0, 1.1667}, {0.3, 0, 0.4, 0, 1.125}, {0.4, 0, 0.5, 0, 1.1},
     {0.5, 0, 0.6, 0, 1.0833}, {0.6, 0, 0.7, 1, 1.0},  {0.7, 1, 0.0, 0, 70.0},
@@ -108,7 +108,7 @@ void SetPersonalTaxes(CTaxClassObject& tax)
     for (CTaxPersonalClass& row : income.m_aStep) SetPersonal(row, {});
     for (int i = 0; i < int(std::size(kIncome)); ++i) SetPersonal(income.m_aStep[i], kIncome[i]);
 
-    // Flat individual inhabitant taxes (S3).
+    // Flat individual inhabitant taxes.
     for (CTaxPersonalClass& row : tax.m_pTaxPrefectural->m_aStep) SetPersonal(row, {});
     for (int& n : tax.m_pTaxPrefectural->m_anSpare) n = 0;
     SetPersonal(tax.m_pTaxPrefectural->m_aStep[0], {0.0, kTop, 4.0, 0.0});
@@ -119,7 +119,7 @@ void SetPersonalTaxes(CTaxClassObject& tax)
 void SetCorporateTaxes(CTaxClassObject& tax)
 {
     // Rate, capital over, capital at most, kept only, income over, income at
-    // most (S4, S5): a small corporation pays 15 % up to 8 million.
+    // most (reduced rate): a small corporation pays 15 % up to 8 million.
     const double tiers[3][6] = {
         {15.0, 0.0, 100000.0, 0.0, 0.0, 8000.0},
         {23.2, 0.0, 100000.0, 0.0, 8000.0, kOpen},
@@ -128,39 +128,39 @@ void SetCorporateTaxes(CTaxClassObject& tax)
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 6; ++j) tax.m_pTaxCorporation->m_adCapitalStep[i][j] = tiers[i][j];
     // The prefectural rate carries the national local corporation tax
-    // (10.3 %) as well, which has no field of its own (S7).
+    // (10.3 %) as well, which has no field of its own.
     tax.m_pTaxResidentCorporation->m_dPrefecturalRate = 1.0 + 10.3;
     tax.m_pTaxResidentCorporation->m_dVillageRate = 6.0;
 
     CTaxBusinessClass& business = *tax.m_pTaxBusiness;
-    business.m_dPersonalRate = 5.0;         // S12
-    business.m_dPersonalDeduction = 2900.0; // S12
-    // The special corporate business tax (37 % of the income part, S14)
+    business.m_dPersonalRate = 5.0;         // individual business tax
+    business.m_dPersonalDeduction = 2900.0; // individual business tax
+    // The special corporate business tax (37 % of the income part)
     // folded into the brackets: 3.5, 5.3, 7.0 % times 1.37.
     SetExtent(business.m_aIncomeStep[0], 0.0, 4000.0, 4.795);
     SetExtent(business.m_aIncomeStep[1], 4000.0, 8000.0, 7.261);
     SetExtent(business.m_aIncomeStep[2], 8000.0, kOpen, 9.59);
     // Size-based payers: 1.0 % on income plus 260 % of it as the special tax
-    // gives 3.6 %, 9.59 % reduced by 62.461 % (S14, S15).
+    // gives 3.6 %, 9.59 % reduced by 62.461 % (size-based taxation).
     business.m_dScaleRatio = 62.461;
-    business.m_dAddedValueRate = 1.2;         // S15
-    business.m_dSalaryDeductionRatio = 70.0;  // S15
-    business.m_dCapitalRate = 0.5;            // S15
-    SetExtent(business.m_aCapitalStep[0], 0.0, 100000000.0, 100.0);  // S16
+    business.m_dAddedValueRate = 1.2;         // size-based taxation
+    business.m_dSalaryDeductionRatio = 70.0;  // size-based taxation
+    business.m_dCapitalRate = 0.5;            // size-based taxation
+    SetExtent(business.m_aCapitalStep[0], 0.0, 100000000.0, 100.0);  // capital bands
     SetExtent(business.m_aCapitalStep[1], 100000000.0, 500000000.0, 50.0);
     SetExtent(business.m_aCapitalStep[2], 500000000.0, 1000000000.0, 25.0);
     business.m_nDeferYear = 0; // no deferment in force
-    tax.m_pTaxBusinessPlace->m_dTaxPerSquareMeter = 0.6;             // S17
-    tax.m_pTaxBusinessPlace->m_dExemptArea = 1000.0;                 // S17
+    tax.m_pTaxBusinessPlace->m_dTaxPerSquareMeter = 0.6;             // business-place tax
+    tax.m_pTaxBusinessPlace->m_dExemptArea = 1000.0;                 // business-place tax
     tax.m_pTaxBusinessPlace->m_dSquareMeterPerTsubo = 400.0 / 121.0; // 3.305785 m2
 
-    tax.m_pTaxTransfer->m_nCorporateYear = 10; // S21
-    tax.m_pTaxTransfer->m_nPersonalYear = 3;   // S21, blue return
+    tax.m_pTaxTransfer->m_nCorporateYear = 10; // loss carry-forward
+    tax.m_pTaxTransfer->m_nPersonalYear = 3;   // loss carry-forward, blue return
 }
 
 void SetPropertyTaxes(CTaxClassObject& tax)
 {
-    CTaxMunicipalClass& municipal = *tax.m_pTaxMunicipal; // S8
+    CTaxMunicipalClass& municipal = *tax.m_pTaxMunicipal; // fixed-asset tax
     municipal.m_dLandRate = 1.4;
     municipal.m_dHouseLandNumerator = 1.0; // up to 200 m2 per dwelling
     municipal.m_dHouseLandDenominator = 6.0;
@@ -169,13 +169,13 @@ void SetPropertyTaxes(CTaxClassObject& tax)
     municipal.m_dNewHouseDenominator = 2.0;
     municipal.m_nFireproofHouseYear = 5;
     municipal.m_nNewHouseYear = 3;
-    CTaxCityPlanClass& cityPlan = *tax.m_pTaxCityPlan; // S9
+    CTaxCityPlanClass& cityPlan = *tax.m_pTaxCityPlan; // city-planning tax
     cityPlan.m_dLandRate = 0.3;
     cityPlan.m_dHouseLandNumerator = 1.0;
     cityPlan.m_dHouseLandDenominator = 3.0;
     cityPlan.m_dBuildingRate = 0.3;
 
-    CTaxStandardMoneyClass& standard = *tax.m_pTaxStandardMoney; // S10
+    CTaxStandardMoneyClass& standard = *tax.m_pTaxStandardMoney; // burden-level rules
     for (CTaxBurdenLevelClass& row : standard.m_aHouseLevel) SetLevel(row, {});
     for (CTaxBurdenLevelClass& row : standard.m_aBusinessLevel) SetLevel(row, {});
     for (int i = 0; i < int(std::size(kHouseLevels)); ++i) SetLevel(standard.m_aHouseLevel[i], kHouseLevels[i]);
@@ -192,19 +192,19 @@ void SetPropertyTaxes(CTaxClassObject& tax)
     drop.m_nBusinessLevelExclusive = 0;
     drop.m_dAdjustRate = 1.0;
 
-    CTaxLandPriceClass& landPrice = *tax.m_pTaxLandPrice; // S11: suspended
+    CTaxLandPriceClass& landPrice = *tax.m_pTaxLandPrice; // land-value tax: suspended
     landPrice.m_dRate = 0.0;
     landPrice.m_dPersonalDeduction = 0.0;
     SetExtent(landPrice.m_aCapitalStep[0], 0.0, 100000.0, 0.0);
     SetExtent(landPrice.m_aCapitalStep[1], 100000.0, 1000000.0, 0.0);
     SetExtent(landPrice.m_aCapitalStep[2], 1000000.0, kOpen, 0.0);
 
-    CTaxLicenseClass& license = *tax.m_pTaxLicense; // S22
+    CTaxLicenseClass& license = *tax.m_pTaxLicense; // registration and licence tax
     license.m_dLandRate = 1.5;
     license.m_dStandardRatio = 100.0;
     license.m_dBuildingRate = 0.4;
     license.m_dMortgageRate = 0.4;
-    CTaxRealtyGetClass& realtyGet = *tax.m_pTaxRealtyGet; // S24
+    CTaxRealtyGetClass& realtyGet = *tax.m_pTaxRealtyGet; // real-estate acquisition tax
     realtyGet.m_dLandRate = 3.0;
     realtyGet.m_dLandHouseRate = 3.0;
     realtyGet.m_dStandardRatio = 50.0;
@@ -221,14 +221,14 @@ void SetStandardTaxTable(CTaxClassObject& tax)
     SetCorporateTaxes(tax);
     SetPropertyTaxes(tax);
 
-    CTaxConsumptionClass& consumption = *tax.m_pTaxConsumption; // S18
+    CTaxConsumptionClass& consumption = *tax.m_pTaxConsumption; // consumption tax
     consumption.m_dRate = 10.0;
     consumption.m_dExemptSales = 10000.0;
     consumption.m_dMarginRate = 60.0; // class 6: deemed purchase 40 %
     consumption.m_dSimpleSalesLimit = 50000.0;
 
     // No extra depreciation of rental housing is in force: multipliers 1.0
-    // (0 would remove the housing share's depreciation), down to 1 yen (S19).
+    // (0 would remove the housing share's depreciation), down to 1 yen.
     CTaxDepreciationClass& depreciation = *tax.m_pTaxDepreciation;
     depreciation.m_nLifeYear = 35;
     depreciation.m_dShortLifeRatio = 1.0;
