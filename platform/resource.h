@@ -44,5 +44,13 @@ private:
     HINSTANCE m_hPrevious;
 };
 
+// String nID of the current module; empty when it has none.
+inline CString LoadText(UINT nID)
+{
+    CString str;
+    str.LoadString(nID);
+    return str;
+}
+
 // Loads string nID of the named module whatever module is current.
 CString LoadModuleString(const char* pszModule, UINT nID);

@@ -12,6 +12,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/tavrinapp.h"
 #include "platform/msgbox.h"
+#include "platform/resource.h"
 #include "platform/qtstring.h"
 
 namespace {
@@ -75,13 +76,6 @@ void DDX_Int(CDataExchange* pDX, UINT nID, int& nValue)
         return;
     }
     nValue = n;
-}
-
-CString LoadText(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str;
 }
 
 const CGroupPrintForm kDataPrint = {

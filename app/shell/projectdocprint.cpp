@@ -24,6 +24,7 @@
 #include "option/optionheader.h"
 #include "platform/cfile.h"
 #include "platform/msgbox.h"
+#include "platform/resource.h"
 #include "platform/qtstring.h"
 #include "result/pages/resultheader.h"
 #include "result/pages/resultprint.h"
@@ -42,13 +43,6 @@ constexpr UINT IDS_FIRST_REPORT = 1515;
 constexpr int kCoverReport = 100;
 constexpr int kYearsPerPage = 10;
 const char kTextOutputFailed[] = "テキストファイルに出力できませんでした。";
-
-CString LoadText(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
 
 // The sheets of a print list: one record and its pages per row, in list order.
 template <class TRecord>

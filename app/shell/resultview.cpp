@@ -48,13 +48,6 @@ CMainFrame* MainFrame()
 
 } // namespace
 
-CString ResultViewString(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
-
 CResultParentView::CResultParentView(int nReport, const CString& strCaption, const CString& strPrintTitle)
     : m_strCaption(strCaption), m_strPrintTitle(strPrintTitle), m_nReport(nReport)
 {
@@ -93,7 +86,7 @@ void CResultParentView::UpdateFrameTitle()
 {
     CResultParentFrame* frame = GetParentFrame();
     CTavrinProjectDoc* doc = GetDocument();
-    if (frame && doc) SetChildWindowCaption(frame, doc->GetTitle() + ResultViewString(kIdsCaptionDash) + m_strCaption);
+    if (frame && doc) SetChildWindowCaption(frame, doc->GetTitle() + LoadText(kIdsCaptionDash) + m_strCaption);
 }
 
 void CResultParentView::OnDraw(CDC* pDC)
@@ -342,7 +335,7 @@ BOOL CResultGraphView::PreparePage(CDC* pDC, CSize)
 }
 
 CResultBalanceOutlineView::CResultBalanceOutlineView()
-    : CResultParentView(6, ResultViewString(1506), ResultViewString(1522))
+    : CResultParentView(6, LoadText(1506), LoadText(1522))
 {
 }
 

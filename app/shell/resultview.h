@@ -7,6 +7,7 @@
 
 #include "platform/cdc.h"
 #include "platform/cmdtarget.h"
+#include "platform/resource.h"
 
 class CTavrinProjectDoc;
 class CResultParentFrame;
@@ -99,29 +100,26 @@ protected:
     void DrawReport(CDC* pDC) override;
 };
 
-// Text of string nID of the program.
-CString ResultViewString(UINT nID);
-
 #define TAV_RESULT_VIEW(Name, Base, nReport, strCaption, nTitleID)                                                    \
     class Name : public Base {                                                                                         \
     public:                                                                                                            \
-        Name() : Base(nReport, strCaption, ResultViewString(nTitleID)) {}                                              \
+        Name() : Base(nReport, strCaption, LoadText(nTitleID)) {}                                                      \
     };
 
-TAV_RESULT_VIEW(CResultBasic1View, CResultParentView, 0, ResultViewString(1500), 1516)
-TAV_RESULT_VIEW(CResultBasic2View, CResultParentView, 1, ResultViewString(1501), 1517)
-TAV_RESULT_VIEW(CResultExpenseView, CResultParentView, 2, ResultViewString(1502), 1518)
-TAV_RESULT_VIEW(CResultSupplyView, CResultParentView, 3, ResultViewString(1503), 1519)
-TAV_RESULT_VIEW(CResultCurrent1View, CResultParentView, 4, ResultViewString(1504), 1520)
-TAV_RESULT_VIEW(CResultCurrent2View, CResultParentView, 5, ResultViewString(1505), 1521)
-TAV_RESULT_VIEW(CResultBalanceBasicView, CResultBalanceView, 7, ResultViewString(1507), 1523)
-TAV_RESULT_VIEW(CResultBalanceProfitView, CResultBalanceView, 8, ResultViewString(1508), 1524)
-TAV_RESULT_VIEW(CResultBalanceCapitalView, CResultBalanceView, 9, ResultViewString(1509), 1525)
-TAV_RESULT_VIEW(CResultBalanceCapitalIncomeView, CResultBalanceView, 11, ResultViewString(1510), 1526)
-TAV_RESULT_VIEW(CResultBalanceSummaryView, CResultBalanceView, 12, ResultViewString(1511), 1526)
-TAV_RESULT_VIEW(CResultGraphOutlineView, CResultGraphView, 13, ResultViewString(1512), 1527)
-TAV_RESULT_VIEW(CResultGraphLoanView, CResultGraphView, 14, ResultViewString(1513), 1528)
-TAV_RESULT_VIEW(CResultGraphCapitalView, CResultGraphView, 15, ResultViewString(1514), 1529)
+TAV_RESULT_VIEW(CResultBasic1View, CResultParentView, 0, LoadText(1500), 1516)
+TAV_RESULT_VIEW(CResultBasic2View, CResultParentView, 1, LoadText(1501), 1517)
+TAV_RESULT_VIEW(CResultExpenseView, CResultParentView, 2, LoadText(1502), 1518)
+TAV_RESULT_VIEW(CResultSupplyView, CResultParentView, 3, LoadText(1503), 1519)
+TAV_RESULT_VIEW(CResultCurrent1View, CResultParentView, 4, LoadText(1504), 1520)
+TAV_RESULT_VIEW(CResultCurrent2View, CResultParentView, 5, LoadText(1505), 1521)
+TAV_RESULT_VIEW(CResultBalanceBasicView, CResultBalanceView, 7, LoadText(1507), 1523)
+TAV_RESULT_VIEW(CResultBalanceProfitView, CResultBalanceView, 8, LoadText(1508), 1524)
+TAV_RESULT_VIEW(CResultBalanceCapitalView, CResultBalanceView, 9, LoadText(1509), 1525)
+TAV_RESULT_VIEW(CResultBalanceCapitalIncomeView, CResultBalanceView, 11, LoadText(1510), 1526)
+TAV_RESULT_VIEW(CResultBalanceSummaryView, CResultBalanceView, 12, LoadText(1511), 1526)
+TAV_RESULT_VIEW(CResultGraphOutlineView, CResultGraphView, 13, LoadText(1512), 1527)
+TAV_RESULT_VIEW(CResultGraphLoanView, CResultGraphView, 14, LoadText(1513), 1528)
+TAV_RESULT_VIEW(CResultGraphCapitalView, CResultGraphView, 15, LoadText(1514), 1529)
 TAV_RESULT_VIEW(CResultBalanceTaxView, CResultBalanceView, 16, CString("帳票－税金一覧表"), 1530)
 
 #undef TAV_RESULT_VIEW

@@ -19,6 +19,7 @@
 #include "file/filesx.h"
 #include "file/filetax.h"
 #include "platform/msgbox.h"
+#include "platform/resource.h"
 #include "platform/qtstring.h"
 #include "result/pages/tavresult.h"
 
@@ -64,13 +65,6 @@ constexpr AreaConvert kHeibeiToTubo[kAreaCount] = {
     &CDataOutlineClass::BuyLandHeibeiToTubo,      &CDataOutlineClass::DemolishBuildHeibeiToTubo,
     &CDataOutlineClass::PlanBuildHeibeiToTubo,    &CDataOutlineClass::UseBuildHeibeiToTubo,
     &CDataOutlineClass::HouseHeibeiToTubo};
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 CMainFrame* MainWindow()
 {
