@@ -16,7 +16,7 @@ bool IsFrame(const QWidget* pFrame)
 }
 
 template <class Frame, class View>
-QWidget* CreateResultFrame(CTavrinProjectDoc* pDoc)
+QWidget* CreateFrame(CTavrinProjectDoc* pDoc)
 {
     auto* frame = new Frame(pDoc);
     frame->SetView(new View);
@@ -28,7 +28,14 @@ template <class Frame, class View>
 constexpr CWindowCommand Result(UINT nID, const char* pszMenuText)
 {
     return {nID, pszMenuText, ITEMBOX_REPORT, int(nID - ID_RESULT_BASIC1), &IsFrame<Frame>,
-            &CreateResultFrame<Frame, View>};
+            &CreateFrame<Frame, View>};
+}
+
+// An entry window: its frame class and view class.
+template <class Frame, class View>
+constexpr CWindowCommand Form(UINT nID, const char* pszMenuText, int nTab, int nItem)
+{
+    return {nID, pszMenuText, nTab, nItem, &IsFrame<Frame>, &CreateFrame<Frame, View>};
 }
 
 // A window whose frame is not built yet: its command stays disabled.
