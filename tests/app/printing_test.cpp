@@ -8,6 +8,7 @@
 #include "app/data/dataparentframe.h"
 #include "app/shell/resultprintdlg.h"
 #include "printfixture.h"
+#include "tests/support/render.h"
 #include "result/pages/tavresult.h"
 #include "tests/support/utf8.h"
 
@@ -192,6 +193,17 @@ TEST_F(PrintCommands, StalePrintKindWithoutListPrintsNothing)
     CPageRecordDC dc(m_log);
     view->OnPrint(&dc);
     EXPECT_EQ(m_log.calls, std::vector<std::string>{"EndDoc"});
+}
+
+// The report print dialog as the user sees it (build/artifacts).
+TEST_F(PrintCommands, PictureReportPrintDialog)
+{
+    m_app.CreateResultPrintItems();
+    CResultPrintDlg dlg(m_pDoc);
+    dlg.OnInitDialog();
+    dlg.show();
+    QApplication::processEvents();
+    SaveArtifact(dlg.grab().toImage(), "report_print_dialog");
 }
 
 TEST_F(PrintCommands, YearRangeOutsideTheCalculationIsRefused)
