@@ -46,26 +46,6 @@ const CFormControl kButtons[] = {
     {IDC_PRINT_HELP, Button, kButtonRow, 0, 6, "ヘルプ"},
 };
 
-// An edit's text as an integer; a text that is none fails the exchange.
-void DDX_Int(CDataExchange* pDX, UINT nID, int& nValue)
-{
-    pDX->PrepareEditCtrl(nID);
-    if (!pDX->m_bSaveAndValidate) {
-        CString str;
-        str.Format("%d", nValue);
-        pDX->m_pDlgWnd->SetDlgItemText(nID, str);
-        return;
-    }
-    bool ok = false;
-    const int n = QByteArray(pDX->m_pDlgWnd->GetDlgItemText(nID)).trimmed().toInt(&ok);
-    if (!ok) {
-        AfxMessageBox(AFX_IDP_PARSE_INT, MB_ICONEXCLAMATION, AFX_IDP_PARSE_INT);
-        pDX->Fail();
-        return;
-    }
-    nValue = n;
-}
-
 const CGroupPrintForm kDataPrint = {
     {243, "入力データ／記入シート印刷", "入力データや記入シートの印刷設定を行います。"},
     {2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
@@ -115,12 +95,12 @@ BOOL CPrintRangeDlg::OnInitDialog()
 
 void CPrintRangeDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Int(pDX, IDC_PRINT_COPIES, m_nCopies);
+    DDX_TextInt(pDX, IDC_PRINT_COPIES, m_nCopies);
     if (pDX->m_bFailed) return;
     DDV_LongRange(pDX, m_nCopies, 1, 99);
     for (auto [nID, pn] : {std::pair{IDC_PRINT_YEAR, &m_nYear}, {IDC_PRINT_DAY, &m_nDay}, {IDC_PRINT_MONTH, &m_nMonth}}) {
         if (pDX->m_bFailed) return;
-        DDX_Int(pDX, nID, *pn);
+        DDX_TextInt(pDX, nID, *pn);
     }
 }
 

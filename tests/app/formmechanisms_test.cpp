@@ -125,13 +125,6 @@ Sample Filled()
     return s;
 }
 
-void Leave(CFormWidget* pForm, UINT nID, const CString& strText)
-{
-    Focus(pForm->GetDlgItem(nID));
-    pForm->SetDlgItemText(nID, strText);
-    pForm->GetDlgItem(nID)->clearFocus();
-    QApplication::processEvents();
-}
 
 } // namespace
 

@@ -45,15 +45,6 @@ public:
     RatePage() : CDataRatePage(kOwn, 1) {}
 };
 
-void Leave(CFormWidget* pForm, UINT nID, const CString& strText)
-{
-    QWidget* item = pForm->GetDlgItem(nID);
-    item->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-    pForm->SetDlgItemText(nID, strText);
-    item->clearFocus();
-    QCoreApplication::processEvents();
-}
 
 } // namespace
 
