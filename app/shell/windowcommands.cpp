@@ -4,6 +4,8 @@
 
 #include "app/shell/commandids.h"
 #include "app/data/databasicframe.h"
+#include "app/data/dataframes.h"
+#include "app/data/datarestotherview.h"
 #include "app/data/tavrinprojectview.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
@@ -57,7 +59,7 @@ const CWindowCommand kDataWindows[] = {
     Pending(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
     Pending(20008, "タイプ別賃貸条件 (&Y)", ITEMBOX_DATA, 8),
     Pending(20009, "その他の条件 (&R)", ITEMBOX_DATA, 9),
-    Pending(20010, "プロジェクト以外の条件 (&P)", ITEMBOX_DATA, 10),
+    Form<CDataRestOtherFrame, CDataRestOtherView>(20010, "プロジェクト以外の条件 (&P)", ITEMBOX_DATA, 10),
 };
 
 const CWindowCommand kResultWindows[] = {
