@@ -168,9 +168,11 @@ int CPrinterDC::EndDoc()
         return -1;
     }
     if (m_strOutputFile.isEmpty()) return 1;
-    // Replaces a file of that name in one step.
+    // The file gets its language, then replaces a file of that name in one step.
     const QByteArray part = QFile::encodeName(m_printer.outputFileName());
-    if (AddPdfLanguage(m_printer.outputFileName(), kPdfLanguage) && std::rename(part.constData(), QFile::encodeName(m_strOutputFile).constData()) == 0) return 1;
+    if (AddPdfLanguage(m_printer.outputFileName(), kPdfLanguage) &&
+        std::rename(part.constData(), QFile::encodeName(m_strOutputFile).constData()) == 0)
+        return 1;
     RemovePartFile();
     return -1;
 }
