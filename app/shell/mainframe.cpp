@@ -17,13 +17,13 @@
 
 #include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
-#include "app/shell/databasicframe.h"
+#include "app/data/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/sximportdlg.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
-#include "app/shell/tavrinprojectview.h"
+#include "app/data/tavrinprojectview.h"
 #include "app/shell/windowcommands.h"
 #include "platform/qtstring.h"
 

@@ -19,7 +19,6 @@ namespace {
 
 using enum FormControlKind;
 
-constexpr UINT AFX_IDP_PARSE_INT = 61712;
 constexpr UINT IDS_JOIN = 165;
 constexpr UINT IDS_PAGE = 166;
 constexpr int kButtonRow = 30;

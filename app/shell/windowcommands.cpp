@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/shell/commandids.h"
-#include "app/shell/databasicframe.h"
+#include "app/data/databasicframe.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/shell/commandids.h"
-#include "app/shell/dataparentframe.h"
+#include "app/data/dataparentframe.h"
 #include "app/shell/resultprintdlg.h"
 #include "printfixture.h"
 #include "result/pages/tavresult.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "app/shell/commandids.h"
-#include "app/shell/databasicframe.h"
+#include "app/data/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/windowcommands.h"
 #include "platform/qtstring.h"

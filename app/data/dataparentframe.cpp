@@ -1,9 +1,11 @@
-#include "app/shell/dataparentframe.h"
+#include "app/data/dataparentframe.h"
 
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <memory>
 
+#include "app/data/databasicframe.h"
+#include "app/data/dataframes.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/printdlgs.h"
 #include "app/shell/printerdc.h"
@@ -13,28 +15,12 @@
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
 #include "platform/qtstring.h"
-
-void CDataParentView::PostUpdateTitle()
-{
-    QMetaObject::invokeMethod(this, [this] { OnUpdateTitle(); }, Qt::QueuedConnection);
-}
-
-void CDataParentView::OnActivateView(BOOL bActivate)
-{
-    if (bActivate) PostUpdateTitle();
-}
+#include "platform/resource.h"
 
 void CDataParentView::SetFrameCaption(UINT nNameID)
 {
-    CTavrinFormParentFrame* frame = GetParentFrame();
     CTavrinProjectDoc* doc = GetDocument();
-    if (!frame || !doc) return;
-    CString dash;
-    CString name;
-    dash.LoadString(161);
-    name.LoadString(nNameID);
-    frame->setWindowTitle(ToQString(doc->GetTitle() + dash + name));
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget())) sub->setWindowTitle(frame->windowTitle());
+    if (doc) SetCaption(doc->GetTitle() + LoadText(161) + LoadText(nNameID));
 }
 
 namespace {
@@ -127,4 +113,22 @@ void CDataParentView::OnPrint(CDC* pDC)
     case 3: pDoc->PrintOptionReport(pDC); break;
     default: pDC->EndDoc(); break;
     }
+}
+
+// The family is the frame's class: basic conditions first, outside-project conditions last.
+BOOL CDataParentFrame::IsFirstOfFamily() const
+{
+    return dynamic_cast<const CDataBasicFrame*>(this) != nullptr;
+}
+
+BOOL CDataParentFrame::IsLastOfFamily() const
+{
+    return dynamic_cast<const CDataRestOtherFrame*>(this) != nullptr;
+}
+
+BOOL* CDataParentFrame::EditedFlag() const
+{
+    CTavrinProjectDoc* doc = GetActiveDocument();
+    const int nSheet = m_nCommandID - 20000;
+    return doc && nSheet >= 0 && nSheet < CTavrinProjectDoc::kDataWindows ? &doc->m_abDataModified[nSheet] : nullptr;
 }
