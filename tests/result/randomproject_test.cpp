@@ -280,12 +280,13 @@ TEST_P(RandomProjectTest, EndsSoundlyOrFailsWithAStatus)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomProjectTest, ::testing::ValuesIn(kSeeds));
 
-// Projects that once wrote "nan" or "inf" into the export: damaged areas and
-// minimum cash on the premise pages.
+// Projects that once wrote "nan" or "inf" into the export (damaged areas and
+// minimum cash on the premise pages) or a clamped figure.
 TEST(RandomProjectCases, OnceFailedProjectsEndSoundly)
 {
     const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "tav_random_cases.txt";
-    for (std::uint64_t seed : {3590426675516651743ull, 16355921031382858127ull, 12474970621178593705ull}) {
+    for (std::uint64_t seed : {3590426675516651743ull, 16355921031382858127ull, 12474970621178593705ull,
+                               8674303917014046421ull, 8474797515235709821ull, 4291457882671415306ull}) {
         Rng rng(seed);
         EXPECT_EQ(RunOne(rng, exportPath), "") << "project seed " << seed;
     }
