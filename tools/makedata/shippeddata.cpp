@@ -25,6 +25,12 @@ void SetConstructionRent(CProjectInMemory& project)
     project.m_data.m_pDataBasic->bLandRentConstructRatioSet = 1;
 }
 
+// Building fixtures acquired since 2016-04 depreciate straight-line only.
+void SetFixturesStraightLine(CDataClassObject& data)
+{
+    data.m_pDataExpense->m_aDepreciation[1].nMethod = 0;
+}
+
 // The worked example's building of 1,388 m2 (20 flats of 42 and 62 m2, two
 // shops, ten cars) at the prices of 2025.
 void BuildSample(CProjectInMemory& project)
@@ -34,6 +40,7 @@ void BuildSample(CProjectInMemory& project)
     CDataClassObject& d = project.m_data;
     // 1,388 m2 at 330 before tax, 10 % tax on top.
     d.m_pDataExpense->m_objConstructionCost.dAmount = 504000.0;
+    SetFixturesStraightLine(d);
     CDataRentalTypeClass& type = *d.m_pDataRentalType;
     SetRentalLine(type, 0, {0, "1LDK", 1, 12, 112.0, 6.0, 0.0, 112.0, 0.0, 112.0});
     SetRentalLine(type, 1, {0, "2LDK", 1, 8, 155.0, 8.0, 0.0, 155.0, 0.0, 155.0});
@@ -144,6 +151,7 @@ void BuildCompanyBuilding(CProjectInMemory& project)
     d.m_pDataBasic->strProjectName = "中小法人の賃貸ビル";
     // 330 per m2 before tax: 1,090 per tsubo.
     d.m_pDataExpense->m_objConstructionCost.dAmount = 1090.0;
+    SetFixturesStraightLine(d);
     CDataRentalTypeClass& type = *d.m_pDataRentalType;
     SetRentalLine(type, 0, {0, "1LDK", 1, 12, 95.0, 5.0, 0.0, 95.0, 0.0, 95.0});
     SetRentalLine(type, 1, {3, "事務所", 2, 40, 14.0, 1.5, 0.0, 0.0, 140.0, 0.0});
