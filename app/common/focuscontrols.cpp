@@ -25,15 +25,14 @@ bool IsTabKey(const QEvent* pEvent)
     return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && modifiers == Qt::NoModifier;
 }
 
-// Tab goes to the parent first; the control's own handling only when the parent answers 0.
+} // namespace
+
 bool HandTabToParent(QWidget* pControl, QEvent* pEvent, WPARAM wParam)
 {
     if (!IsTabKey(pEvent) || SendKeyToParent(pControl, WM_TAB_KEY, wParam) == 0) return false;
     pEvent->accept();
     return true;
 }
-
-} // namespace
 
 void SetDlgCtrlID(QWidget* pWnd, UINT nID)
 {
@@ -51,6 +50,8 @@ LRESULT CControlParent::OnControlKey(QWidget*, UINT, WPARAM, LPARAM)
 }
 
 void CControlParent::OnControlNotify(UINT, UINT) {}
+
+void CControlParent::OnControlScroll(UINT, UINT, int) {}
 
 CControlParent* FindControlParent(const QWidget* pControl)
 {
@@ -112,6 +113,19 @@ bool CFocusComboBox::event(QEvent* pEvent)
 {
     if (HandTabToParent(this, pEvent, 1)) return true;
     return QComboBox::event(pEvent);
+}
+
+void CFocusComboBox::showPopup()
+{
+    if (m_onDropDown) m_onDropDown();
+    QComboBox::showPopup();
+}
+
+// The popup list takes the focus while open; only leaving the box counts.
+void CFocusComboBox::focusOutEvent(QFocusEvent* pEvent)
+{
+    QComboBox::focusOutEvent(pEvent);
+    if (pEvent->reason() != Qt::PopupFocusReason && m_onKillFocus) m_onKillFocus();
 }
 
 CArrowRadioButton::CArrowRadioButton(const QString& strText, QWidget* pParent) : QRadioButton(strText, pParent) {}

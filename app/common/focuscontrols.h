@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <cstdint>
+#include <functional>
 
 #include "platform/afxtypes.h"
 
@@ -42,14 +43,19 @@ public:
     // WM_TAB_KEY, WM_SHIFT_KEY or WM_ARROW_KEY from pControl; non-zero: the
     // parent has handled the key and the control does nothing more with it.
     virtual LRESULT OnControlKey(QWidget* pControl, UINT nMessage, WPARAM wParam, LPARAM lParam);
-    // EN_SETFOCUS, EN_KILLFOCUS, CBN_SELCHANGE, BN_CLICKED of control nID.
+    // EN_SETFOCUS, EN_KILLFOCUS, EN_CHANGE, CBN_SELCHANGE, BN_CLICKED ... of control nID.
     virtual void OnControlNotify(UINT nID, UINT nCode);
+    // A scroll bar's action (SB_ codes) with the position it moves to.
+    virtual void OnControlScroll(UINT nID, UINT nSBCode, int nPos);
 };
 
 // The nearest window above pControl that holds controls, or null.
 CControlParent* FindControlParent(const QWidget* pControl);
 // Sends a key message to the control's parent; 0 when there is none.
 LRESULT SendKeyToParent(QWidget* pControl, UINT nMessage, WPARAM wParam);
+// Tab and Shift+Tab go to the parent first (WM_TAB_KEY with wParam); true
+// when the parent handled the key.
+bool HandTabToParent(QWidget* pControl, QEvent* pEvent, WPARAM wParam);
 
 class CFocusEdit : public QLineEdit {
 public:
@@ -73,9 +79,15 @@ private:
 class CFocusComboBox : public QComboBox {
 public:
     explicit CFocusComboBox(QWidget* pParent = nullptr);
+    void showPopup() override;
+
+    // Called before the list drops down and when the box loses the focus.
+    std::function<void()> m_onDropDown;
+    std::function<void()> m_onKillFocus;
 
 protected:
     bool event(QEvent* pEvent) override;
+    void focusOutEvent(QFocusEvent* pEvent) override;
 };
 
 class CArrowRadioButton : public QRadioButton {

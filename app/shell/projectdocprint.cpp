@@ -11,7 +11,7 @@
 
 #include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
-#include "app/shell/dataparentframe.h"
+#include "app/data/dataparentframe.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/printdlgs.h"

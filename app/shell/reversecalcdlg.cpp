@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/common/classobject.h"
-#include "app/common/formkit.h"
+#include "app/common/formfields.h"
 #include "app/common/numbertext.h"
 #include "app/shell/dialogbuttons.h"
 #include "app/shell/tavrinapp.h"

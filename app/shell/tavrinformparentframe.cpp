@@ -5,10 +5,9 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-#include "app/shell/databasicframe.h"
-#include "app/shell/datarestotherframe.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/tavrinprojectdoc.h"
+#include "platform/qtstring.h"
 
 namespace {
 
@@ -55,17 +54,6 @@ void CTavrinFormParentFrame::SetView(CTavrinFormParentView* pView)
     pView->OnInitialUpdate();
 }
 
-// The first and last windows of each family; the family is the frame's class.
-BOOL CTavrinFormParentFrame::IsFirstOfFamily() const
-{
-    return dynamic_cast<const CDataBasicFrame*>(this) != nullptr;
-}
-
-BOOL CTavrinFormParentFrame::IsLastOfFamily() const
-{
-    return dynamic_cast<const CDataRestOtherFrame*>(this) != nullptr;
-}
-
 // A toolbar click takes the focus, so the field being edited is left (and its
 // leaving rules run) before the command.
 void CTavrinFormParentFrame::LeaveFocusedField()
@@ -100,22 +88,38 @@ BOOL CTavrinFormParentFrame::IsCommandEnabled(UINT nID) const
     return TRUE;
 }
 
+BOOL CTavrinFormParentFrame::SaveData()
+{
+    if (!m_pView || !m_pDocument || !m_pView->CheckData(-1)) return FALSE;
+    if (m_pView->StoreData()) {
+        if (BOOL* pEdited = EditedFlag()) *pEdited = TRUE;
+    }
+    return TRUE;
+}
+
+BOOL CTavrinFormParentFrame::CancelData()
+{
+    if (!m_pView || !m_pDocument) return FALSE;
+    m_pView->CancelData();
+    return TRUE;
+}
+
 void CTavrinFormParentFrame::UpdateDocument()
 {
-    if (m_pDocument) m_pDocument->UpdateDependentData();
+    if (m_pDocument && UpdatesDependentData()) m_pDocument->UpdateDependentData();
 }
 
 void CTavrinFormParentFrame::OnDataSave()
 {
     if (!SaveData()) return;
     UpdateDocument();
-    if (!dynamic_cast<CDataBasicFrame*>(this)) DestroyWindow();
+    if (!IsProjectFrame()) DestroyWindow();
 }
 
 void CTavrinFormParentFrame::OnDataCancel()
 {
     if (!CancelData()) return;
-    if (!dynamic_cast<CDataBasicFrame*>(this)) DestroyWindow();
+    if (!IsProjectFrame()) DestroyWindow();
 }
 
 void CTavrinFormParentFrame::OnPrevPage()
@@ -133,7 +137,7 @@ void CTavrinFormParentFrame::OnNextPage()
     UpdateDocument();
     if (IsLastOfFamily()) return;
     PostMainCommand(m_nCommandID + 1);
-    if (!dynamic_cast<CDataBasicFrame*>(this)) DestroyWindow();
+    if (!IsProjectFrame()) DestroyWindow();
 }
 
 // Option windows have no topic of their own.
@@ -203,4 +207,22 @@ CTavrinProjectDoc* CTavrinFormParentView::GetDocument() const
 {
     CTavrinFormParentFrame* frame = GetParentFrame();
     return frame ? frame->GetActiveDocument() : nullptr;
+}
+
+void CTavrinFormParentView::OnActivateView(BOOL bActivate)
+{
+    if (bActivate) PostUpdateTitle();
+}
+
+void CTavrinFormParentView::PostUpdateTitle()
+{
+    QMetaObject::invokeMethod(this, [this] { OnUpdateTitle(); }, Qt::QueuedConnection);
+}
+
+void CTavrinFormParentView::SetCaption(const CString& strCaption)
+{
+    CTavrinFormParentFrame* frame = GetParentFrame();
+    if (!frame) return;
+    frame->setWindowTitle(ToQString(strCaption));
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget())) sub->setWindowTitle(frame->windowTitle());
 }

@@ -29,13 +29,15 @@ public:
     explicit CTavrinFormParentFrame(CTavrinProjectDoc* pDoc);
     ~CTavrinFormParentFrame() override;
 
-    // TRUE: the view's contents are validated, stored and the record marked edited.
-    virtual BOOL SaveData() { return FALSE; }
+    // TRUE: the view's contents are validated and stored; the family's edited
+    // flag is set when a stored value changed.
+    virtual BOOL SaveData();
     // TRUE: the edits are thrown away and the view reloaded from the record.
-    virtual BOOL CancelData() { return FALSE; }
-    // TRUE: the window may be left for the previous or next one.
-    virtual BOOL PrevData() { return FALSE; }
-    virtual BOOL NextData() { return FALSE; }
+    virtual BOOL CancelData();
+    // TRUE: the window is stored and may be left for the previous or next
+    // one; FALSE at the family's end.
+    virtual BOOL PrevData() { return IsFirstOfFamily() ? FALSE : SaveData(); }
+    virtual BOOL NextData() { return IsLastOfFamily() ? FALSE : SaveData(); }
 
     // The toolbar commands and the help topic, then the document's commands.
     BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
@@ -62,10 +64,17 @@ public:
 
 protected:
     bool event(QEvent* pEvent) override;
+    // The family's ends: no previous window before the first, no next after the last.
+    virtual BOOL IsFirstOfFamily() const { return FALSE; }
+    virtual BOOL IsLastOfFamily() const { return FALSE; }
+    // The window that lives as long as its project: store and cancel keep it open.
+    virtual BOOL IsProjectFrame() const { return FALSE; }
+    // The document's edited flag of this window, or null when its stores set none.
+    virtual BOOL* EditedFlag() const { return nullptr; }
+    // Whether a store lets the document re-derive the amounts that depend on it.
+    virtual BOOL UpdatesDependentData() const { return TRUE; }
 
 private:
-    BOOL IsFirstOfFamily() const;
-    BOOL IsLastOfFamily() const;
     void UpdateDocument();
     void LeaveFocusedField();
     void OnSubWindowActivate();
@@ -82,7 +91,29 @@ public:
     CTavrinFormParentFrame* GetParentFrame() const;
     // Fills the controls from the document once the frame holds the view.
     virtual void OnInitialUpdate() {}
-    virtual void OnActivateView(BOOL) {}
+    // Activation posts ID_VIEW_UPDATETITLE.
+    virtual void OnActivateView(BOOL bActivate);
+    // Sets the frame's caption (ID_VIEW_UPDATETITLE).
+    virtual void OnUpdateTitle() {}
+    // Posts ID_VIEW_UPDATETITLE to the view.
+    void PostUpdateTitle();
+    // Validates the input; nPage -1: every page, else that page only.
+    virtual BOOL CheckData(int) { return TRUE; }
+    // Writes the screen into the document's records after CheckData; TRUE
+    // when a stored value changed.
+    virtual BOOL StoreData() { return FALSE; }
+    // Drops the screen's edits.
+    virtual void CancelData() { ReloadData(); }
+    // Every control and page from the document's records as they are now,
+    // pages not made yet included; the screen's edits are dropped.
+    virtual void ReloadData() {}
+    // The project's tax-rate file was saved under another name: only what
+    // shows that name is refreshed.
+    virtual void ReloadTaxFileName() {}
 
     const UINT m_nIDTemplate;
+
+protected:
+    // The caption of the view's frame and of its window in the MDI area.
+    void SetCaption(const CString& strCaption);
 };

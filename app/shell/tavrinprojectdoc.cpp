@@ -149,6 +149,21 @@ void CTavrinProjectDoc::DeleteData()
     InitData();
 }
 
+void CTavrinProjectDoc::SetDataBasic(const CDataBasicClass& record)
+{
+    if (CDataBasicClass* basic = GetDataBasic()) *basic = record;
+}
+
+void CTavrinProjectDoc::SetOptionAdvance(const COptionAdvanceClass& record)
+{
+    if (COptionAdvanceClass* advance = GetOptionAdvance()) *advance = record;
+}
+
+void CTavrinProjectDoc::SetOptionOtherManage(const COptionOtherManageClass& record)
+{
+    if (COptionOtherManageClass* manage = GetOptionOtherManage()) *manage = record;
+}
+
 CDataRentalBasicClass* CTavrinProjectDoc::GetDataRentalBasic(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= CDataClassObject::kRentalCategories) return nullptr;
@@ -408,13 +423,18 @@ BOOL CTavrinProjectDoc::ChooseFile(int nFolder, const CFileDialogRequest& reques
 
 void CTavrinProjectDoc::OnTaxFileLoad()
 {
-    if (TransferTaxFile(LoadTaxRequest(), [this](const CString& strPath) { return LoadTaxFile(strPath); }, kReadFailed))
+    if (TransferTaxFile(LoadTaxRequest(), [this](const CString& strPath) { return LoadTaxFile(strPath); }, kReadFailed)) {
         CloseTaxFrames();
+        ReloadDataWindow(kTaxesSheet);
+    }
 }
 
 void CTavrinProjectDoc::OnTaxFileSave()
 {
-    TransferTaxFile(SaveTaxRequest(), [this](const CString& strPath) { return WriteTaxFile(strPath); }, kWriteFailed);
+    if (!TransferTaxFile(SaveTaxRequest(), [this](const CString& strPath) { return WriteTaxFile(strPath); },
+                         kWriteFailed))
+        return;
+    if (CTavrinFormParentView* view = DataWindowView(kTaxesSheet)) view->ReloadTaxFileName();
 }
 
 BOOL CTavrinProjectDoc::TransferTaxFile(const CFileDialogRequest& request,
@@ -439,15 +459,20 @@ void CTavrinProjectDoc::UseTaxFile(const CString& strPath)
         basic->astrFileName[0] = strPath;
         m_abDataModified[0] = TRUE;
     }
-    ReloadDataWindow(kTaxesSheet);
+}
+
+CTavrinFormParentView* CTavrinProjectDoc::DataWindowView(int nSheet) const
+{
+    for (const QPointer<QWidget>& frame : m_frames) {
+        auto* form = dynamic_cast<CTavrinFormParentFrame*>(frame.data());
+        if (form && form->m_nCommandID == kFirstDataWindow + nSheet) return form->GetActiveView();
+    }
+    return nullptr;
 }
 
 void CTavrinProjectDoc::ReloadDataWindow(int nSheet)
 {
-    for (const QPointer<QWidget>& frame : m_frames) {
-        auto* form = dynamic_cast<CTavrinFormParentFrame*>(frame.data());
-        if (form && form->m_nCommandID == kFirstDataWindow + nSheet) form->CancelData();
-    }
+    if (CTavrinFormParentView* view = DataWindowView(nSheet)) view->ReloadData();
 }
 
 void CTavrinProjectDoc::CloseTaxFrames()

@@ -22,6 +22,7 @@ class CDC;
 class COptionHeaderClass;
 class CTaxHeaderClass;
 class CTavResultClass;
+class CTavrinFormParentView;
 struct CFileDialogRequest;
 
 class CTavrinProjectDoc : public CCmdTarget {
@@ -47,11 +48,55 @@ public:
     // Frees what CreateData made, then InitData.
     void DeleteData();
 
+    // The project's records (null before CreateData).
     CDataBasicClass* GetDataBasic() const { return m_objDataClass.m_pDataBasic; }
     CDataOutlineClass* GetDataOutline() const { return m_objDataClass.m_pDataOutline; }
+    CDataCostClass* GetDataCost() const { return m_objDataClass.m_pDataCost; }
+    CDataSupplyClass* GetDataSupply() const { return m_objDataClass.m_pDataSupply; }
     CDataRentalTypeClass* GetDataRentalType() const { return m_objDataClass.m_pDataRentalType; }
     // The rental-basics record of category 0-7; null for any other category.
     CDataRentalBasicClass* GetDataRentalBasic(int nIndex) const;
+    CDataProRestOtherClass* GetDataProRestOther() const { return m_objDataClass.m_pDataProRestOther; }
+    CDataRestOtherClass* GetDataRestOther() const { return m_objDataClass.m_pDataRestOther; }
+    CDataTaxClass* GetDataTax() const { return m_objDataClass.m_pDataTax; }
+    CDataExpenseOtherClass* GetDataExpenseOther() const { return m_objDataClass.m_pDataExpenseOther; }
+    CDataExpenseClass* GetDataExpense() const { return m_objDataClass.m_pDataExpense; }
+    COptionBusinessRateClass* GetOptionBusinessRate() const { return m_objOptionClass.m_pOptionBusinessRate; }
+    COptionExpenseManageClass* GetOptionExpenseManage() const { return m_objOptionClass.m_pOptionExpenseManage; }
+    COptionAdvanceClass* GetOptionAdvance() const { return m_objOptionClass.m_pOptionAdvance; }
+    COptionConsumptionCostClass* GetOptionConsumptionCost() const { return m_objOptionClass.m_pOptionConsumptionCost; }
+    COptionConsumptionIncomeClass* GetOptionConsumptionIncome() const
+    {
+        return m_objOptionClass.m_pOptionConsumptionIncome;
+    }
+    COptionOtherManageClass* GetOptionOtherManage() const { return m_objOptionClass.m_pOptionOtherManage; }
+    COptionConsumptionExpenseClass* GetOptionConsumptionExpense() const
+    {
+        return m_objOptionClass.m_pOptionConsumptionExpense;
+    }
+    CTaxMunicipalClass* GetTaxMunicipal() const { return m_objTaxClass.m_pTaxMunicipal; }
+    CTaxCityPlanClass* GetTaxCityPlan() const { return m_objTaxClass.m_pTaxCityPlan; }
+    CTaxBusinessClass* GetTaxBusiness() const { return m_objTaxClass.m_pTaxBusiness; }
+    CTaxBusinessPlaceClass* GetTaxBusinessPlace() const { return m_objTaxClass.m_pTaxBusinessPlace; }
+    CTaxDepreciationClass* GetTaxDepreciation() const { return m_objTaxClass.m_pTaxDepreciation; }
+    CTaxConsumptionClass* GetTaxConsumption() const { return m_objTaxClass.m_pTaxConsumption; }
+    CTaxLandPriceClass* GetTaxLandPrice() const { return m_objTaxClass.m_pTaxLandPrice; }
+    CTaxLicenseClass* GetTaxLicense() const { return m_objTaxClass.m_pTaxLicense; }
+    CTaxRealtyGetClass* GetTaxRealtyGet() const { return m_objTaxClass.m_pTaxRealtyGet; }
+    CTaxCorporationClass* GetTaxCorporation() const { return m_objTaxClass.m_pTaxCorporation; }
+    CTaxPrefecturalClass* GetTaxPrefectural() const { return m_objTaxClass.m_pTaxPrefectural; }
+    CTaxVillageClass* GetTaxVillage() const { return m_objTaxClass.m_pTaxVillage; }
+    CTaxIncomeClass* GetTaxIncome() const { return m_objTaxClass.m_pTaxIncome; }
+    CTaxTransferClass* GetTaxTransfer() const { return m_objTaxClass.m_pTaxTransfer; }
+    CTaxStandardMoneyClass* GetTaxStandardMoney() const { return m_objTaxClass.m_pTaxStandardMoney; }
+    CTaxResidentCorporationClass* GetTaxResidentCorporation() const
+    {
+        return m_objTaxClass.m_pTaxResidentCorporation;
+    }
+    // The record given assigned whole to the project's record.
+    void SetDataBasic(const CDataBasicClass& record);
+    void SetOptionAdvance(const COptionAdvanceClass& record);
+    void SetOptionOtherManage(const COptionOtherManageClass& record);
 
     // Files. The path is empty until the project was opened from or saved to a file.
     const CString& GetPathName() const { return m_strPathName; }
@@ -94,6 +139,8 @@ public:
     // The open window of data sheet nSheet (its command id - 20000) shows the
     // record as it is now; its unstored edits are dropped.
     void ReloadDataWindow(int nSheet);
+    // The view of the open window of data sheet nSheet, or null.
+    CTavrinFormParentView* DataWindowView(int nSheet) const;
 
     // Calculation: runs the engine's steps under the progress dialog.
     void OnCalcStart();

@@ -1,10 +1,12 @@
-// Strings of the form windows: window names, the caption separator and the
+// Strings of the form windows: window names of the data, tax-rate and option
+// windows, the caption separator and the
 // prompts of the value exchange.
 #include "platform/resource.h"
 
 namespace {
 
 const CStringTableRegistrar kStrings("tavrinapp.exe", {
+    {5, "オプション"},
     {150, "基本条件"},
     {151, "建物の概要"},
     {152, "工事費"},
@@ -20,9 +22,18 @@ const CStringTableRegistrar kStrings("tavrinapp.exe", {
     {162, "タイプ別賃貸条件"},
     {163, "賃貸条件  基礎事項"},
     {164, "プロジェクト以外の条件"},
+    {249, "税率"},
+    {300, "事業割合"},
+    {306, "創業償却・按分方法"},
+    {307, "経理処理方法"},
+    {308, "前受率"},
+    {309, "仕入にかかる消費税"},
+    {310, "売上にかかる消費税"},
+    {311, "建設所要資金にかかる消費税"},
     {10013, "0 ～ 100の数値を入力してください。"},
     {61713, "数値を入力してください。"},
     {61714, "%1 から %2 までの整数を入力してください。"},
+    {61715, "%1 から %2 までの数値を入力してください。"},
     {61716, "半角%1文字（全角ではその半分）以内で入力してください。"},
 });
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <gtest/gtest.h>
 
-#include "app/shell/datarestotherframe.h"
+#include "app/data/dataframes.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "formtest.h"
 

@@ -1,7 +1,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "app/common/formkit.h"
+#include "app/common/formfields.h"
 #include "app/common/numbertext.h"
 #include "formtest.h"
 
@@ -96,7 +96,7 @@ TEST(FormKit, ChecksInOrderWithTheirMessages)
     } cases[] = {
         {"abc", "1,000", "50", nullptr, 0, 0},
         {"abc", "1,000", "100.5", "0 ～ 100の数値を入力してください。", MB_ICONSTOP, 3},
-        {"abc", "1,000,000", "100.5", "-1000 から 999999 までの整数を入力してください。", MB_ICONEXCLAMATION, 2},
+        {"abc", "1,000,000", "100.5", "-1000 から 999999 までの数値を入力してください。", MB_ICONEXCLAMATION, 2},
         {"abc", "", "50", "数値を入力してください。", MB_ICONEXCLAMATION, 2},
         {"全角六文字分", "1", "50", "半角10文字（全角ではその半分）以内で入力してください。", MB_ICONEXCLAMATION, 1},
     };

@@ -15,13 +15,13 @@
 
 #include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
-#include "app/shell/databasicframe.h"
+#include "app/data/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
-#include "app/shell/tavrinprojectview.h"
+#include "app/data/tavrinprojectview.h"
 #include "platform/qtstring.h"
 #include "shelltest.h"
 #include "tests/support/render.h"
@@ -268,7 +268,7 @@ TEST_F(MainFrameTest, BasicConditionsFormTakesTheDataToolbar)
     DataButton("OK")->trigger();
     Pump();
     ASSERT_EQ(boxes.m_texts.size(), 1u);
-    EXPECT_EQ(boxes.m_texts[0], CString("0 から 100 までの整数を入力してください。"));
+    EXPECT_EQ(boxes.m_texts[0], CString("0 から 100 までの数値を入力してください。"));
     EXPECT_EQ(doc->GetDataBasic()->dBusinessRatio, 100);
     EXPECT_FALSE(doc->m_abDataModified[0]);
 

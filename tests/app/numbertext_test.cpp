@@ -108,8 +108,8 @@ TEST(NumberText, KillFocusFormatting)
     EXPECT_EQ(GetWindowText(&edit), "1234.5");
 }
 
-// The range checks show the integer-range prompt with whole-number bounds and
-// fail only while saving.
+// The range check of a decimal shows the decimal prompt with its bounds as
+// they are, and fails only while saving.
 TEST(NumberText, RangeChecksOfTheValueExchange)
 {
     ScriptedMessageBoxes boxes;
@@ -120,8 +120,8 @@ TEST(NumberText, RangeChecksOfTheValueExchange)
         double dMax;
         const char* pszPrompt;
     } cases[] = {
-        {100.5, 0, 100, "0 から 100 までの整数を入力してください。"},
-        {-0.1, 0.5, 99.9, "0 から 99 までの整数を入力してください。"},
+        {100.5, 0, 100, "0 から 100 までの数値を入力してください。"},
+        {-0.1, 0.5, 99.9, "0.5 から 99.9 までの数値を入力してください。"},
         {50, 0, 100, nullptr},
         {100, 0, 100, nullptr},
     };

@@ -70,19 +70,29 @@ inline CString ShippedFile(const char* pszName)
     return CString(TAV_SOURCE_DIR "/res/Data/") + pszName;
 }
 
-// A form window of the project that counts how often it was reloaded from the records.
+// A view that counts how often it was reloaded from the records, and how
+// often only its tax-rate file name.
+class ReloadCountingView : public CTavrinFormParentView {
+public:
+    void ReloadData() override { ++m_nReloads; }
+    void ReloadTaxFileName() override { ++m_nFileNameReloads; }
+    int m_nReloads = 0;
+    int m_nFileNameReloads = 0;
+};
+
+// A form window of the project with a counting view.
 class ReloadCountingFrame : public CTavrinFormParentFrame {
 public:
     ReloadCountingFrame(CTavrinProjectDoc* pDoc, UINT nCommandID) : CTavrinFormParentFrame(pDoc)
     {
         m_nCommandID = int(nCommandID);
+        SetView(m_pCounting = new ReloadCountingView);
     }
-    BOOL CancelData() override
-    {
-        ++m_nReloads;
-        return TRUE;
-    }
-    int m_nReloads = 0;
+    int Reloads() const { return m_pCounting->m_nReloads; }
+    int FileNameReloads() const { return m_pCounting->m_nFileNameReloads; }
+
+private:
+    ReloadCountingView* m_pCounting;
 };
 
 // Runs act on the next modal dialog of type Dialog once it is on the screen.

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "app/common/numbertext.h"
-#include "app/shell/databasicframe.h"
-#include "app/shell/datarestotherframe.h"
+#include "app/data/databasicframe.h"
+#include "app/data/dataframes.h"
 #include "app/shell/tavrinprojectdoc.h"
-#include "app/shell/tavrinprojectview.h"
+#include "app/data/tavrinprojectview.h"
 #include "formtest.h"
 #include "platform/codepage.h"
 #include "tests/support/render.h"
@@ -156,8 +156,8 @@ TEST_F(ProjectViewTest, RefusedValuesKeepTheRecord)
         CString text;
         const char* pszPrompt;
     } cases[] = {
-        {10002, "1,000", "0 から 100 までの整数を入力してください。"},
-        {10002, "-0.5", "0 から 100 までの整数を入力してください。"},
+        {10002, "1,000", "0 から 100 までの数値を入力してください。"},
+        {10002, "-0.5", "0 から 100 までの数値を入力してください。"},
         {10002, "8O", "数値を入力してください。"},
         {10000, fiftyOneWide, "半角100文字（全角ではその半分）以内で入力してください。"},
         {1021, tooLong, "半角100文字（全角ではその半分）以内で入力してください。"},

@@ -94,7 +94,7 @@ TEST_F(ReverseCalcTest, GoalSeekStopsAtTheTargetOrAfterElevenRuns)
         auto* rentalTypes = new ReloadCountingFrame(doc, 20008);
         m_frame.AddChildFrame(rentalTypes);
         EXPECT_EQ(Run(doc, c.entry), c.nRuns) << c.pszName;
-        EXPECT_EQ(rentalTypes->m_nReloads > 0, c.nSheet == 8) << c.pszName;
+        EXPECT_EQ(rentalTypes->Reloads() > 0, c.nSheet == 8) << c.pszName;
         ASSERT_EQ(m_boxes.m_shown.size(), 1u) << c.pszName;
         EXPECT_EQ(m_boxes.m_shown[0], Utf8("逆算結果:") + Utf8(c.pszMessage)) << c.pszName;
         EXPECT_NE(doc->m_nCalcResult, 0) << c.pszName;

@@ -7,23 +7,27 @@ class CDC;
 
 constexpr UINT ID_VIEW_UPDATETITLE = 500;
 
-// Every action it does not override is refused.
+constexpr UINT ID_VIEW_CREATEPAGE = 700;
+constexpr UINT ID_VIEW_CHANGEPAGE = 701;
+constexpr UINT ID_VIEW_RELOAD = 900;
+
+// The data family: a store marks the window's sheet edited when a stored
+// value changed. A view that does not check its data refuses every action.
 class CDataParentFrame : public CTavrinFormParentFrame {
 public:
     using CTavrinFormParentFrame::CTavrinFormParentFrame;
+
+protected:
+    BOOL IsFirstOfFamily() const override;
+    BOOL IsLastOfFamily() const override;
+    BOOL* EditedFlag() const override;
 };
 
 class CDataParentView : public CTavrinFormParentView {
 public:
     explicit CDataParentView(UINT nIDTemplate = 102) : CTavrinFormParentView(nIDTemplate) {}
 
-    // Validates the input; nPage -1: every page, else that page only.
-    virtual BOOL CheckData(int) { return FALSE; }
-    // Sets the frame's caption (ID_VIEW_UPDATETITLE).
-    virtual void OnUpdateTitle() {}
-    // Posts ID_VIEW_UPDATETITLE to the view.
-    void PostUpdateTitle();
-    void OnActivateView(BOOL bActivate) override;
+    BOOL CheckData(int) override { return FALSE; }
 
     // Every print job of the project goes through this view: runs the
     // print-settings dialog of the application's print kind, copies its

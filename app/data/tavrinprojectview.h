@@ -3,8 +3,8 @@
 // loss carry-forward and carry-back settings.
 #pragma once
 
-#include "app/shell/businessratedlg.h"
-#include "app/shell/dataparentframe.h"
+#include "app/taxopt/businessratedlg.h"
+#include "app/data/dataparentframe.h"
 #include "data/databasic.h"
 
 class CTavrinProjectView : public CDataParentView {
@@ -13,12 +13,16 @@ public:
 
     void OnInitialUpdate() override;
     BOOL CheckData(int nPage) override;
+    // The basic record and the project's title.
+    BOOL StoreData() override;
+    void ReloadData() override;
     void OnUpdateTitle() override;
     void OnControlNotify(UINT nID, UINT nCode) override;
 
     // Controls from the record and back (the record is not checked here).
     void LoadRecord(const tagDATABASIC& record);
-    void StoreRecord(tagDATABASIC& record);
+    // TRUE when a value of the record changed.
+    BOOL StoreRecord(tagDATABASIC& record);
 
 private:
     // The check box 1472 is usable only for a corporation of capital up to

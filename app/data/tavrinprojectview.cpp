@@ -1,5 +1,6 @@
-#include "app/shell/tavrinprojectview.h"
+#include "app/data/tavrinprojectview.h"
 
+#include "app/common/formfields.h"
 #include "app/common/numbertext.h"
 #include "app/shell/tavrinprojectdoc.h"
 
@@ -93,9 +94,24 @@ void CTavrinProjectView::LoadRecord(const tagDATABASIC& record)
     ApplyCarryBackRule();
 }
 
-void CTavrinProjectView::StoreRecord(tagDATABASIC& record)
+BOOL CTavrinProjectView::StoreRecord(tagDATABASIC& record)
 {
-    kForm.Store(this, record);
+    return kForm.Store(this, record);
+}
+
+BOOL CTavrinProjectView::StoreData()
+{
+    CTavrinProjectDoc* doc = GetDocument();
+    if (!doc) return FALSE;
+    CDataBasicClass* basic = doc->GetDataBasic();
+    const BOOL bChanged = StoreRecord(*basic);
+    doc->SetTitle(basic->strProjectName);
+    return bChanged;
+}
+
+void CTavrinProjectView::ReloadData()
+{
+    if (CTavrinProjectDoc* doc = GetDocument()) LoadRecord(*doc->GetDataBasic());
 }
 
 BOOL CTavrinProjectView::CheckData(int)

@@ -1,9 +1,12 @@
-#include "app/shell/dataparentframe.h"
+#include "app/data/dataparentframe.h"
 
 #include <QCoreApplication>
 #include <QMdiSubWindow>
+#include <iterator>
 #include <memory>
 
+#include "app/data/databasicframe.h"
+#include "app/data/dataframes.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/printdlgs.h"
 #include "app/shell/printerdc.h"
@@ -13,33 +16,18 @@
 #include "platform/codepage.h"
 #include "platform/msgbox.h"
 #include "platform/qtstring.h"
-
-void CDataParentView::PostUpdateTitle()
-{
-    QMetaObject::invokeMethod(this, [this] { OnUpdateTitle(); }, Qt::QueuedConnection);
-}
-
-void CDataParentView::OnActivateView(BOOL bActivate)
-{
-    if (bActivate) PostUpdateTitle();
-}
+#include "platform/resource.h"
 
 void CDataParentView::SetFrameCaption(UINT nNameID)
 {
-    CTavrinFormParentFrame* frame = GetParentFrame();
     CTavrinProjectDoc* doc = GetDocument();
-    if (!frame || !doc) return;
-    CString dash;
-    CString name;
-    dash.LoadString(161);
-    name.LoadString(nNameID);
-    frame->setWindowTitle(ToQString(doc->GetTitle() + dash + name));
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->parentWidget())) sub->setWindowTitle(frame->windowTitle());
+    if (doc) SetCaption(doc->GetTitle() + LoadText(161) + LoadText(nNameID));
 }
 
 namespace {
 
 constexpr int kDocNameBytes = 31;
+constexpr UINT IDS_DASH = 161;
 const char kPrintFailed[] = "印刷を開始できませんでした。";
 
 // The job's name: at most 31 bytes, never half a double-byte character.
@@ -52,6 +40,18 @@ CString JobName(const CString& strTitle)
         n += nChar;
     }
     return strTitle.Left(n);
+}
+
+// What the print kinds 0 to 3 print, as their menu commands name it.
+const char* const kPrintKindNames[] = {"入力データ", "帳票", "税率データ", "オプション設定"};
+
+// The title of a job's document: what it prints and the project's name.
+CString DocumentTitle(int nPrintKind, const CTavrinProjectDoc* pDoc, const CString& strDocName)
+{
+    const CDataBasicClass* pBasic = pDoc ? pDoc->GetDataBasic() : nullptr;
+    const CString project = pBasic && !pBasic->strProjectName.IsEmpty() ? pBasic->strProjectName : strDocName;
+    if (nPrintKind < 0 || nPrintKind >= int(std::size(kPrintKindNames))) return project;
+    return CString(kPrintKindNames[nPrintKind]) + LoadText(IDS_DASH) + project;
 }
 
 // The settings dialog of a print kind, with its print list; null when the
@@ -107,6 +107,7 @@ void CDataParentView::OnFilePrint()
     pPrinting->SetProjectName(strDocName);
     pPrinting->show();
     QCoreApplication::processEvents();
+    pDC->SetDocTitle(DocumentTitle(pApp->m_nPrintKind, pDoc, strDocName));
     const BOOL bStarted = pDC->StartDoc(strDocName) > 0;
     if (bStarted) OnPrint(pDC.get());
     if (pMain) pMain->setEnabled(true);
@@ -127,4 +128,22 @@ void CDataParentView::OnPrint(CDC* pDC)
     case 3: pDoc->PrintOptionReport(pDC); break;
     default: pDC->EndDoc(); break;
     }
+}
+
+// The family is the frame's class: basic conditions first, outside-project conditions last.
+BOOL CDataParentFrame::IsFirstOfFamily() const
+{
+    return dynamic_cast<const CDataBasicFrame*>(this) != nullptr;
+}
+
+BOOL CDataParentFrame::IsLastOfFamily() const
+{
+    return dynamic_cast<const CDataRestOtherFrame*>(this) != nullptr;
+}
+
+BOOL* CDataParentFrame::EditedFlag() const
+{
+    CTavrinProjectDoc* doc = GetActiveDocument();
+    const int nSheet = m_nCommandID - 20000;
+    return doc && nSheet >= 0 && nSheet < CTavrinProjectDoc::kDataWindows ? &doc->m_abDataModified[nSheet] : nullptr;
 }
