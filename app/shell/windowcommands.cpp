@@ -5,6 +5,7 @@
 #include "app/shell/commandids.h"
 #include "app/data/databasicframe.h"
 #include "app/data/datacostview.h"
+#include "app/data/dataexpenseotherview.h"
 #include "app/data/dataframes.h"
 #include "app/data/datarentaltypeview.h"
 #include "app/data/datarestotherview.h"
@@ -54,7 +55,7 @@ const CWindowCommand kDataWindows[] = {
     Form<CDataBasicFrame, CTavrinProjectView>(20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0),
     Pending(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
     Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
-    Pending(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
+    Form<CDataExpenseOtherFrame, CDataExpenseOtherView>(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
     Pending(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
     Pending(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
     Form<CDataCostFrame, CDataCostView>(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
