@@ -103,6 +103,15 @@ CFieldRef Element(Record& r, int nRow)
     return Path<pArray, n>(r, nRow);
 }
 
+// Copies a value a screen edits onto the record's; TRUE when it differed.
+template <class T>
+BOOL CopyField(const T& from, T& to)
+{
+    if (to == from) return FALSE;
+    to = from;
+    return TRUE;
+}
+
 // The control's value to the bound member and back; checks of the fields.
 void LoadField(CFormWidget* pForm, const CFieldDesc& field, const CFieldRef& ref);
 // TRUE when the stored value differs from what the member held.

@@ -135,14 +135,6 @@ const CFormField<M> kIntervalFields[] = {
     {{.nID = IDC_BOOK_INTERVAL, .kind = F::Integer, .style = NumberStyle::Count, .dEmpty = 1}, Member<&M::nExtra1>}};
 const CFormFields<M> kIntervalForm(kIntervalFields);
 
-template <class T>
-BOOL CopyField(const T& from, T& to)
-{
-    if (to == from) return FALSE;
-    to = from;
-    return TRUE;
-}
-
 // The values, name and schedule of an item; TRUE when one changed.
 BOOL CopyItem(const M& from, M& to)
 {

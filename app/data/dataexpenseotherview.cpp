@@ -90,14 +90,6 @@ const CFormField<C> kCommentFields[] = {
 };
 const CFormFields<C> kCommentForm(kCommentFields);
 
-template <class T>
-BOOL CopyField(const T& from, T& to)
-{
-    if (to == from) return FALSE;
-    to = from;
-    return TRUE;
-}
-
 // The values, name and comment of a line; TRUE when one changed.
 BOOL CopyLine(const CDataExpenseMoneyClass& from, CDataExpenseMoneyClass& to)
 {

@@ -57,14 +57,6 @@ const CFormField<M> kFields[] = {
 };
 const CFormFields<M> kForm(kFields);
 
-template <class T>
-BOOL CopyField(const T& from, T& to)
-{
-    if (to == from) return FALSE;
-    to = from;
-    return TRUE;
-}
-
 // What this window edits of a line: values, name and schedule; TRUE when one changed.
 BOOL CopyLine(const M& from, M& to)
 {
