@@ -9,6 +9,7 @@
 #include "app/data/dataframes.h"
 #include "app/data/datarentaltypeview.h"
 #include "app/data/datarestotherview.h"
+#include "app/data/datataxview.h"
 #include "app/data/tavrinprojectview.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
@@ -56,7 +57,7 @@ const CWindowCommand kDataWindows[] = {
     Pending(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
     Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
     Form<CDataExpenseOtherFrame, CDataExpenseOtherView>(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
-    Pending(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
+    Form<CDataTaxFrame, CDataTaxView>(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
     Pending(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
     Form<CDataCostFrame, CDataCostView>(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
     Pending(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
