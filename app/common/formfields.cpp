@@ -117,7 +117,13 @@ BOOL StoreField(CFormWidget* pForm, const CFieldDesc& field, const CFieldRef& re
 {
     switch (field.kind) {
     case FieldKind::Text: return Assign(*std::get<CString*>(ref), pForm->GetDlgItemText(field.nID));
-    case FieldKind::Number: return Assign(*std::get<double*>(ref), CommaStrToDouble(pForm->GetDlgItemText(field.nID)));
+    case FieldKind::Number: {
+        // An edit that still shows the member keeps its digits beyond those shown.
+        double& dMember = *std::get<double*>(ref);
+        const CString str = pForm->GetDlgItemText(field.nID);
+        if (str == FormatNumber(-1, dMember, TRUE)) return FALSE;
+        return Assign(dMember, CommaStrToDouble(str));
+    }
     case FieldKind::Integer: {
         CString str = pForm->GetDlgItemText(field.nID);
         DeleteComma(str);

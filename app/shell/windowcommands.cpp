@@ -13,6 +13,13 @@
 #include "app/data/tavrinprojectview.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
+#include "app/taxopt/taxbusinessplaceview.h"
+#include "app/taxopt/taxbusinessview.h"
+#include "app/taxopt/taxcityplanview.h"
+#include "app/taxopt/taxconsumptionview.h"
+#include "app/taxopt/taxcorporationview.h"
+#include "app/taxopt/taxlandpriceview.h"
+#include "app/taxopt/taxsingleviews.h"
 
 namespace {
 
@@ -86,13 +93,20 @@ const CWindowCommand kResultWindows[] = {
 };
 
 const CWindowCommand kTaxWindows[] = {
-    Pending(20200, "固定資産税 (&T)", ITEMBOX_TAX, 0),   Pending(20201, "都市計画税 (&C)", ITEMBOX_TAX, 1),
-    Pending(20202, "課税標準額 (&O)", ITEMBOX_TAX, 2),   Pending(20203, "事 業 税 (&B)", ITEMBOX_TAX, 3),
-    Pending(20204, "面積換算係数 (&U)", ITEMBOX_TAX, 4), Pending(20205, "減価償却関係 (&D)", ITEMBOX_TAX, 5),
-    Pending(20206, "消 費 税 (&N)", ITEMBOX_TAX, 6),     Pending(20207, "地 価 税 (&L)", ITEMBOX_TAX, 7),
-    Pending(20208, "登録免許税 (&I)", ITEMBOX_TAX, 8),   Pending(20209, "不動産取得税 (&R)", ITEMBOX_TAX, 9),
-    Pending(20210, "法 人 税 (&P)", ITEMBOX_TAX, 10),    Pending(20211, "住 民 税 (&E)", ITEMBOX_TAX, 11),
-    Pending(20212, "所 得 税 (&M)", ITEMBOX_TAX, 12),    Pending(20213, "繰越欠損 (&A)", ITEMBOX_TAX, 13),
+    Form<CTaxMunicipalFrame, CTaxMunicipalView>(20200, "固定資産税 (&T)", ITEMBOX_TAX, 0),
+    Form<CTaxCityPlanFrame, CTaxCityPlanView>(20201, "都市計画税 (&C)", ITEMBOX_TAX, 1),
+    Pending(20202, "課税標準額 (&O)", ITEMBOX_TAX, 2),
+    Form<CTaxBusinessFrame, CTaxBusinessView>(20203, "事 業 税 (&B)", ITEMBOX_TAX, 3),
+    Form<CTaxBusinessPlaceFrame, CTaxBusinessPlaceView>(20204, "面積換算係数 (&U)", ITEMBOX_TAX, 4),
+    Form<CTaxDepreciationFrame, CTaxDepreciationView>(20205, "減価償却関係 (&D)", ITEMBOX_TAX, 5),
+    Form<CTaxConsumptionFrame, CTaxConsumptionView>(20206, "消 費 税 (&N)", ITEMBOX_TAX, 6),
+    Form<CTaxLandPriceFrame, CTaxLandPriceView>(20207, "地 価 税 (&L)", ITEMBOX_TAX, 7),
+    Form<CTaxLicenseFrame, CTaxLicenseView>(20208, "登録免許税 (&I)", ITEMBOX_TAX, 8),
+    Form<CTaxRealtyGetFrame, CTaxRealtyGetView>(20209, "不動産取得税 (&R)", ITEMBOX_TAX, 9),
+    Form<CTaxCorporationFrame, CTaxCorporationView>(20210, "法 人 税 (&P)", ITEMBOX_TAX, 10),
+    Pending(20211, "住 民 税 (&E)", ITEMBOX_TAX, 11),
+    Pending(20212, "所 得 税 (&M)", ITEMBOX_TAX, 12),
+    Form<CTaxTransferFrame, CTaxTransferView>(20213, "繰越欠損 (&A)", ITEMBOX_TAX, 13),
 };
 
 // The option windows are not on a menu and select no item-box entry.

@@ -1,7 +1,8 @@
 // The frame and view bases of the tax-rate windows, and their frames in
 // family order. A store writes the view's working copies to the document's
-// tax-rate records; it sets no edited flag and lets the document re-derive
-// nothing (the table is saved through its own file command).
+// tax-rate records; it marks the window's tax-rate table edited when a value
+// changed and lets the document re-derive nothing (the table is saved
+// through its own file command).
 #pragma once
 
 #include "app/shell/tavrinformparentframe.h"
@@ -10,15 +11,23 @@ class CTaxParentFrame : public CTavrinFormParentFrame {
 public:
     using CTavrinFormParentFrame::CTavrinFormParentFrame;
 
+    // A view that checks its input before it drops it keeps the window open
+    // while the input is refused.
+    BOOL CancelData() override;
+
 protected:
     BOOL IsFirstOfFamily() const override;
     BOOL IsLastOfFamily() const override;
     BOOL UpdatesDependentData() const override { return FALSE; }
+    BOOL* EditedFlag() const override;
 };
 
 class CTaxParentView : public CTavrinFormParentView {
 public:
     explicit CTaxParentView(UINT nIDTemplate = 300) : CTavrinFormParentView(nIDTemplate) {}
+
+    // TRUE: cancel validates the input first, like a store.
+    virtual BOOL ChecksBeforeCancel() const { return FALSE; }
 
 protected:
     // "税率－" + window name string nNameID.
