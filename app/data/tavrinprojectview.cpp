@@ -3,6 +3,7 @@
 #include "app/common/formfields.h"
 #include "app/common/numbertext.h"
 #include "app/shell/tavrinprojectdoc.h"
+#include "app/taxopt/optiondialogs.h"
 
 namespace {
 
@@ -147,7 +148,6 @@ void CTavrinProjectView::OnControlNotify(UINT nID, UINT nCode)
     } else if (nID == IDC_TAX_METHOD && nCode == CBN_SELCHANGE) {
         ApplyCarryBackRule();
     } else if (nID == IDC_BUSINESS_RATE_SET && nCode == BN_CLICKED) {
-        m_dlgBusinessRate.SetDocument(GetDocument());
-        m_dlgBusinessRate.DoModal();
+        RunBusinessRateDialog(GetDocument(), this);
     }
 }

@@ -3,7 +3,6 @@
 // loss carry-forward and carry-back settings.
 #pragma once
 
-#include "app/taxopt/businessratedlg.h"
 #include "app/data/dataparentframe.h"
 #include "data/databasic.h"
 
@@ -30,6 +29,4 @@ private:
     void ApplyCarryBackRule();
     // Button 1296 is shown while the ratio is not exactly 100.
     void ShowBusinessRateButton(double dRatio);
-
-    CBusinessRateDlg m_dlgBusinessRate;
 };

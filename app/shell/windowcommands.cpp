@@ -12,6 +12,13 @@
 #include "app/data/datataxview.h"
 #include "app/data/tavrinprojectview.h"
 #include "app/shell/resultframe.h"
+#include "app/taxopt/optionadvanceview.h"
+#include "app/taxopt/optionbusinessrateview.h"
+#include "app/taxopt/optionconsumptioncostview.h"
+#include "app/taxopt/optionconsumptionexpenseview.h"
+#include "app/taxopt/optionconsumptionincomeview.h"
+#include "app/taxopt/optionexpensemanageview.h"
+#include "app/taxopt/optionothermanageview.h"
 #include "app/shell/resultview.h"
 #include "app/taxopt/taxbusinessplaceview.h"
 #include "app/taxopt/taxbusinessview.h"
@@ -111,9 +118,13 @@ const CWindowCommand kTaxWindows[] = {
 
 // The option windows are not on a menu and select no item-box entry.
 const CWindowCommand kOptionWindows[] = {
-    Pending(20300, nullptr, -1, 0), Pending(20301, nullptr, -1, 0), Pending(20302, nullptr, -1, 0),
-    Pending(20303, nullptr, -1, 0), Pending(20304, nullptr, -1, 0), Pending(20305, nullptr, -1, 0),
-    Pending(20306, nullptr, -1, 0),
+    Form<COptionBusinessRateFrame, COptionBusinessRateView>(20300, nullptr, -1, 0),
+    Form<COptionConsumptionExpenseFrame, COptionConsumptionExpenseView>(20301, nullptr, -1, 0),
+    Form<COptionExpenseManageFrame, COptionExpenseManageView>(20302, nullptr, -1, 0),
+    Form<COptionAdvanceFrame, COptionAdvanceView>(20303, nullptr, -1, 0),
+    Form<COptionConsumptionCostFrame, COptionConsumptionCostView>(20304, nullptr, -1, 0),
+    Form<COptionConsumptionIncomeFrame, COptionConsumptionIncomeView>(20305, nullptr, -1, 0),
+    Form<COptionOtherManageFrame, COptionOtherManageView>(20306, nullptr, -1, 0),
 };
 
 } // namespace

@@ -1,16 +1,20 @@
-// Business-ratio dialog opened from the basic-conditions window.
-// Stand-in: it edits nothing until the option dialogs are built.
+// Which expense items the business ratio divides, as a dialog of the
+// basic-conditions window.
 #pragma once
 
-#include "platform/afxtypes.h"
+#include "app/common/formdialog.h"
 
 class CTavrinProjectDoc;
 
-class CBusinessRateDlg {
+class CBusinessRateDlg : public CFormDialog {
 public:
-    void SetDocument(CTavrinProjectDoc* pDoc) { m_pDocument = pDoc; }
-    int DoModal() { return IDCANCEL; }
+    CBusinessRateDlg(CTavrinProjectDoc* pDoc, QWidget* pParent);
+
+    BOOL OnInitDialog() override;
+    // The boxes into the document's record.
+    void OnOK() override;
+    void OnHelp() override;
 
 private:
-    CTavrinProjectDoc* m_pDocument = nullptr;
+    CTavrinProjectDoc* m_pDocument;
 };
