@@ -135,14 +135,6 @@ const CFormField<M> kIntervalFields[] = {
     {{.nID = IDC_BOOK_INTERVAL, .kind = F::Integer, .style = NumberStyle::Count, .dEmpty = 1}, Member<&M::nExtra1>}};
 const CFormFields<M> kIntervalForm(kIntervalFields);
 
-template <class T>
-BOOL CopyField(const T& from, T& to)
-{
-    if (to == from) return FALSE;
-    to = from;
-    return TRUE;
-}
-
 // The values, name and schedule of an item; TRUE when one changed.
 BOOL CopyItem(const M& from, M& to)
 {
@@ -153,14 +145,7 @@ BOOL CopyItem(const M& from, M& to)
     bChanged |= CopyField(from.nToYear, to.nToYear);
     bChanged |= CopyField(from.nExtra1, to.nExtra1);
     bChanged |= CopyField(from.m_strOtherName, to.m_strOtherName);
-    for (int i = 0; i < CDataRateClass::kStepCount; ++i) {
-        const tagDATARATE& a = from.m_aDataRate[i];
-        tagDATARATE& b = to.m_aDataRate[i];
-        bChanged |= CopyField(a.nStartYear, b.nStartYear) | CopyField(a.nEndYear, b.nEndYear) |
-                    CopyField(a.nInterval, b.nInterval) | CopyField(a.dRate, b.dRate) |
-                    CopyField(a.bDecrease, b.bDecrease);
-    }
-    return bChanged;
+    return bChanged | CopySteps(from, to);
 }
 
 // A name of blanks only (a cleared field holds an ideographic space) counts as none.
