@@ -35,7 +35,7 @@ const CFormControl kViewControls[] = {
     {0, K::Label, 0, 0, 1, "手元資金の運用金利："},
     {IDC_SURPLUS_RATE, K::Number, 0, 1, 1, "", 8},
     {0, K::Unit, 0, 1, 1, "％"},
-    {IDC_INTEREST_TAX, K::Check, 0, 2, 1, "売上消費税の処理"},
+    {IDC_INTEREST_TAX, K::Check, 0, 1, 1, "売上消費税の処理"},
     {0, K::Label, 1, 0, 1, "最低確保する手元残高："},
     {IDC_MINIMUM_CASH, K::Number, 1, 1, 1, "", 14},
     {0, K::Unit, 1, 1, 1, "千円"},
@@ -44,7 +44,7 @@ const CFormControl kViewControls[] = {
     {0, K::Unit, 2, 1, 1, "÷ （当初自己資金 ＋ 当初借入金）"},
     {0, K::Label, 3, 0, 1, "単年度剰余金のマイナス表示："},
     {IDC_MINUS_SURPLUS, K::Combo, 3, 1, 1, "マイナスにしない\nマイナス表示", 14},
-    {IDC_TAB, K::Tab, 4, 0, 3, "1\n2\n3\n4\n5\n6"},
+    {IDC_TAB, K::Tab, 4, 0, 2, "1\n2\n3\n4\n5\n6"},
 };
 
 constexpr int kTicked[] = {1, 0};  // unticked 1, ticked 0 (taxable)
