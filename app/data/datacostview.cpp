@@ -145,14 +145,7 @@ BOOL CopyItem(const M& from, M& to)
     bChanged |= CopyField(from.nToYear, to.nToYear);
     bChanged |= CopyField(from.nExtra1, to.nExtra1);
     bChanged |= CopyField(from.m_strOtherName, to.m_strOtherName);
-    for (int i = 0; i < CDataRateClass::kStepCount; ++i) {
-        const tagDATARATE& a = from.m_aDataRate[i];
-        tagDATARATE& b = to.m_aDataRate[i];
-        bChanged |= CopyField(a.nStartYear, b.nStartYear) | CopyField(a.nEndYear, b.nEndYear) |
-                    CopyField(a.nInterval, b.nInterval) | CopyField(a.dRate, b.dRate) |
-                    CopyField(a.bDecrease, b.bDecrease);
-    }
-    return bChanged;
+    return bChanged | CopySteps(from, to);
 }
 
 // A name of blanks only (a cleared field holds an ideographic space) counts as none.

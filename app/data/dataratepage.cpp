@@ -14,10 +14,11 @@ using F = FieldKind;
 constexpr int kSteps = 4;
 const char* const kStepLabels[kSteps] = {"１段階：", "２段階：", "３段階：", "４段階："};
 
-// The block of the four steps in a group box at row nRow of the page.
-std::vector<CFormControl> RateControls(int nRow)
+// The block of the four steps in a group box at row nRow of the page; a
+// block of levels has no intervals and no directions.
+std::vector<CFormControl> RateControls(int nRow, const char* pszCaption, BOOL bLevels)
 {
-    std::vector<CFormControl> controls = {{20041, K::Group, nRow, 0, 6, "上昇・下降率の設定"}};
+    std::vector<CFormControl> controls = {{20041, K::Group, nRow, 0, 6, pszCaption}};
     for (int i = 0; i < kSteps; ++i) {
         const UINT nBase = P::IDC_LAST_YEAR + UINT(i) * P::kStepIDs;
         const UINT nStart = i == 0 ? P::IDC_FIRST_YEAR : P::IDC_NEXT_START + UINT(i - 1);
@@ -28,13 +29,23 @@ std::vector<CFormControl> RateControls(int nRow)
             {0, K::Unit, i, 1, 1, "年目 ～"},
             {nBase, K::Number, i, 2, 1, "", 5},
             {0, K::Unit, i, 2, 1, "年目まで"},
-            {nBase + 1, K::Number, i, 3, 1, "", 4},
-            {0, K::Unit, i, 3, 1, "年ごと"},
+        });
+        if (!bLevels) {
+            controls.insert(controls.end(), {
+                {nBase + 1, K::Number, i, 3, 1, "", 4},
+                {0, K::Unit, i, 3, 1, "年ごと"},
+            });
+        }
+        controls.insert(controls.end(), {
             {nBase + 2, K::Number, i, 4, 1, "", 7},
             {0, K::Unit, i, 4, 1, "％"},
-            {nBase + 3, K::RadioGroup, i, 5, 1, "上昇"},
-            {nBase + 4, K::Radio, i, 5, 1, "下降"},
         });
+        if (!bLevels) {
+            controls.insert(controls.end(), {
+                {nBase + 3, K::RadioGroup, i, 5, 1, "上昇"},
+                {nBase + 4, K::Radio, i, 5, 1, "下降"},
+            });
+        }
     }
     controls.push_back({0, K::GroupEnd});
     return controls;
@@ -51,6 +62,8 @@ const CFormField<P> kFields[] = {
      Path<&P::m_adRate, kRow>, kSteps, int(P::kStepIDs)},
 };
 const CFormFields<P> kForm(kFields);
+const CFormField<P> kLevelFields[] = {kFields[0], kFields[1], kFields[3]};
+const CFormFields<P> kLevelForm(kLevelFields);
 
 bool IsRateEdit(UINT nID)
 {
@@ -59,11 +72,12 @@ bool IsRateEdit(UINT nID)
 
 } // namespace
 
-CDataRatePage::CDataRatePage(std::span<const CFormControl> controls, int nRateRow, QWidget* pParent)
-    : CFormPage(pParent)
+CDataRatePage::CDataRatePage(std::span<const CFormControl> controls, int nRateRow, QWidget* pParent,
+                             const char* pszCaption, BOOL bLevels)
+    : CFormPage(pParent), m_bLevels(bLevels)
 {
     std::vector<CFormControl> all(controls.begin(), controls.end());
-    const std::vector<CFormControl> rate = RateControls(nRateRow);
+    const std::vector<CFormControl> rate = RateControls(nRateRow, pszCaption, bLevels);
     all.insert(all.end(), rate.begin(), rate.end());
     CreateControls(all);
     for (int i = 1; i < kSteps; ++i) SetDlgItemText(IDC_NEXT_START + UINT(i - 1), "0");
@@ -71,8 +85,9 @@ CDataRatePage::CDataRatePage(std::span<const CFormControl> controls, int nRateRo
 
 BOOL CDataRatePage::CheckPage()
 {
-    if (kForm.Check(this)) {
-        kForm.Store(this, *this);
+    const CFormFields<P>& form = m_bLevels ? kLevelForm : kForm;
+    if (form.Check(this)) {
+        form.Store(this, *this);
         return TRUE;
     }
     for (int i = 0; i < kSteps; ++i) {
@@ -141,8 +156,21 @@ void CDataRatePage::StoreSteps(CDataRateClass& rate) const
         const UINT nBase = IDC_LAST_YEAR + UINT(i) * kStepIDs;
         step.nStartYear = i == 0 ? m_anStartYear[0] : std::atoi(GetDlgItemText(IDC_NEXT_START + UINT(i - 1)));
         step.nEndYear = m_anEndYear[i];
-        step.nInterval = m_anInterval[i];
+        if (!m_bLevels) step.nInterval = m_anInterval[i];
         step.dRate = m_adRate[i];
         if (const UINT nChecked = GetCheckedRadioButton(nBase + 3, nBase + 4)) step.bDecrease = int(nChecked - nBase - 3);
     }
+}
+
+BOOL CopySteps(const CDataRateClass& from, CDataRateClass& to)
+{
+    BOOL bChanged = FALSE;
+    for (int i = 0; i < CDataRateClass::kStepCount; ++i) {
+        const tagDATARATE& a = from.m_aDataRate[i];
+        tagDATARATE& b = to.m_aDataRate[i];
+        bChanged |= CopyField(a.nStartYear, b.nStartYear) | CopyField(a.nEndYear, b.nEndYear) |
+                    CopyField(a.nInterval, b.nInterval) | CopyField(a.dRate, b.dRate) |
+                    CopyField(a.bDecrease, b.bDecrease);
+    }
+    return bChanged;
 }

@@ -21,8 +21,12 @@ public:
     static constexpr UINT IDC_RISE = 10004;
     static constexpr UINT IDC_FALL = 10005;
 
-    // The page's own controls with the block of the steps at row nRateRow.
-    CDataRatePage(std::span<const CFormControl> controls, int nRateRow, QWidget* pParent = nullptr);
+    // The page's own controls with the block of the steps at row nRateRow,
+    // in a group box of that caption. A block of levels (bLevels) shows
+    // first year, last year and percentage only; the steps' intervals and
+    // directions keep their values.
+    CDataRatePage(std::span<const CFormControl> controls, int nRateRow, QWidget* pParent = nullptr,
+                  const char* pszCaption = "上昇・下降率の設定", BOOL bLevels = FALSE);
 
     // The standard check of the steps (whole years, percentages 0-100) into
     // the members; on failure every step's last year, interval and percent
@@ -40,4 +44,19 @@ public:
     int m_anEndYear[4] = {};
     int m_anInterval[4] = {};
     double m_adRate[4] = {};
+
+private:
+    const BOOL m_bLevels;
 };
+
+// Assigns when the value differs; TRUE when it did.
+template <class T>
+BOOL CopyField(const T& from, T& to)
+{
+    if (to == from) return FALSE;
+    to = from;
+    return TRUE;
+}
+
+// The four steps of a schedule; TRUE when one changed.
+BOOL CopySteps(const CDataRateClass& from, CDataRateClass& to);

@@ -65,16 +65,7 @@ BOOL CopyLine(const M& from, M& to)
     bChanged |= CopyField(from.nFromYear, to.nFromYear);
     bChanged |= CopyField(from.nToYear, to.nToYear);
     bChanged |= CopyField(from.m_strName, to.m_strName);
-    for (int i = 0; i < CDataRateClass::kStepCount; ++i) {
-        const tagDATARATE& a = from.m_aDataRate[i];
-        tagDATARATE& b = to.m_aDataRate[i];
-        bChanged |= CopyField(a.nStartYear, b.nStartYear);
-        bChanged |= CopyField(a.nEndYear, b.nEndYear);
-        bChanged |= CopyField(a.nInterval, b.nInterval);
-        bChanged |= CopyField(a.dRate, b.dRate);
-        bChanged |= CopyField(a.bDecrease, b.bDecrease);
-    }
-    return bChanged;
+    return bChanged | CopySteps(from, to);
 }
 
 // A line's name, or for a name of blanks only (a cleared field holds an

@@ -31,6 +31,7 @@ constexpr UINT ID_VIEW_PAPER_RESET = 920;
 // Window-opening commands: data 20000-20010, results 20100-20115, tax rates
 // 20200-20213, options 20300-20306.
 constexpr UINT ID_DATA_BASIC = 20000;
+constexpr UINT ID_DATA_RENTAL_BASIC = 20007;
 constexpr UINT ID_DATA_CALCULATE = 20011;
 constexpr UINT ID_RESULT_BASIC1 = 20100;
 constexpr UINT ID_RESULT_BALANCE_TAX = 20115;

@@ -57,6 +57,14 @@ BOOL CTavrinProjectDoc::OnWindowCommand(UINT nID, CCmdUI* pCmdUI)
     return TRUE;
 }
 
+CTavrinFormParentView* CTavrinProjectDoc::OpenFormView(UINT nID)
+{
+    const CWindowCommand* cmd = FindWindowCommand(nID);
+    if (!cmd || !OnWindowCommand(nID, nullptr)) return nullptr;
+    auto* frame = dynamic_cast<CTavrinFormParentFrame*>(FindChildFrame(cmd->pfnIsFrame));
+    return frame ? frame->GetActiveView() : nullptr;
+}
+
 QWidget* CTavrinProjectDoc::FindChildFrame(bool (*pfnIsFrame)(const QWidget*)) const
 {
     if (!pfnIsFrame) return nullptr;

@@ -219,6 +219,11 @@ void CTavrinFormParentView::PostUpdateTitle()
     QMetaObject::invokeMethod(this, [this] { OnUpdateTitle(); }, Qt::QueuedConnection);
 }
 
+void CTavrinFormParentView::PostViewMessage(UINT nMessage, WPARAM wParam)
+{
+    QMetaObject::invokeMethod(this, [this, nMessage, wParam] { OnViewMessage(nMessage, wParam); }, Qt::QueuedConnection);
+}
+
 void CTavrinFormParentView::SetCaption(const CString& strCaption)
 {
     CTavrinFormParentFrame* frame = GetParentFrame();

@@ -11,6 +11,9 @@
 class CTavrinProjectDoc;
 class CTavrinFormParentView;
 
+// Posted to the rental-basics view: wParam = the rental category to show.
+constexpr UINT WM_SELECT_RENTAL_CATEGORY = WM_USER + 9;
+
 // What the form windows need of the main window; the main frame installs itself.
 class CFormFrameHost {
 public:
@@ -97,6 +100,9 @@ public:
     virtual void OnUpdateTitle() {}
     // Posts ID_VIEW_UPDATETITLE to the view.
     void PostUpdateTitle();
+    // Queues a message for OnViewMessage (dropped when the view is gone).
+    void PostViewMessage(UINT nMessage, WPARAM wParam);
+    virtual LRESULT OnViewMessage(UINT, WPARAM) { return 0; }
     // Validates the input; nPage -1: every page, else that page only.
     virtual BOOL CheckData(int) { return TRUE; }
     // Writes the screen into the document's records after CheckData; TRUE

@@ -550,6 +550,8 @@ BOOL CTavrinProjectDoc::CheckContractPeriods()
         const BOOL bInUse = std::any_of(std::begin(adAmount), std::end(adAmount), [](double d) { return d != 0.0; });
         if (bInUse && basic->nContractYears < 1) {
             AfxMessageBox(basic->m_strName + LoadText(kIdsNoContractYears), MB_OK);
+            if (CTavrinFormParentView* view = OpenFormView(ID_DATA_RENTAL_BASIC))
+                view->PostViewMessage(WM_SELECT_RENTAL_CATEGORY, WPARAM(term->m_nCategory));
             return FALSE;
         }
     }

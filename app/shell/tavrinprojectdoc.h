@@ -184,6 +184,8 @@ public:
     BOOL OnWindowCommand(UINT nID, CCmdUI* pCmdUI);
     // The project's open window that pfnIsFrame accepts, or null.
     QWidget* FindChildFrame(bool (*pfnIsFrame)(const QWidget*)) const;
+    // Opens or activates the form window of command nID; its view, or null.
+    CTavrinFormParentView* OpenFormView(UINT nID);
     // Draws the report named by the result object's item flag with the
     // application's result fonts and pens, on the B4 layout.
     void DrawResultReport(CDC* pDC);

@@ -7,6 +7,8 @@
 #include "app/data/datacostview.h"
 #include "app/data/dataexpenseotherview.h"
 #include "app/data/dataframes.h"
+#include "app/data/dataprorestotherview.h"
+#include "app/data/datarentalbasicview.h"
 #include "app/data/datarentaltypeview.h"
 #include "app/data/datarestotherview.h"
 #include "app/data/datataxview.h"
@@ -74,9 +76,9 @@ const CWindowCommand kDataWindows[] = {
     Form<CDataTaxFrame, CDataTaxView>(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
     Pending(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
     Form<CDataCostFrame, CDataCostView>(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
-    Pending(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
+    Form<CDataRentalBasicFrame, CDataRentalBasicView>(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
     Form<CDataRentalTypeFrame, CDataRentalTypeView>(20008, "タイプ別賃貸条件 (&Y)", ITEMBOX_DATA, 8),
-    Pending(20009, "その他の条件 (&R)", ITEMBOX_DATA, 9),
+    Form<CDataProRestOtherFrame, CDataProRestOtherView>(20009, "その他の条件 (&R)", ITEMBOX_DATA, 9),
     Form<CDataRestOtherFrame, CDataRestOtherView>(20010, "プロジェクト以外の条件 (&P)", ITEMBOX_DATA, 10),
 };
 
