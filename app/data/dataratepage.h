@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "app/common/formfields.h"
 #include "app/common/formpages.h"
 #include "data/datarate.h"
 
@@ -48,15 +49,6 @@ public:
 private:
     const BOOL m_bLevels;
 };
-
-// Assigns when the value differs; TRUE when it did.
-template <class T>
-BOOL CopyField(const T& from, T& to)
-{
-    if (to == from) return FALSE;
-    to = from;
-    return TRUE;
-}
 
 // The four steps of a schedule; TRUE when one changed.
 BOOL CopySteps(const CDataRateClass& from, CDataRateClass& to);

@@ -18,7 +18,7 @@ constexpr UINT IDC_TAX = 1465;
 constexpr UINT IDC_RATE = 1020;
 constexpr UINT IDC_HOUSE = 1287;
 constexpr UINT IDC_CITY = 1466;
-constexpr UINT IDS_NO_DIVISOR = 3040;
+constexpr UINT IDS_NO_DIVISOR = 10050;
 
 const CFormControl kControls[] = {
     {0, K::Unit, 0, 0, 2, "◆支払っている税額から土地評価額を逆算します。"},

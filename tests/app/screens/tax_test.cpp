@@ -473,7 +473,7 @@ TEST_F(TaxTest, BackCalcRefusesAZeroDivisor)
     BackCalc([this, &bStayed](CLandValueBackCalcDlg& dlg) {
         Enter(dlg, "140", "100", TRUE, FALSE);
         ASSERT_EQ(m_boxes.m_texts.size(), 1u);
-        EXPECT_EQ(m_boxes.m_texts[0], LoadText(3040));
+        EXPECT_EQ(m_boxes.m_texts[0], LoadText(10050));
         // Still open once the dialog's loop runs again.
         QTimer::singleShot(0, [dialog = QPointer<CLandValueBackCalcDlg>(&dlg), &bStayed] {
             bStayed = dialog && dialog->IsModalRunning();
