@@ -4,6 +4,8 @@
 
 #include "app/shell/commandids.h"
 #include "app/data/databasicframe.h"
+#include "app/data/dataframes.h"
+#include "app/data/dataoutlineview.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
 
@@ -47,7 +49,7 @@ constexpr CWindowCommand Pending(UINT nID, const char* pszMenuText, int nTab, in
 const CWindowCommand kDataWindows[] = {
     // The basic-conditions window lives as long as its project; it is only activated.
     {20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0, &IsFrame<CDataBasicFrame>, nullptr},
-    Pending(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
+    Form<CDataOutlineFrame, CDataOutlineView>(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
     Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
     Pending(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
     Pending(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
