@@ -5,6 +5,7 @@
 #include "app/shell/commandids.h"
 #include "app/data/databasicframe.h"
 #include "app/data/dataframes.h"
+#include "app/data/dataloanview.h"
 #include "app/data/dataoutlineview.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
@@ -53,7 +54,7 @@ const CWindowCommand kDataWindows[] = {
     Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
     Pending(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
     Pending(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
-    Pending(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
+    Form<CDataLoanFrame, CDataLoanView>(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
     Pending(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
     Pending(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
     Pending(20008, "タイプ別賃貸条件 (&Y)", ITEMBOX_DATA, 8),
