@@ -7,7 +7,8 @@ double CDataRateClass::CalcChangeMoney(double dMoney, int nYear)
         // An open step (end before start) takes every year no earlier step took.
         if (step.nEndYear >= step.nStartYear && (nYear < step.nStartYear || nYear > step.nEndYear)) continue;
         if (i == 0 && nYear == step.nStartYear) return dMoney;
-        if (step.nInterval == 0 || (nYear - step.nStartYear) % step.nInterval != 0) return dMoney;
+        // Years as stored may lie anywhere in the int range: their distance is wider.
+        if (step.nInterval == 0 || (static_cast<long long>(nYear) - step.nStartYear) % step.nInterval != 0) return dMoney;
         const double c = step.dRate * 0.01 * dMoney;
         return step.bDecrease ? dMoney - c : dMoney + c;
     }

@@ -336,6 +336,10 @@ BOOL CFileDataClass::ReadProject()
 {
     CModuleStateScope scope(kModule);
     if (!m_pDataClassObject || !m_pOptionClassObject || m_strFileName.IsEmpty()) return FALSE;
+    if (!PrepareRead(m_strFileName)) {
+        AfxMessageBox(kIdsNotTavrinFile, MB_OK);
+        return FALSE;
+    }
     std::vector<BYTE> bytes;
     if (!LoadFileBytes(m_strFileName, kMaxFileBytes, bytes)) return FALSE;
     std::memset(m_fileHeader, 0, sizeof m_fileHeader);

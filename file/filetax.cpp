@@ -312,6 +312,10 @@ BOOL CFileTaxClass::ReadTax()
 {
     CModuleStateScope scope(kModule);
     if (!m_pTaxClassObject || m_strFileName.IsEmpty()) return FALSE;
+    if (!PrepareRead(m_strFileName)) {
+        AfxMessageBox(kIdsNotTaxFile, MB_OK);
+        return FALSE;
+    }
     std::vector<BYTE> bytes;
     if (!LoadFileBytes(m_strFileName, kMaxFileBytes, bytes)) return FALSE;
     BYTE header[kHeaderSize] = {};

@@ -142,6 +142,8 @@ public:
     // Print job: a device that is no printer takes every call and prints nothing.
     // Each returns a value above 0 on success.
     virtual int StartDoc(const CString& /*strDocName*/) { return 1; }
+    // The title that a document file of the job shows, set before StartDoc.
+    virtual void SetDocTitle(const CString& /*strTitle*/) {}
     virtual int StartPage() { return 1; }
     virtual int EndPage() { return 1; }
     virtual int EndDoc() { return 1; }

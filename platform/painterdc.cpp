@@ -4,13 +4,16 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 #include <QRawFont>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -83,6 +86,14 @@ double CellPerEm(const QFont& font)
     return it->second;
 }
 
+// Paper has no pixel: a pen of width 0, one pixel on the screen, is drawn
+// this wide there (points); dashes and hatches take the size of a 96 dpi
+// screen's pixels.
+constexpr double kPaperHairlinePt = 0.25;
+constexpr double kScreenPixelPt = 0.75;
+// A hatch's lines are this many pixels apart.
+constexpr int kHatchStep = 8;
+
 } // namespace
 
 CPainterDC::CPainterDC(QPainter* pPainter) : m_pPainter(pPainter)
@@ -141,15 +152,80 @@ void CPainterDC::ApplyPen(bool bOutline)
     pen.setWidthF(lp.lopnWidth.x > 0 ? lp.lopnWidth.x * std::abs(ScaleX()) : 0.0);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
+    if (IsPaper()) WidenForPaper(pen);
     m_pPainter->setPen(pen);
 }
 
-void CPainterDC::ApplyBrush(bool bFill)
+bool CPainterDC::IsPaper() const
+{
+    const QPaintEngine* engine = m_pPainter->paintEngine();
+    return m_pPainter->device()->devType() == QInternal::Printer || (engine && engine->type() == QPaintEngine::Pdf);
+}
+
+void CPainterDC::WidenForPaper(QPen& pen) const
+{
+    if (pen.widthF() == 0 && pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen) {
+        QList<qreal> dashes = pen.dashPattern();
+        for (qreal& d : dashes) d *= kScreenPixelPt / kPaperHairlinePt;
+        pen.setDashPattern(dashes);
+    }
+    pen.setWidthF(std::max(pen.widthF(), kPaperHairlinePt * GetDeviceCaps(LOGPIXELSX) / 72));
+}
+
+QFont CPainterDC::TextFont(const TEXTMETRIC& tm) const
+{
+    QFont font = MakeFont(GetCurrentLogFont(), tm.tmHeight * std::abs(ScaleY()));
+    if (!IsPaper()) return font;
+    const double own = QFontMetricsF(font, m_pPainter->device()).horizontalAdvance(QChar(0x3000));
+    const double cell = 2 * tm.tmAveCharWidth * std::abs(ScaleX());
+    const int stretch = font.stretch() > 0 ? font.stretch() : 100;
+    if (own > 0) font.setStretch(std::clamp(int(std::lround(stretch * cell / own)), 1, 4000));
+    return font;
+}
+
+void CPainterDC::ApplyBrush(bool bFill, const QPainterPath& shape)
 {
     const CBrush& brush = GetCurrentBrush();
-    if (!bFill || brush.GetStyle() == BS_NULL) m_pPainter->setBrush(Qt::NoBrush);
-    else if (brush.GetStyle() == BS_HATCHED) m_pPainter->setBrush(QBrush(ToQColor(brush.GetColor()), ToQtHatch(brush.GetHatch())));
-    else m_pPainter->setBrush(ToQColor(brush.GetColor()));
+    if (!bFill || brush.GetStyle() == BS_NULL) {
+        m_pPainter->setBrush(Qt::NoBrush);
+    } else if (brush.GetStyle() != BS_HATCHED) {
+        m_pPainter->setBrush(ToQColor(brush.GetColor()));
+    } else if (!IsPaper()) {
+        m_pPainter->setBrush(QBrush(ToQColor(brush.GetColor()), ToQtHatch(brush.GetHatch())));
+    } else {
+        DrawPaperHatch(shape, brush);
+        m_pPainter->setBrush(Qt::NoBrush);
+    }
+}
+
+void CPainterDC::DrawPaperHatch(const QPainterPath& shape, const CBrush& brush)
+{
+    const double pixel = GetDeviceCaps(LOGPIXELSX) * kScreenPixelPt / 72;
+    const double step = kHatchStep * pixel;
+    const QRectF box = shape.boundingRect();
+    // Lines y = c, x = c, x + y = c and x - y = c at whole steps of c over the box.
+    QPainterPath lines;
+    auto add = [&](double from, double to, const std::function<QLineF(double)>& line) {
+        for (double c = std::floor(from / step) * step; c <= to; c += step) {
+            lines.moveTo(line(c).p1());
+            lines.lineTo(line(c).p2());
+        }
+    };
+    const int hatch = brush.GetHatch();
+    if (hatch == HS_CROSS) {
+        add(box.top(), box.bottom(), [&](double c) { return QLineF(box.left(), c, box.right(), c); });
+        add(box.left(), box.right(), [&](double c) { return QLineF(c, box.top(), c, box.bottom()); });
+    } else {
+        add(box.left() + box.top(), box.right() + box.bottom(),
+            [&](double c) { return QLineF(c - box.top(), box.top(), c - box.bottom(), box.bottom()); });
+        if (hatch == HS_DIAGCROSS)
+            add(box.left() - box.bottom(), box.right() - box.top(),
+                [&](double c) { return QLineF(c + box.top(), box.top(), c + box.bottom(), box.bottom()); });
+    }
+    m_pPainter->save();
+    m_pPainter->setClipPath(shape, Qt::IntersectClip);
+    m_pPainter->strokePath(lines, QPen(ToQColor(brush.GetColor()), pixel));
+    m_pPainter->restore();
 }
 
 BOOL CPainterDC::DoLine(POINT from, POINT to)
@@ -163,17 +239,23 @@ BOOL CPainterDC::DoLine(POINT from, POINT to)
 
 BOOL CPainterDC::DoRectangle(const RECT& rc, bool bFill, bool bOutline)
 {
+    const QRect rect = DeviceRect(rc);
+    QPainterPath shape;
+    shape.addRect(rect);
     ApplyPen(bOutline);
-    ApplyBrush(bFill);
-    m_pPainter->drawRect(DeviceRect(rc));
+    ApplyBrush(bFill, shape);
+    m_pPainter->drawRect(rect);
     return TRUE;
 }
 
 BOOL CPainterDC::DoEllipse(const RECT& rc)
 {
+    const QRect rect = DeviceRect(rc);
+    QPainterPath shape;
+    shape.addEllipse(rect);
     ApplyPen(true);
-    ApplyBrush(true);
-    m_pPainter->drawEllipse(DeviceRect(rc));
+    ApplyBrush(true, shape);
+    m_pPainter->drawEllipse(rect);
     return TRUE;
 }
 
@@ -184,8 +266,10 @@ BOOL CPainterDC::DoPolyline(const std::vector<POINT>& pts, bool bClosed)
         LPtoDP(&pt);
         polygon << QPoint(pt.x, pt.y);
     }
+    QPainterPath shape;
+    shape.addPolygon(polygon);
     ApplyPen(true);
-    ApplyBrush(bClosed);
+    ApplyBrush(bClosed, shape);
     if (bClosed) m_pPainter->drawPolygon(polygon);
     else m_pPainter->drawPolyline(polygon);
     return TRUE;
@@ -208,7 +292,7 @@ BOOL CPainterDC::DoText(int x, int y, const char* pch, int nCount, const std::ve
 {
     TEXTMETRIC tm;
     DoTextMetrics(&tm);
-    const QFont font = MakeFont(GetCurrentLogFont(), tm.tmHeight * std::abs(ScaleY()));
+    const QFont font = TextFont(tm);
     m_pPainter->save();
     m_pPainter->setFont(font);
     m_pPainter->setPen(ToQColor(GetTextColor()));

@@ -7,6 +7,8 @@
 
 class QFont;
 class QPainter;
+class QPainterPath;
+class QPen;
 
 class CPainterDC : public CDC {
 public:
@@ -34,8 +36,18 @@ protected:
 
 private:
     QRect DeviceRect(const RECT& rc) const;
+    // A printer or a PDF file rather than the screen or a picture.
+    bool IsPaper() const;
+    // On paper no line is thinner than a hairline of a quarter point.
+    void WidenForPaper(QPen& pen) const;
+    // The current font; on paper its glyphs fill the advance the layout gives
+    // a character, so that viewers read the gapless runs as words.
+    QFont TextFont(const TEXTMETRIC& tm) const;
     void ApplyPen(bool bOutline);
-    void ApplyBrush(bool bFill);
+    // On paper a hatch fills the shape at once, with the screen's pattern size.
+    void ApplyBrush(bool bFill, const QPainterPath& shape);
+    // The lines of a hatch, as the screen's pattern draws them, within the shape.
+    void DrawPaperHatch(const QPainterPath& shape, const CBrush& brush);
 
     QPainter* m_pPainter;
     QRect m_rcVisible;

@@ -16,6 +16,8 @@ constexpr uint64_t kPowersOfTen[kPlaces + 1] = {1, 10, 100, 1000, 10000, 100000,
 // Below this magnitude the millionths fit in 53 bits: the digits are worked
 // out exactly in integers and a cut text reads back with one exact division.
 constexpr double kFastLimit = 1e9;
+// Every double of at least this magnitude is a whole number.
+constexpr double kWholeFrom = 0x1p53;
 
 // The "%f" form of |dValue|, cut at nPlaces decimals, as integers.
 struct CutNumber {
@@ -112,6 +114,9 @@ CString FormatDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
 
 double ReadDecimalText(int nDecimals, double dValue)
 {
+    // From 2^53 up every double is whole, so its text reads back as itself;
+    // printing and reading hundreds of digits would take long.
+    if (std::isfinite(dValue) && std::fabs(dValue) >= kWholeFrom) return dValue;
     CutNumber cut;
     return CutDecimal(nDecimals, dValue, cut) ? CutValue(cut)
                                                : ParseDouble(PrintedDecimalText(nDecimals, dValue, FALSE));

@@ -17,6 +17,8 @@ public:
     int DoModal();
     void EndDialog(int nResult);
     BOOL IsModalRunning() const { return m_pLoop != nullptr; }
+    // What the last EndDialog gave (IDCANCEL before any).
+    int GetResult() const { return m_nResult; }
 
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }

@@ -72,7 +72,7 @@ void LeaveNumber(CFormWidget* pForm, const CFieldDesc& field, QLineEdit* pEdit)
     if (field.nEmptyFromID && IsBlank(pEdit)) SetWindowText(pEdit, pForm->GetDlgItemText(field.nEmptyFromID));
     switch (field.style) {
     case NumberStyle::Count:
-        if (IsBlank(pEdit)) SetWindowText(pEdit, "0");
+        if (IsBlank(pEdit)) SetWindowText(pEdit, DoubleToStr(-1, field.dEmpty, TRUE));
         break;
     case NumberStyle::Comma: FormatEditNumber(pEdit, field.dEmpty); break;
     case NumberStyle::Plain: {

@@ -24,7 +24,7 @@ enum class FieldKind {
 enum class NumberStyle {
     Comma,  // an empty text becomes dEmpty, then separators are inserted
     Plain,  // an empty text becomes dEmpty, separators are removed
-    Count,  // an empty text becomes "0"; any other stays as typed
+    Count,  // an empty text becomes dEmpty; any other stays as typed
 };
 
 using CFieldRef = std::variant<CString*, double*, int*, long*>;

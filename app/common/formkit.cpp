@@ -495,3 +495,17 @@ void DDX_TextInt(CDataExchange* pDX, UINT nID, long& lValue)
         pDX->Fail();
     }
 }
+
+// A whole number beyond an int is no int.
+void DDX_TextInt(CDataExchange* pDX, UINT nID, int& nValue)
+{
+    long lValue = nValue;
+    DDX_TextInt(pDX, nID, lValue);
+    if (!pDX->m_bSaveAndValidate || pDX->m_bFailed) return;
+    if (lValue < INT_MIN || lValue > INT_MAX) {
+        AfxMessageBox(AFX_IDP_PARSE_INT, MB_ICONEXCLAMATION, AFX_IDP_PARSE_INT);
+        pDX->Fail();
+        return;
+    }
+    nValue = int(lValue);
+}

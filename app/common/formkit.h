@@ -158,6 +158,7 @@ CString GetDlgItemTextNoComma(CFormWidget* pDlg, UINT nID);
 void DDX_TextNumber(CDataExchange* pDX, UINT nID, double& dValue);
 // The same for a whole number.
 void DDX_TextInt(CDataExchange* pDX, UINT nID, long& lValue);
+void DDX_TextInt(CDataExchange* pDX, UINT nID, int& nValue);
 
 // The whole text as a finite number (blanks around it allowed).
 BOOL ParseNumber(const CString& str, double& dValue);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMdiSubWindow>
+#include <iterator>
 #include <memory>
 
 #include "app/data/databasicframe.h"
@@ -26,6 +27,7 @@ void CDataParentView::SetFrameCaption(UINT nNameID)
 namespace {
 
 constexpr int kDocNameBytes = 31;
+constexpr UINT IDS_DASH = 161;
 const char kPrintFailed[] = "印刷を開始できませんでした。";
 
 // The job's name: at most 31 bytes, never half a double-byte character.
@@ -38,6 +40,18 @@ CString JobName(const CString& strTitle)
         n += nChar;
     }
     return strTitle.Left(n);
+}
+
+// What the print kinds 0 to 3 print, as their menu commands name it.
+const char* const kPrintKindNames[] = {"入力データ", "帳票", "税率データ", "オプション設定"};
+
+// The title of a job's document: what it prints and the project's name.
+CString DocumentTitle(int nPrintKind, const CTavrinProjectDoc* pDoc, const CString& strDocName)
+{
+    const CDataBasicClass* pBasic = pDoc ? pDoc->GetDataBasic() : nullptr;
+    const CString project = pBasic && !pBasic->strProjectName.IsEmpty() ? pBasic->strProjectName : strDocName;
+    if (nPrintKind < 0 || nPrintKind >= int(std::size(kPrintKindNames))) return project;
+    return CString(kPrintKindNames[nPrintKind]) + LoadText(IDS_DASH) + project;
 }
 
 // The settings dialog of a print kind, with its print list; null when the
@@ -93,6 +107,7 @@ void CDataParentView::OnFilePrint()
     pPrinting->SetProjectName(strDocName);
     pPrinting->show();
     QCoreApplication::processEvents();
+    pDC->SetDocTitle(DocumentTitle(pApp->m_nPrintKind, pDoc, strDocName));
     const BOOL bStarted = pDC->StartDoc(strDocName) > 0;
     if (bStarted) OnPrint(pDC.get());
     if (pMain) pMain->setEnabled(true);

@@ -17,13 +17,11 @@
 
 #include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
-#include "app/data/databasicframe.h"
 #include "app/shell/itembox.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/sximportdlg.h"
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
-#include "app/data/tavrinprojectview.h"
 #include "app/shell/windowcommands.h"
 #include "platform/qtstring.h"
 
@@ -291,9 +289,7 @@ QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
 
 void CMainFrame::OpenBasicConditions(CTavrinProjectDoc* pDoc)
 {
-    auto* form = new CDataBasicFrame(pDoc);
-    form->SetView(new CTavrinProjectView);
-    AddChildFrame(form)->showMaximized();
+    AddChildFrame(FindWindowCommand(ID_DATA_BASIC)->pfnCreateFrame(pDoc))->showMaximized();
 }
 
 void DestroyChildWindow(QWidget* pFrame)

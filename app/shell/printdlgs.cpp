@@ -46,37 +46,6 @@ const CFormControl kButtons[] = {
     {IDC_PRINT_HELP, Button, kButtonRow, 0, 6, "ヘルプ"},
 };
 
-// The dialog's controls; their notifications go to the dialog.
-class CDialogForm : public CFormWidget {
-public:
-    explicit CDialogForm(CPrintRangeDlg* pDlg) : CFormWidget(pDlg), m_pDlg(pDlg) {}
-    void OnControlNotify(UINT nID, UINT nCode) override { m_pDlg->OnControlNotify(nID, nCode); }
-    void AddWidget(QWidget* pWidget, int nRow, int nCol, int nColSpan) { m_pGrid->addWidget(pWidget, nRow, nCol, 1, nColSpan); }
-
-private:
-    CPrintRangeDlg* m_pDlg;
-};
-
-// An edit's text as an integer; a text that is none fails the exchange.
-void DDX_Int(CDataExchange* pDX, UINT nID, int& nValue)
-{
-    pDX->PrepareEditCtrl(nID);
-    if (!pDX->m_bSaveAndValidate) {
-        CString str;
-        str.Format("%d", nValue);
-        pDX->m_pDlgWnd->SetDlgItemText(nID, str);
-        return;
-    }
-    bool ok = false;
-    const int n = QByteArray(pDX->m_pDlgWnd->GetDlgItemText(nID)).trimmed().toInt(&ok);
-    if (!ok) {
-        AfxMessageBox(AFX_IDP_PARSE_INT, MB_ICONEXCLAMATION, AFX_IDP_PARSE_INT);
-        pDX->Fail();
-        return;
-    }
-    nValue = n;
-}
-
 const CGroupPrintForm kDataPrint = {
     {243, "入力データ／記入シート印刷", "入力データや記入シートの印刷設定を行います。"},
     {2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
@@ -94,28 +63,18 @@ const CGroupPrintForm kOptionPrint = {
 } // namespace
 
 CPrintRangeDlg::CPrintRangeDlg(const CPrintDlgTemplate& form, QWidget* pParent)
-    : QDialog(pParent), m_nIDTemplate(form.nIDTemplate)
+    : CFormDialog(pParent), m_nIDTemplate(form.nIDTemplate)
 {
     setWindowTitle(ToQString(form.pszCaption));
-    auto* form_ = new CDialogForm(this);
-    m_pForm = form_;
     const CFormControl line[] = {{0, Unit, 0, 0, 6, form.pszLine}};
-    form_->CreateControls(line);
-    form_->CreateControls(kRangeControls);
-    m_pPageList = new QListWidget(form_);
+    CreateControls(line);
+    CreateControls(kRangeControls);
+    m_pPageList = new QListWidget(this);
     m_pPageList->setSelectionMode(QAbstractItemView::MultiSelection);
     SetDlgCtrlID(m_pPageList, IDC_PRINT_PAGES);
-    form_->AddWidget(m_pPageList, 2, 1, 5);
-    form_->CreateControls(form.extra);
-    form_->CreateControls(kButtons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(form_);
-}
-
-int CPrintRangeDlg::DoModal()
-{
-    OnInitDialog();
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    m_pGrid->addWidget(m_pPageList, 2, 1, 1, 5);
+    CreateControls(form.extra);
+    CreateControls(kButtons);
 }
 
 BOOL CPrintRangeDlg::OnInitDialog()
@@ -123,7 +82,7 @@ BOOL CPrintRangeDlg::OnInitDialog()
     m_nMonth = m_objPrintSetting.nMonth;
     m_nYear = m_objPrintSetting.nYear;
     m_nDay = m_objPrintSetting.nDay;
-    auto* era = qobject_cast<QLabel*>(m_pForm->GetDlgItem(IDC_ERA_LABEL));
+    auto* era = qobject_cast<QLabel*>(GetDlgItem(IDC_ERA_LABEL));
     if (m_objPrintSetting.nYearFlag == 1) {
         m_nYear -= m_objPrintSetting.nYearDiff;
         era->setText(ToQString(m_objPrintSetting.strYearName));
@@ -136,18 +95,18 @@ BOOL CPrintRangeDlg::OnInitDialog()
 
 void CPrintRangeDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Int(pDX, IDC_PRINT_COPIES, m_nCopies);
+    DDX_TextInt(pDX, IDC_PRINT_COPIES, m_nCopies);
     if (pDX->m_bFailed) return;
     DDV_LongRange(pDX, m_nCopies, 1, 99);
     for (auto [nID, pn] : {std::pair{IDC_PRINT_YEAR, &m_nYear}, {IDC_PRINT_DAY, &m_nDay}, {IDC_PRINT_MONTH, &m_nMonth}}) {
         if (pDX->m_bFailed) return;
-        DDX_Int(pDX, nID, *pn);
+        DDX_TextInt(pDX, nID, *pn);
     }
 }
 
 BOOL CPrintRangeDlg::UpdateData(BOOL bSaveAndValidate)
 {
-    CDataExchange dx(m_pForm, bSaveAndValidate);
+    CDataExchange dx(this, bSaveAndValidate);
     DoDataExchange(&dx);
     return !dx.m_bFailed;
 }
@@ -164,7 +123,7 @@ void CPrintRangeDlg::OnOK()
 
 void CPrintRangeDlg::SelectRange(UINT nRadioID)
 {
-    m_pForm->CheckRadioButton(IDC_PRINT_ALL, IDC_PRINT_SELECTED, nRadioID);
+    CheckRadioButton(IDC_PRINT_ALL, IDC_PRINT_SELECTED, nRadioID);
     m_pPageList->setVisible(nRadioID == IDC_PRINT_SELECTED);
 }
 
@@ -173,7 +132,7 @@ void CPrintRangeDlg::OnControlNotify(UINT nID, UINT nCode)
     if (nCode != BN_CLICKED) return;
     switch (nID) {
     case IDOK: OnOK(); break;
-    case IDCANCEL: reject(); break;
+    case IDCANCEL: OnCancel(); break;
     case IDC_PRINT_ALL:
     case IDC_PRINT_SELECTED: SelectRange(nID); break;
     case IDC_PRINTER_SETUP: OnPrinterSetup(); break;

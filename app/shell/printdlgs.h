@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "app/common/formkit.h"
+#include "app/common/formdialog.h"
 #include "app/shell/printitems.h"
 
 class QLabel;
@@ -33,23 +33,21 @@ struct CPrintDlgTemplate {
     std::span<const CFormControl> extra = {};
 };
 
-class CPrintRangeDlg : public QDialog {
+class CPrintRangeDlg : public CFormDialog {
 public:
     CPrintRangeDlg(const CPrintDlgTemplate& form, QWidget* pParent);
 
-    // OnInitDialog, then the dialog runs; IDOK or IDCANCEL.
-    int DoModal();
-    virtual BOOL OnInitDialog();
-    virtual void OnOK();
+    BOOL OnInitDialog() override;
+    void OnOK() override;
     virtual void DoDataExchange(CDataExchange* pDX);
-    virtual void OnControlNotify(UINT nID, UINT nCode);
+    void OnControlNotify(UINT nID, UINT nCode) override;
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     // The print year in the Western calendar, by the dialog's own era settings.
     int GetWesternYear() const;
 
-    CFormWidget* Form() const { return m_pForm; }
+    CFormWidget* Form() { return this; }
     QListWidget* PageList() const { return m_pPageList; }
-    BOOL IsAllPages() const { return m_pForm->IsDlgButtonChecked(IDC_PRINT_ALL); }
+    BOOL IsAllPages() const { return IsDlgButtonChecked(IDC_PRINT_ALL); }
     // Checks "全てを印刷" or "ページ指定して印刷" and shows the list with the latter only.
     void SelectRange(UINT nRadioID);
 
@@ -60,17 +58,12 @@ public:
     int m_nMonth = 0;
     tagPRINTSETTING m_objPrintSetting;
 
-    // The OK button.
-    void accept() override { OnOK(); }
-
 protected:
     // Closes the dialog with IDOK.
-    void EndOK() { QDialog::accept(); }
+    void EndOK() { EndDialog(IDOK); }
     virtual void OnPrinterSetup();
-    virtual void OnHelp() {}
 
 private:
-    CFormWidget* m_pForm;
     QListWidget* m_pPageList;
 };
 

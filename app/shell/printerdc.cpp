@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/shell/filedialogs.h"
+#include "app/shell/pdflanguage.h"
 #include "platform/qtstring.h"
 
 namespace {
@@ -15,6 +16,7 @@ namespace {
 constexpr double kPdfMarginMm = 5;
 // A PDF file is written under this suffix and takes its name when it is complete.
 const char kPartSuffix[] = ".part";
+const char kPdfLanguage[] = "ja";
 
 struct PaperPage {
     short nPaper;
@@ -131,7 +133,10 @@ CPrinterDC::CPrinterDC(const CPrinterMode& mode, const QString& strPrinter, cons
 
 int CPrinterDC::StartDoc(const CString& strDocName)
 {
-    m_printer.setDocName(ToQString(strDocName));
+    // A printer's queue shows the job's name, a PDF file its title.
+    m_printer.setDocName(ToQString(m_strOutputFile.isEmpty() || m_strTitle.IsEmpty() ? strDocName : m_strTitle));
+    if (const CTavrinApp* pApp = GetTavrinApp())
+        m_printer.setCreator(ToQString(CString(pApp->m_pszAppName) + " " + pApp->m_strVersion));
     m_bStarted = TRUE;
     return 1;
 }
@@ -163,9 +168,11 @@ int CPrinterDC::EndDoc()
         return -1;
     }
     if (m_strOutputFile.isEmpty()) return 1;
-    // Replaces a file of that name in one step.
+    // The file gets its language, then replaces a file of that name in one step.
     const QByteArray part = QFile::encodeName(m_printer.outputFileName());
-    if (std::rename(part.constData(), QFile::encodeName(m_strOutputFile).constData()) == 0) return 1;
+    if (AddPdfLanguage(m_printer.outputFileName(), kPdfLanguage) &&
+        std::rename(part.constData(), QFile::encodeName(m_strOutputFile).constData()) == 0)
+        return 1;
     RemovePartFile();
     return -1;
 }

@@ -38,6 +38,8 @@ public:
     // strOutputFile non-empty: a PDF file, else the named printer.
     CPrinterDC(const CPrinterMode& mode, const QString& strPrinter, const QString& strOutputFile);
 
+    // A PDF file gets the title, the program as its creator and Japanese as its language.
+    void SetDocTitle(const CString& strTitle) override { m_strTitle = strTitle; }
     int StartDoc(const CString& strDocName) override;
     int StartPage() override;
     int EndPage() override;
@@ -50,6 +52,7 @@ private:
     void RemovePartFile();
 
     QString m_strOutputFile;
+    CString m_strTitle;
     BOOL m_bStarted = FALSE;
     int m_nPages = 0;
 };

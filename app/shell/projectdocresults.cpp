@@ -32,7 +32,7 @@ BOOL CTavrinProjectDoc::OnWindowCommand(UINT nID, CCmdUI* pCmdUI)
 {
     const CWindowCommand* cmd = FindWindowCommand(nID);
     if (!cmd) return FALSE;
-    const BOOL bBuilt = cmd->pfnCreateFrame || nID == ID_DATA_BASIC;
+    const BOOL bBuilt = cmd->pfnCreateFrame != nullptr;
     const BOOL bEnabled = bBuilt && (!IsResultWindowCommand(nID) || m_nCalcResult != 0);
     if (pCmdUI) {
         pCmdUI->Enable(bEnabled);

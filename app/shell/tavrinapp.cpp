@@ -39,7 +39,7 @@ CTavrinApp* GetTavrinApp()
     return CurrentApp();
 }
 
-CTavrinApp::CTavrinApp() : CWinApp("Tavrin V8")
+CTavrinApp::CTavrinApp() : CWinApp("Tavrin V8"), m_strVersion("08.01.07")
 {
     CurrentApp() = this;
 }
@@ -80,7 +80,6 @@ BOOL CTavrinApp::InitInstance(int argc, char** argv)
     CSplashWnd::EnableSplashScreen(TRUE);
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!LockSingleInstance(FromQString(runtime.isEmpty() ? QDir::tempPath() : runtime))) return FALSE;
-    m_strVersion = "08.01.07";
     m_strProgramDir = FromQString(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     // A project named on the command line (one path; spaces stay part of it),
     // taken before the program folder becomes the working folder, in which

@@ -4,9 +4,13 @@
 
 #include "app/shell/commandids.h"
 #include "app/data/databasicframe.h"
+#include "app/data/datacostview.h"
 #include "app/data/dataframes.h"
 #include "app/data/dataloanview.h"
 #include "app/data/dataoutlineview.h"
+#include "app/data/datarentaltypeview.h"
+#include "app/data/datarestotherview.h"
+#include "app/data/tavrinprojectview.h"
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
 
@@ -48,18 +52,18 @@ constexpr CWindowCommand Pending(UINT nID, const char* pszMenuText, int nTab, in
 }
 
 const CWindowCommand kDataWindows[] = {
-    // The basic-conditions window lives as long as its project; it is only activated.
-    {20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0, &IsFrame<CDataBasicFrame>, nullptr},
+    // The basic-conditions window opens with its project and lives as long as it; the command only activates it.
+    Form<CDataBasicFrame, CTavrinProjectView>(20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0),
     Form<CDataOutlineFrame, CDataOutlineView>(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
     Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
     Pending(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
     Pending(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
     Form<CDataLoanFrame, CDataLoanView>(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
-    Pending(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
+    Form<CDataCostFrame, CDataCostView>(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
     Pending(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
-    Pending(20008, "タイプ別賃貸条件 (&Y)", ITEMBOX_DATA, 8),
+    Form<CDataRentalTypeFrame, CDataRentalTypeView>(20008, "タイプ別賃貸条件 (&Y)", ITEMBOX_DATA, 8),
     Pending(20009, "その他の条件 (&R)", ITEMBOX_DATA, 9),
-    Pending(20010, "プロジェクト以外の条件 (&P)", ITEMBOX_DATA, 10),
+    Form<CDataRestOtherFrame, CDataRestOtherView>(20010, "プロジェクト以外の条件 (&P)", ITEMBOX_DATA, 10),
 };
 
 const CWindowCommand kResultWindows[] = {

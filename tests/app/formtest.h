@@ -43,3 +43,13 @@ inline void Focus(QWidget* pWidget)
     pWidget->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
 }
+
+// The user types into control nID of the form and leaves it.
+inline void Leave(CFormWidget* pForm, UINT nID, const CString& strText)
+{
+    QWidget* item = pForm->GetDlgItem(nID);
+    Focus(item);
+    pForm->SetDlgItemText(nID, strText);
+    item->clearFocus();
+    QApplication::processEvents();
+}

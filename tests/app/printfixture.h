@@ -92,7 +92,7 @@ inline void AnswerPrintDialog(std::function<void(CPrintRangeDlg*)> fn)
         timer->stop();
         timer->deleteLater();
         if (fn) fn(dlg);
-        dlg->accept();
+        dlg->OnOK();
     });
     timer->start(0);
 }

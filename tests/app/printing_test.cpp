@@ -8,6 +8,7 @@
 #include "app/data/dataparentframe.h"
 #include "app/shell/resultprintdlg.h"
 #include "printfixture.h"
+#include "tests/support/render.h"
 #include "result/pages/tavresult.h"
 #include "tests/support/utf8.h"
 
@@ -194,6 +195,17 @@ TEST_F(PrintCommands, StalePrintKindWithoutListPrintsNothing)
     EXPECT_EQ(m_log.calls, std::vector<std::string>{"EndDoc"});
 }
 
+// The report print dialog as the user sees it (build/artifacts).
+TEST_F(PrintCommands, PictureReportPrintDialog)
+{
+    m_app.CreateResultPrintItems();
+    CResultPrintDlg dlg(m_pDoc);
+    dlg.OnInitDialog();
+    dlg.show();
+    QApplication::processEvents();
+    SaveArtifact(dlg.grab().toImage(), "report_print_dialog");
+}
+
 TEST_F(PrintCommands, YearRangeOutsideTheCalculationIsRefused)
 {
     struct Case {
@@ -210,7 +222,7 @@ TEST_F(PrintCommands, YearRangeOutsideTheCalculationIsRefused)
         dlg.Form()->SetDlgItemText(10010, c.pszTo);
         m_boxes.m_shown.clear();
         dlg.OnOK();
-        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.bAccepted) << c.pszFrom << "-" << c.pszTo;
+        EXPECT_EQ(dlg.GetResult() == IDOK, c.bAccepted) << c.pszFrom << "-" << c.pszTo;
         EXPECT_EQ(m_boxes.m_shown.empty(), c.bAccepted) << c.pszFrom << "-" << c.pszTo;
     }
 }
@@ -238,7 +250,7 @@ TEST_F(PrintCommands, ReportDialogWritesPaperColourCompanyAndCoverPicture)
     dlg.Form()->SetDlgItemText(1021, "logo.bmp");
     dlg.SelectRange(IDC_PRINT_SELECTED); // nothing selected: nothing ticked
     dlg.OnOK();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.GetResult(), IDOK);
     EXPECT_EQ(m_app.m_nPaperSize, DMPAPER_A4);
     EXPECT_EQ(m_app.m_nColorFlag, 1);
     EXPECT_EQ(m_app.m_strOfficeName, CString("新会社"));
@@ -282,7 +294,7 @@ TEST_F(PrintCommands, CopiesOutsideOneToNinetyNineStayInTheDialog)
         dlg.Form()->SetDlgItemText(IDC_PRINT_COPIES, psz);
         m_boxes.m_shown.clear();
         dlg.OnOK();
-        EXPECT_NE(dlg.result(), QDialog::Accepted) << psz;
+        EXPECT_NE(dlg.GetResult(), IDOK) << psz;
         EXPECT_EQ(m_boxes.m_shown.size(), 1u) << psz;
     }
 }

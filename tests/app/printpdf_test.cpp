@@ -5,13 +5,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <cmath>
 #include <unistd.h>
 
 #include "app/shell/commandids.h"
+#include "app/shell/pdflanguage.h"
 #include "app/shell/resultprintdlg.h"
 #include "printfixture.h"
 #include "tests/support/utf8.h"
@@ -41,10 +47,44 @@ std::string PdfPageText(const QString& path, int nPage)
     return RunTool(QStringLiteral("pdftotext"), {"-f", page, "-l", page, path, "-"}).toStdString();
 }
 
+bool HasTool(const char* pszName)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(pszName)).isEmpty();
+}
+
 bool HasPoppler()
 {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    return HasTool("pdfinfo") && HasTool("pdftotext");
+}
+
+// The width in points of every line the PDF strokes, its transformation applied.
+std::vector<double> StrokeWidths(const QString& path)
+{
+    static const QRegularExpression stroke(
+        QStringLiteral("<stroke_path linewidth=\"([^\"]+)\"[^>]*transform=\"([^\"]+)\""));
+    std::vector<double> widths;
+    for (const QRegularExpressionMatch& m : stroke.globalMatch(RunTool(QStringLiteral("mutool"), {"trace", path}))) {
+        const QStringList t = m.captured(2).split(QLatin1Char(' '));
+        const double scale = t.size() == 6 ? std::sqrt(std::abs(t[0].toDouble() * t[3].toDouble() -
+                                                                t[1].toDouble() * t[2].toDouble()))
+                                           : 0;
+        widths.push_back(m.captured(1).toDouble() * scale);
+    }
+    return widths;
+}
+
+// A field of pdfinfo's report.
+QString PdfInfoField(const QString& path, const QString& field)
+{
+    for (const QString& line : RunTool(QStringLiteral("pdfinfo"), {path}).split(QLatin1Char('\n')))
+        if (line.startsWith(field + QLatin1Char(':'))) return line.mid(field.size() + 1).trimmed();
+    return QString();
+}
+
+// Runs of white space (of either width, line ends too) made one space, none at the ends.
+std::string Words(const std::string& text)
+{
+    return QString::fromStdString(text).simplified().replace(QChar(0x3000), QLatin1Char(' ')).simplified().toStdString();
 }
 
 QByteArray FileBytes(const QString& path)
@@ -99,6 +139,132 @@ TEST_F(PrintToPdf, EveryPrintCommandOfTheSample)
     EXPECT_TRUE(RunTool("pdfinfo", {FilePath("data.pdf")}).contains(QLatin1String("595 x 842")));
     ASSERT_FALSE(m_requests.empty());
     EXPECT_EQ(m_requests.back().strDefExt, CString("pdf"));
+}
+
+// The example's print-outs: lines no thinner than a hairline of 0.2 pt, the
+// document's title, creator and language, and a structure that a checker passes.
+TEST_F(PrintToPdf, LinesAndPropertiesOfEveryPrintCommand)
+{
+    if (!HasTool("mutool")) GTEST_SKIP() << "mutool (mupdf-tools) is not installed";
+    const std::pair<const char8_t*, void (*)(CTavrinProjectDoc&)> jobs[] = {
+        {u8"入力データ", [](CTavrinProjectDoc& doc) { doc.OnPrintData(); }},
+        {u8"税率データ", [](CTavrinProjectDoc& doc) { doc.OnPrintTax(); }},
+        {u8"オプション設定", [](CTavrinProjectDoc& doc) { doc.OnPrintOption(); }},
+        {u8"帳票", [](CTavrinProjectDoc& doc) { doc.OnPrintResult(); }},
+    };
+    m_app.m_nColorFlag = 0; // graphs in black: dashed lines and hatched bars
+    for (const auto& [pszName, pfnCommand] : jobs) {
+        const QString path = FilePath("job.pdf");
+        m_strDialogPath = FromQString(path);
+        AnswerPrintDialog([](CPrintRangeDlg* dlg) { dlg->SelectRange(IDC_PRINT_ALL); });
+        pfnCommand(*m_pDoc);
+        const QString name = QString::fromUtf8(U8(pszName));
+        const std::vector<double> widths = StrokeWidths(path);
+        EXPECT_GT(widths.size(), 100u) << name.toStdString();
+        EXPECT_GE(*std::min_element(widths.begin(), widths.end()), 0.2) << name.toStdString();
+        EXPECT_EQ(PdfInfoField(path, "Title"), name + QString::fromUtf8(U8(u8"－店舗付賃貸マンション")));
+        EXPECT_EQ(PdfInfoField(path, "Creator"), QStringLiteral("Tavrin V8 08.01.07"));
+        EXPECT_EQ(RunTool("mutool", {"show", path, "trailer/Root/Lang"}).trimmed(), QStringLiteral("(ja)"));
+        if (HasTool("qpdf")) {
+            EXPECT_FALSE(RunTool("qpdf", {"--check", path}).isEmpty()) << name.toStdString();
+        }
+    }
+}
+
+// Each text of an A4 yearly page is read whole from the PDF: its characters
+// are not taken for words of their own.
+TEST_F(PrintToPdf, TextsOfAnA4YearlyPageAreReadAsDrawn)
+{
+    m_app.m_nPaperSize = DMPAPER_A4;
+    const auto print = [this] {
+        AnswerPrintDialog([](CPrintRangeDlg* dlg) { SelectLines(dlg, {8}); });
+        m_pDoc->OnPrintResult();
+    };
+    RecordJobs();
+    print();
+    ASSERT_EQ(m_log.pages.size(), 3u);
+    SetPrinterDCFactory(nullptr);
+    const QString path = FilePath("a4.pdf");
+    m_strDialogPath = FromQString(path);
+    print();
+    EXPECT_EQ(PdfInfoField(path, "Page size").left(9), QStringLiteral("842 x 595"));
+    // The face draws the wave dash and the full-width tilde with one glyph.
+    const std::string page = Words(QString::fromStdString(PdfPageText(path, 1)).replace(QChar(0x301C), QChar(0xFF5E)).toStdString());
+    // A text's parts far apart (two full-width spaces and more) are read as blocks of their own.
+    static const QRegularExpression apart(QStringLiteral("\u3000{2,}"));
+    int nParts = 0;
+    for (const std::string& text : m_log.pages[0].texts) {
+        for (const QString& part : QString::fromStdString(text).split(apart)) {
+            if (Words(part.toStdString()).empty()) continue;
+            ++nParts;
+            EXPECT_NE(page.find(Words(part.toStdString())), std::string::npos) << text;
+        }
+    }
+    EXPECT_GT(nParts, 300);
+    for (const char8_t* psz : {u8"基本収支表（工事期間～１０年）", u8"敷金・保証金・償却益"})
+        EXPECT_NE(page.find(U8(psz)), std::string::npos) << U8(psz);
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(PdfLanguage, QtsPdfGetsItOnceAndStaysValid)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two pages.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setTitle(QStringLiteral("title"));
+        QPainter painter(&writer);
+        painter.drawText(100, 100, QStringLiteral("one"));
+        writer.newPage();
+        painter.drawText(100, 100, QStringLiteral("two"));
+    }
+    const QByteArray written = FileBytes(path);
+    ASSERT_TRUE(AddPdfLanguage(path, "ja"));
+    const QByteArray updated = FileBytes(path);
+    EXPECT_TRUE(updated.startsWith(written)); // an update only adds
+    EXPECT_TRUE(updated.mid(written.size()).contains("/Lang (ja)"));
+    ASSERT_TRUE(AddPdfLanguage(path, "en"));
+    EXPECT_EQ(FileBytes(path), updated); // a language is kept
+
+    if (HasTool("mutool")) {
+        EXPECT_EQ(RunTool("mutool", {"show", path, "trailer/Root/Lang"}).trimmed(), QStringLiteral("(ja)"));
+    }
+    if (HasTool("qpdf")) {
+        EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains(QLatin1String("No syntax or stream encoding errors")));
+    }
+    if (HasPoppler()) {
+        EXPECT_EQ(PdfPages(path), 2);
+        EXPECT_EQ(PdfInfoField(path, "Title"), QStringLiteral("title"));
+    }
+}
+
+// Files of another structure stay as they are; one that cannot be read is a failure.
+TEST(PdfLanguage, OtherFilesStayAsTheyAre)
+{
+    QTemporaryDir dir;
+    const QByteArray cases[] = {
+        "not a PDF",
+        // no cross-reference table
+        "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\ntrailer\n<< /Root 1 0 R >>\nstartxref\n999\n%%EOF\n",
+        // a table without the catalog
+        "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\nxref\n0 1\n0000000000 65535 f \ntrailer\n<< /Root 1 0 R "
+        ">>\nstartxref\n53\n%%EOF\n",
+    };
+    for (const QByteArray& bytes : cases) {
+        const QString path = dir.filePath(QStringLiteral("case.pdf"));
+        WriteFile(path, bytes);
+        EXPECT_TRUE(AddPdfLanguage(path, "ja")) << bytes.constData();
+        EXPECT_EQ(FileBytes(path), bytes);
+    }
+    const QString missing = dir.filePath(QStringLiteral("missing.pdf"));
+    EXPECT_FALSE(AddPdfLanguage(missing, "ja"));
+    EXPECT_FALSE(QFile::exists(missing));
 }
 
 // Cancel in the printing dialog: no PDF, and the file of that name stays as it was.
@@ -265,3 +431,4 @@ TEST_F(PrintThroughCups, ResultReportsReachTheQueuesPdf)
 }
 
 } // namespace
+

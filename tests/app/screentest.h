@@ -17,6 +17,14 @@
 
 class ScreenTest : public ResultWindowTest {
 protected:
+    // The sample is open; the boxes start empty (the question to calculate is answered).
+    void SetUp() override
+    {
+        ResultWindowTest::SetUp();
+        m_boxes.m_shown.clear();
+        m_boxes.m_texts.clear();
+        m_boxes.m_types.clear();
+    }
     // Opens (or activates) window nID from the menu; its frame, or null.
     CTavrinFormParentFrame* Open(UINT nID)
     {

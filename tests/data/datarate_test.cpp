@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <climits>
 #include <vector>
 
 #include "data/datarate.h"
@@ -51,6 +53,8 @@ TEST(DataRate, MatchingRules)
         {"interval 0 changes nothing", Schedule({{1, 9, 0, 10, 0}}), 4, 100},
         {"year after every step", Schedule({{1, 9, 1, 10, 0}}), 10, 100},
         {"full fall", Schedule({{1, 9, 1, 100, 1}}), 2, 0},
+        {"years counted from the lowest start", Schedule({{INT_MIN, INT_MAX, 3, 10, 0}}), 1, 110},
+        {"negative interval from the lowest start", Schedule({{INT_MIN, INT_MAX, -1, 10, 0}}), 0, 110},
     };
     for (auto c : cases) EXPECT_DOUBLE_EQ(c.rate.CalcChangeMoney(100, c.year), c.expected) << c.what;
 }

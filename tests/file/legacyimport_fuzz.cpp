@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/common/classobject.h"
 #include "file/filesx.h"
 #include "platform/msgbox.h"
+#include "tests/file/fuzzholders.h"
 
 namespace {
 
@@ -33,9 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, size_t nSize)
                                 std::filesystem::create_directories(folder), true);
     (void)bReady;
     if (nSize < 1) return 0;
-    CDataClassObject data;
-    COptionClassObject option;
-    if (!data.CreateData() || !option.CreateData()) return 0;
+    static CFuzzHolders holders;
+    if (!holders.m_bCreated) return 0;
+    holders.Reset();
+    CDataClassObject& data = holders.m_data;
+    COptionClassObject& option = holders.m_option;
     if (pData[0] & 1) {
         const std::string path = folder + "/project16.dat";
         WriteBytes(path, pData + 1, nSize - 1);

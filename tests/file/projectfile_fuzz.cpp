@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/common/classobject.h"
 #include "file/filedata.h"
 #include "file/filetax.h"
 #include "platform/msgbox.h"
+#include "tests/file/fuzzholders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, size_t nSize)
 {
@@ -20,13 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, size_t nSize)
     if (!f) return 0;
     std::fwrite(pData, 1, nSize, f);
     std::fclose(f);
-    CDataClassObject data;
-    COptionClassObject option;
-    CTaxClassObject tax;
-    if (!data.CreateData() || !option.CreateData() || !tax.CreateData()) return 0;
+    static CFuzzHolders holders;
+    if (!holders.m_bCreated) return 0;
+    holders.Reset();
     CFileDataClass file;
-    file.ReadProject(path.c_str(), &data, &option);
+    file.ReadProject(path.c_str(), &holders.m_data, &holders.m_option);
     CFileTaxClass taxFile;
-    taxFile.ReadTax(path.c_str(), &tax);
+    taxFile.ReadTax(path.c_str(), &holders.m_tax);
     return 0;
 }

@@ -1,7 +1,8 @@
 // Sample projects with stored fields perturbed far beyond their usual
 // ranges, as a damaged or hand-edited file would hold them: every step and
-// the export must end, within a time bound, either with finite figures or
-// with a failure status. TAV_RANDOM_PROJECTS=<count> runs more projects;
+// the export must end, within a time bound, either with finite figures that
+// fit (a figure too large to show carries its mark, never a clamped number)
+// or with a failure status. TAV_RANDOM_PROJECTS=<count> runs more projects;
 // TAV_RANDOM_PROJECT=<project seed> runs the one project a failure names.
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "result/pages/resultformat.h"
 #include "tests/result/sampleprojects.h"
 
 namespace {
@@ -184,6 +186,14 @@ bool HasNonFiniteText(const std::string& text)
     return false;
 }
 
+// The end of an int or long long range printed as if it were a figure.
+bool HasClampedFigure(const std::string& text)
+{
+    for (const char* clamp : {"2,147,483,647", "2,147,483,648", "9,223,372,036,854,775,807", "9,223,372,036,854,775,808"})
+        if (text.find(clamp) != std::string::npos) return true;
+    return false;
+}
+
 std::string ReadFile(const std::filesystem::path& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -228,7 +238,9 @@ std::string RunOne(Rng& rng, const std::filesystem::path& exportPath)
         }
         if (tables) {
             p.m_calc.SaveTextFile(exportPath.c_str(), "事務所", "日付", 0);
-            if (HasNonFiniteText(ReadFile(exportPath))) return "export not finite";
+            const std::string text = ReadFile(exportPath);
+            if (HasNonFiniteText(text)) return "export not finite";
+            if (HasClampedFigure(text)) return "export shows a clamped figure";
         }
     }
     if (std::chrono::steady_clock::now() - start > kTimePerProject) return "too slow";
@@ -268,14 +280,35 @@ TEST_P(RandomProjectTest, EndsSoundlyOrFailsWithAStatus)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomProjectTest, ::testing::ValuesIn(kSeeds));
 
-// Projects that once wrote "nan" or "inf" into the export: damaged areas and
-// minimum cash on the premise pages.
+// Projects that once wrote "nan" or "inf" into the export (damaged areas and
+// minimum cash on the premise pages) or a clamped figure.
 TEST(RandomProjectCases, OnceFailedProjectsEndSoundly)
 {
     const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "tav_random_cases.txt";
-    for (std::uint64_t seed : {3590426675516651743ull, 16355921031382858127ull, 12474970621178593705ull}) {
+    for (std::uint64_t seed : {3590426675516651743ull, 16355921031382858127ull, 12474970621178593705ull,
+                               8674303917014046421ull, 8474797515235709821ull, 4291457882671415306ull}) {
         Rng rng(seed);
         EXPECT_EQ(RunOne(rng, exportPath), "") << "project seed " << seed;
     }
+    std::filesystem::remove(exportPath);
+}
+
+// An ordinary project whose figures outgrow what can be shown: a rent rising
+// 1,000 % a year for 99 years. Those figures carry the mark.
+TEST(RandomProjectCases, RentRisingTenfoldShowsTheMark)
+{
+    const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "tav_random_rent.txt";
+    Project p;
+    ASSERT_TRUE(p.IsCreated());
+    BuildSampleProject(p, {ProjectKind::kIndividual, ProjectKind::kOwnFunds, 99});
+    p.m_calc.m_objCalcYear.nCalcYear = 99;
+    for (CDataRentalBasicClass* pRental : p.m_data.m_apDataRentalBasic)
+        pRental->m_aRate[CDataRentalBasicClass::kRateRent].m_aDataRate[0] = {1, 99, 1, 1000.0, 0};
+    p.m_calc.SetComs();
+    for (int step = 0; step <= CTavCalcClass::kLastStep; ++step) ASSERT_TRUE(p.m_calc.Calc(step)) << step;
+    ASSERT_TRUE(p.m_calc.SaveTextFile(exportPath.c_str(), "事務所", "日付", 0));
+    const std::string text = ReadFile(exportPath);
+    EXPECT_FALSE(HasClampedFigure(text));
+    EXPECT_NE(text.find(kFigureTooLargeMark), std::string::npos);
     std::filesystem::remove(exportPath);
 }

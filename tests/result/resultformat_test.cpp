@@ -55,6 +55,18 @@ TEST(ResultFormat, NonFiniteNumberIsEmpty)
     EXPECT_EQ(FormatYieldText(std::numeric_limits<double>::quiet_NaN()), CString());
 }
 
+// A figure beyond the int range shows the mark: its text would read as the
+// limit of a conversion.
+TEST(ResultFormat, FigureTooLargeShowsTheMark)
+{
+    const std::pair<double, const char*> cases[] = {
+        {2147483646.0, "2,147,483,646"}, {-2147483646.5, "-2,147,483,646"}, {2147483647.0, kFigureTooLargeMark},
+        {-2147483648.0, kFigureTooLargeMark}, {-9223372036854775808.0, kFigureTooLargeMark}, {1e300, kFigureTooLargeMark},
+    };
+    for (auto [v, text] : cases) EXPECT_EQ(FormatResultNumber(0, v, FALSE), CString(text)) << v;
+    EXPECT_EQ(FormatYieldText(3e9), CString(kFigureTooLargeMark));
+}
+
 TEST(ResultFormat, NumberComma)
 {
     const std::pair<const char*, const char*> cases[] = {

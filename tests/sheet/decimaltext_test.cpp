@@ -1,6 +1,7 @@
 // The number texts against the "%f" and strtod forms they are defined by.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -76,4 +77,16 @@ TEST(DecimalText, ReadBackKeepsTheSignOfACutZero)
     EXPECT_EQ(ReadDecimalText(0, -1e15), -1e15);
     EXPECT_EQ(ReadDecimalText(1, 1.25), 1.2);
     EXPECT_EQ(ReadDecimalText(3, 1.25), 1.25);
+}
+
+// Values near 1e300 are whole numbers: reading them back takes no printing of
+// hundreds of digits, which once made a project take seconds to round.
+TEST(DecimalText, HugeValuesReadBackAtOnce)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100000; ++i) {
+        const double v = (i % 2 ? -1e300 : 1e300) * (1 + i * 1e-9);
+        ASSERT_EQ(ReadDecimalText(i % 8 - 1, v), v);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }
