@@ -7,6 +7,8 @@
 #include "app/data/datacostview.h"
 #include "app/data/dataexpenseotherview.h"
 #include "app/data/dataframes.h"
+#include "app/data/dataloanview.h"
+#include "app/data/dataoutlineview.h"
 #include "app/data/dataprorestotherview.h"
 #include "app/data/datarentalbasicview.h"
 #include "app/data/datarentaltypeview.h"
@@ -70,11 +72,11 @@ constexpr CWindowCommand Pending(UINT nID, const char* pszMenuText, int nTab, in
 const CWindowCommand kDataWindows[] = {
     // The basic-conditions window opens with its project and lives as long as it; the command only activates it.
     Form<CDataBasicFrame, CTavrinProjectView>(20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0),
-    Pending(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
+    Form<CDataOutlineFrame, CDataOutlineView>(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
     Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
     Form<CDataExpenseOtherFrame, CDataExpenseOtherView>(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
     Form<CDataTaxFrame, CDataTaxView>(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
-    Pending(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
+    Form<CDataLoanFrame, CDataLoanView>(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),
     Form<CDataCostFrame, CDataCostView>(20006, "各年の経費 (&S)", ITEMBOX_DATA, 6),
     Form<CDataRentalBasicFrame, CDataRentalBasicView>(20007, "賃貸条件の基礎事項 (&A)", ITEMBOX_DATA, 7),
     Form<CDataRentalTypeFrame, CDataRentalTypeView>(20008, "タイプ別賃貸条件 (&Y)", ITEMBOX_DATA, 8),
