@@ -12,6 +12,7 @@
 #include "app/shell/resultframe.h"
 #include "app/shell/resultview.h"
 #include "app/taxopt/taxincomeview.h"
+#include "app/taxopt/taxresidenceview.h"
 
 namespace {
 
@@ -90,7 +91,8 @@ const CWindowCommand kTaxWindows[] = {
     Pending(20204, "面積換算係数 (&U)", ITEMBOX_TAX, 4), Pending(20205, "減価償却関係 (&D)", ITEMBOX_TAX, 5),
     Pending(20206, "消 費 税 (&N)", ITEMBOX_TAX, 6),     Pending(20207, "地 価 税 (&L)", ITEMBOX_TAX, 7),
     Pending(20208, "登録免許税 (&I)", ITEMBOX_TAX, 8),   Pending(20209, "不動産取得税 (&R)", ITEMBOX_TAX, 9),
-    Pending(20210, "法 人 税 (&P)", ITEMBOX_TAX, 10),    Pending(20211, "住 民 税 (&E)", ITEMBOX_TAX, 11),
+    Pending(20210, "法 人 税 (&P)", ITEMBOX_TAX, 10),
+    Form<CTaxResidenceFrame, CTaxResidenceView>(20211, "住 民 税 (&E)", ITEMBOX_TAX, 11),
     Form<CTaxIncomeFrame, CTaxIncomeView>(20212, "所 得 税 (&M)", ITEMBOX_TAX, 12),
     Pending(20213, "繰越欠損 (&A)", ITEMBOX_TAX, 13),
 };
