@@ -25,7 +25,8 @@ constexpr int kCommentWidth = 42;
 } // namespace
 
 // The names go to the option records where their sheets show them: other
-// expenses at [0] to [5], rental categories (not loans) in the income option.
+// expenses at their expense item (the consumption sheet counts one more),
+// rental categories (not loans) in the income option.
 void CFileDataClass::InitString()
 {
     if (!HasAllRecords()) return;
@@ -47,8 +48,8 @@ void CFileDataClass::InitString()
     for (int n = 1; n <= 6; ++n) {
         const CString str = NumberedName(54, n);
         d.m_pDataCost->m_aCostItem[3 + n].m_strOtherName = str;
-        o.m_pOptionBusinessRate->m_astrExpenseName[n - 1] = str;
-        o.m_pOptionConsumptionCost->m_astrItemName[n - 1] = str;
+        o.m_pOptionBusinessRate->m_astrExpenseName[3 + n] = str;
+        o.m_pOptionConsumptionCost->m_astrItemName[4 + n] = str;
         const CString strIncome = NumberedName(63, n);
         d.m_pDataProRestOther->m_aOtherIncome[n - 1].m_strName = strIncome;
         o.m_pOptionConsumptionIncome->m_astrIncomeName[n - 1] = strIncome;
@@ -91,8 +92,8 @@ BOOL CFileDataClass::Tav16String(tabPROJECT* p)
     for (int j = 0; j < 6; ++j) {
         const CString str = name(364 + kNameWidth * j);
         d.m_pDataCost->m_aCostItem[4 + j].m_strOtherName = str;
-        o.m_pOptionBusinessRate->m_astrExpenseName[j] = str;
-        o.m_pOptionConsumptionCost->m_astrItemName[j] = str;
+        o.m_pOptionBusinessRate->m_astrExpenseName[4 + j] = str;
+        o.m_pOptionConsumptionCost->m_astrItemName[5 + j] = str;
     }
     for (int j = 0; j < 2; ++j) {
         const CString str = name(472 + kNameWidth * j);

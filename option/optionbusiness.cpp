@@ -17,7 +17,7 @@ const CSheetTables& BusinessLayout()
 // Row label of item j: a fixed label (string 200 + j) or one of the project's names.
 CString BusinessItemName(const COptionBusinessRateClass& r, int j)
 {
-    if (j >= 5 && j <= 10) return r.m_astrExpenseName[j - 5];
+    if (j >= 5 && j <= 10) return r.m_astrExpenseName[j - 1]; // names by expense item, 0 the management fee
     if (j >= 15 && j <= 18) return r.m_astrAmortizeName[j - 15];
     return LoadOptionString(200 + j);
 }

@@ -26,7 +26,7 @@ public:
     void CreatePrintArray(int nPages) override;
 
     int m_anApply[21];              // 0 applied ("設定"), 1 not applied ("非設定")
-    CString m_astrExpenseName[10];  // other expenses; [0] to [5] are items 5 to 10
+    CString m_astrExpenseName[10];  // names of the ten yearly expense items; [4] to [9] print as items 5 to 10
     CString m_astrAmortizeName[4];  // other amortisation, items 15 to 18
 };
 

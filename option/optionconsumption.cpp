@@ -83,8 +83,8 @@ BOOL COptionConsumptionCostClass::SetDataData(int nPage)
     SetTitle(20004u);
     CObArray* pData = PageArray(m_apData, nPage);
     for (int j = 0; j < kCostItems; ++j) {
-        // Items 5 to 10 are the project's other expenses, the rest fixed labels.
-        const CString name = (j >= 5 && j <= 10) ? m_astrItemName[j - 5] : LoadOptionString(700 + j);
+        // Items 5 to 10 are the project's other expenses, named at their item; the rest fixed labels.
+        const CString name = (j >= 5 && j <= 10) ? m_astrItemName[j] : LoadOptionString(700 + j);
         if (!SetCellText(pData, j, name, 1)) return FALSE;
     }
     return SetTwoChoiceChecks(pData, kCostItems, m_anTax, kCostItems);

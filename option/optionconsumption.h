@@ -25,7 +25,7 @@ public:
     void CreatePrintArray(int nPages) override;
 
     int m_anTax[13];            // 0 taxable ("課税"), 1 non-taxable ("非課税")
-    CString m_astrItemName[13]; // [0] to [5]: other expenses 1 to 6 (items 5 to 10)
+    CString m_astrItemName[13]; // names by item; [5] to [10]: other expenses 1 to 6
 };
 
 // One item of the construction funds.

@@ -10,7 +10,8 @@
 namespace {
 
 // Years, months and periods beyond this are no project's; they would drive
-// loops and tables for minutes or overflow.
+// loops and tables for minutes or overflow. A last year of a booking is only
+// compared with the year and may be anything ("to the end" as 9999).
 constexpr int kMaxCount = 1200;
 // Decimal places an amount can be shown with.
 constexpr int kMaxDecimals = 6;
@@ -28,14 +29,14 @@ bool LoanCounts(const CDataLoanClass& loan)
 {
     for (const tagDATAREPAY& period : loan.m_aRepay)
         if (!AllCounts({period.nStartYear, period.nEndYear})) return false;
-    return AllCounts({loan.nSpecialFromYear, loan.nSpecialToYear, loan.m_nCapitalPayYear});
+    return AllCounts({loan.nSpecialFromYear, loan.m_nCapitalPayYear});
 }
 
 bool RentalCounts(const CDataRentalBasicClass& basic)
 {
     for (const CDataRateClass& rate : basic.m_aRate)
         for (const tagDATARATE& step : rate.m_aDataRate)
-            if (!AllCounts({step.nStartYear, step.nEndYear, step.nInterval})) return false;
+            if (!AllCounts({step.nStartYear, step.nInterval})) return false;
     return IsCount(basic.nContractYears) && LoanCounts(basic.m_objSecurityLoan);
 }
 
@@ -46,18 +47,15 @@ bool DataCounts(const CDataClassObject& data)
     for (const CDataRentalBasicClass* basic : data.m_apDataRentalBasic)
         if (!RentalCounts(*basic)) return false;
     for (const CDataCostItemClass& item : data.m_pDataCost->m_aCostItem)
-        if (!AllCounts({item.nFromYear, item.nToYear})) return false;
+        if (!IsCount(item.nFromYear)) return false;
     for (const CDataDepreciationClass& item : data.m_pDataExpense->m_aDepreciation)
         if (!AllCounts({item.nLife, item.nRetireYear})) return false;
     for (const CDataCapitalPayClass& pay : data.m_pDataExpense->m_aCapitalPay)
         if (!IsCount(pay.nYear)) return false;
     for (const CDataOtherIncomeClass& income : data.m_pDataProRestOther->m_aOtherIncome)
-        if (!AllCounts({income.nFromYear, income.nToYear})) return false;
+        if (!IsCount(income.nFromYear)) return false;
     for (const CDataRestOtherMoneyClass& line : data.m_pDataRestOther->m_aRestOtherMoney)
-        if (!AllCounts({line.nFromYear, line.nToYear})) return false;
-    const CDataTaxConsumptionClass& stages = data.m_pDataTax->m_objConsumption;
-    for (int i = 0; i < 2; ++i)
-        if (!AllCounts({stages.m_anBusinessToYear[i], stages.m_anConstructToYear[i]})) return false;
+        if (!IsCount(line.nFromYear)) return false;
     return data.m_pDataOutline->nConstructMonths >= 0 && data.m_pDataOutline->nConstructMonths <= kMaxCount;
 }
 

@@ -41,6 +41,7 @@ namespace {
 constexpr int kItemCount = CDataExpenseClass::kDepreciationCount;
 constexpr int kFirstApply = 13; // business-ratio flag of item 0
 constexpr int kStartupEntry = 3;
+constexpr int kApplyStartup = 19; // business-ratio flag of the start-up costs
 
 // Appends nCount zeroed items; FALSE with 13002 when memory runs out.
 BOOL AppendBookItems(CTavCalcClass& calc, CDeleteObArray& series, int nCount)
@@ -109,6 +110,7 @@ void Depreciate(CTavCalcClass& calc, int k, double dBase, const CDeleteObArray& 
     const int nApply = calc.m_pOptionClass->m_pOptionBusinessRate->m_anApply[kFirstApply + k];
     double rest;
     calc.CalcBusinessRate(nApply, &dBase, &rest);
+    calc.m_dNonBusinessExpend += rest; // the private share was paid in the construction period
     SeriesItem<CDepreciationMoneyClass>(&series, 0)->m_dBookValue = dBase;
 
     const int nLife = item.nLife;
@@ -190,6 +192,21 @@ int CTavCalcClass::CheckCapitalpay(int nItem, int nYear, int nFirst)
     return -1;
 }
 
+double CTavCalcClass::CalcCapitalPayRest(int nYear)
+{
+    double sum = 0.0;
+    for (int k = 0; k < kItemCount; ++k) {
+        const int nApply = m_pOptionClass->m_pOptionBusinessRate->m_anApply[kFirstApply + k];
+        for (int i = CheckCapitalpay(k, nYear, 0); i >= 0; i = CheckCapitalpay(k, nYear, i + 1)) {
+            double amount = m_pDataClass->m_pDataExpense->m_aCapitalPay[i].dAmount;
+            double rest;
+            CalcBusinessRate(nApply, &amount, &rest);
+            sum += rest;
+        }
+    }
+    return sum;
+}
+
 BOOL CTavCalcClass::CalcDepreciation()
 {
     double adCost[kItemCount], adBase[kItemCount];
@@ -204,13 +221,17 @@ BOOL CTavCalcClass::CalcDepreciation()
     return TRUE;
 }
 
-// Start-up costs are amortised evenly; the last year takes what is left.
+// The business share of the start-up costs is amortised evenly, the last
+// year taking what is left; the private share was paid in the construction period.
 BOOL CTavCalcClass::CalcStartRepay()
 {
     if (!NewSeries(m_pStartupArray)) return FALSE;
     int n = m_pOptionClass->m_pOptionOtherManage->m_nStartupYear;
     if (n == 0) n = 1;
-    const double total = m_adManageMoney[kStartupEntry];
+    double total = m_adManageMoney[kStartupEntry];
+    double rest;
+    CalcBusinessRate(m_pOptionClass->m_pOptionBusinessRate->m_anApply[kApplyStartup], &total, &rest);
+    m_dNonBusinessExpend += rest;
     if (!AppendBookItems(*this, *m_pStartupArray, std::max(n, 0) + 1)) return FALSE;
     SeriesItem<CDepreciationMoneyClass>(m_pStartupArray, 0)->m_dBookValue = total;
     double book = total;

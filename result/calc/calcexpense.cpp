@@ -317,6 +317,16 @@ BOOL SumLoans(CTavCalcClass& calc, double& dLoans, double& dMortgaged)
     return TRUE;
 }
 
+// What is paid for an item: its amount rounded as every amount is shown.
+// The item keeps its tax and takes the rounding into its net, so that what
+// is booked from it is what was paid.
+double PaidAmount(CTavCalcClass& calc, CConsumptionMoneyClass& item)
+{
+    const double v = calc.FractionManage(Value(&item));
+    item.m_dNetMoney = v - item.m_dTaxMoney;
+    return v;
+}
+
 // Spreads the rounded funds but the interest, and the rounded land taxes of
 // the construction period, over the month table; adds them up in dSpread.
 BOOL SpreadFunds(CTavCalcClass& calc, std::vector<double>& adMonth, double adLandTax[kLandTaxCount],
@@ -324,17 +334,17 @@ BOOL SpreadFunds(CTavCalcClass& calc, std::vector<double>& adMonth, double adLan
 {
     const int nMonths = int(adMonth.size()) - 1;
     for (int i = 0; i < kTotalFund; ++i) {
-        const CConsumptionExpenseClass* p = Fund(calc, i);
+        CConsumptionExpenseClass* p = Fund(calc, i);
         if (!p) return Unexpected(calc);
         if (i == kInterestFund) continue;
-        const double v = calc.FractionManage(Value(p));
+        const double v = PaidAmount(calc, *p);
         CTavCalcClass::CalcMon(nMonths, p->m_nPayment, v, adMonth.data());
         dSpread += v;
     }
     for (int i = 0; i < kLandTaxCount; ++i) {
-        const CConsumptionMoneyClass* p = SeriesItem(calc.*kLandTaxes[i].pSeries, 0);
+        CConsumptionMoneyClass* p = SeriesItem(calc.*kLandTaxes[i].pSeries, 0);
         if (!p) return Unexpected(calc);
-        adLandTax[i] = calc.FractionManage(Value(p));
+        adLandTax[i] = PaidAmount(calc, *p);
         CTavCalcClass::CalcMon(nMonths, ManageRow(calc, kLandTaxes[i].nManageRow).nPayment, adLandTax[i],
                                adMonth.data());
         dSpread += adLandTax[i];

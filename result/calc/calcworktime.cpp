@@ -18,7 +18,6 @@ constexpr int kTaxExpense = 3;
 // Flags of the business ratio (COptionBusinessRateClass::m_anApply).
 constexpr int kApplyFirstCost = 1;
 constexpr int kApplyLoanInterest = 12;
-constexpr int kApplyStartup = 19;
 constexpr int kApplyConstruction = 20;
 // Consumption-tax class of loan interest (COptionConsumptionCostClass::m_anTax).
 constexpr int kCostTaxLoanInterest = 12;
@@ -335,18 +334,15 @@ BOOL CTavCalcClass::CalcDepreciationCost()
             r.m_adBookValue[k] = item->m_dBookValue;
         }
     }
-    const int applyStartup = m_pOptionClass->m_pOptionBusinessRate->m_anApply[kApplyStartup];
     for (int y = 1; m_pStartupArray && y <= years && y < m_pStartupArray->GetSize(); ++y) {
         const CDepreciationMoneyClass* item = SeriesItem<CDepreciationMoneyClass>(m_pStartupArray, y);
         if (!item) continue;
+        // The series holds the business share alone.
         CYearBalanceClass& r = GetYearBalance(y);
-        // The start-up costs were paid from the construction funds: the
-        // non-business share of their amortisation is no cost of the year.
-        double rest = 0.0;
         r.m_dStartupAmortization = item->m_dNetMoney;
-        CalcBusinessRate(applyStartup, &r.m_dStartupAmortization, &rest);
         r.m_dStartupBookValue = item->m_dBookValue;
     }
+    for (int y = 1; y <= years; ++y) GetYearBalance(y).m_dNonBusinessCost += CalcCapitalPayRest(y);
     return TRUE;
 }
 
@@ -384,8 +380,9 @@ BOOL CTavCalcClass::CalcWorkTimeBalance()
     if (m_pDataClass->m_pDataBasic->nLossCarryMethod != 0)
         r0.m_dLossCarry = r0.m_dLossCarryTotal = r0.m_dProfitAfterDepreciation;
     r0.m_dProfitAfterTax = r0.m_dProfitAfterTaxTotal = r0.m_dProfitAfterDepreciation;
-    r0.m_dOutsideExpense += m_dNonBusinessExpend;
+    // The private shares of the construction period were paid from its funds.
     r0.m_dPlanOutsideExpense += m_dNonBusinessExpend;
+    r0.m_dOutsideExpense += m_dNonBusinessExpend + r0.m_dNonBusinessCost;
     r0.CalcSummary();
     // The construction-period taxes after the first, the further expense
     // items, the funding plan's expense total and the loan interest.

@@ -506,7 +506,8 @@ BOOL CTavCalcClass::CalcMoneyBalance(int nYear)
         R->m_adAdvanceSecurity[t] = P->m_adAdvanceSecurity[t] + R->m_aadSecurity[t][0] - R->m_aadSecurity[t][1];
     }
     double flow = R->m_dRetainedEarnings - R->m_dOutsideExpense - repaid + received;
-    flow -= CapitalPayOf(*m_pDataClass->m_pDataExpense, nYear, {0, 2});
+    // Capital spending from cash; its private share, in the outside expense, is paid by its own source.
+    flow -= CapitalPayOf(*m_pDataClass->m_pDataExpense, nYear, {0, 2}) - CalcCapitalPayRest(nYear);
     flow += R->m_dAddMyMoney;
     double ownFlow = flow;
     double cash = P->m_dCashOnHand;

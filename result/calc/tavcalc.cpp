@@ -37,13 +37,15 @@ void SetStages(const int anToYear[2], const double adRate[2], double r, double a
         anFrom[i] = anTo[i] = 0;
         adRateOut[i] = r;
     }
+    // A to-year beyond every calculation year ends its stage with the calculation.
+    const auto toYear = [](int n) { return std::min(n, CTavCalcClass::kMaxCalcYears + 1); };
     anFrom[0] = 1;
     const bool first = anToYear[0] != 0 && adRate[0] != 0.0;
-    anTo[0] = first ? anToYear[0] : 50;
+    anTo[0] = first ? toYear(anToYear[0]) : 50;
     adRateOut[0] = first ? adRate[0] : r;
     anFrom[1] = anTo[0] + 1;
     if (anToYear[1] != 0 && adRate[1] != 0.0) {
-        anTo[1] = anToYear[1];
+        anTo[1] = toYear(anToYear[1]);
         adRateOut[1] = adRate[1];
         anFrom[2] = anTo[1] + 1;
         anTo[2] = 60;
@@ -198,9 +200,9 @@ BOOL CTavCalcClass::Calc(int nStep, CDataClassObject* pData, COptionClassObject*
 BOOL CTavCalcClass::Calc(int nStep)
 {
     CModuleStateScope scope("TavResultClass.DLL");
-    if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass || !HasAllRecords() ||
-        !HasProjectCounts())
+    if (!m_pDataClass || !m_pOptionClass || !m_pTaxClass || !m_pResultClass || !HasAllRecords())
         return FailCalc(CALC_UNEXPECTED_ERROR);
+    if (!HasProjectCounts()) return FailCalc(CALC_COUNT_OUT_OF_RANGE);
     if (nStep == 0) ClearResults();
     // Nothing thrown leaves the library: memory running out is 13002, anything else 13001.
     try {

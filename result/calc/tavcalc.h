@@ -21,6 +21,7 @@ enum {
     CALC_OUT_OF_MEMORY = 13002,
     CALC_NO_REPAY_YEARS = 13003,
     CALC_NO_CONTRACT_YEARS = 13004,
+    CALC_COUNT_OUT_OF_RANGE = 13007, // a year, period or count no project can mean
 };
 
 class CTavCalcClass {
@@ -135,6 +136,9 @@ public:
     // Index from nFirst of the capital expenditure on nItem in nYear (-1: in
     // any year above 0); -1 when there is none.
     int CheckCapitalpay(int nItem, int nYear, int nFirst);
+    // The private share of the capital expenditures of nYear: a spending
+    // outside the business, paid by the expenditure's own source.
+    double CalcCapitalPayRest(int nYear);
     // Per mille rates by useful life (0 to 100 years): straight-line and
     // declining balance. Offered to callers; the engine does not use them.
     static const int iFixed[101];

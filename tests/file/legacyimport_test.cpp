@@ -234,8 +234,8 @@ TEST_F(LegacyImport, LongSixteenBitProjectFillsTheRecords)
     EXPECT_EQ(aLine[6].m_strName, "地盤調査費");
     EXPECT_EQ(o.m_pOptionConsumptionExpense->m_astrCostName[1], "測量費");
     EXPECT_EQ(aItem[5].m_strOtherName, "エレベーター保守");
-    EXPECT_EQ(o.m_pOptionBusinessRate->m_astrExpenseName[1], "エレベーター保守");
-    EXPECT_EQ(o.m_pOptionConsumptionCost->m_astrItemName[0], "共用部清掃費");
+    EXPECT_EQ(o.m_pOptionBusinessRate->m_astrExpenseName[5], "エレベーター保守");
+    EXPECT_EQ(o.m_pOptionConsumptionCost->m_astrItemName[5], "共用部清掃費");
     for (int k = 0; k < 8; ++k) {
         const CString strName = d.m_apDataRentalBasic[k]->m_strName;
         EXPECT_EQ(d.m_pDataRentalType->m_astrName[k], strName);
@@ -390,8 +390,8 @@ TEST_F(LegacyImport, InitStringGivesTheDefaultNames)
     EXPECT_TRUE(d.m_pDataSupply->m_aLoan[8].m_strBankName.IsEmpty()); // the automatic loan has its own
     EXPECT_EQ(d.m_pDataSupply->m_aLoan[7].m_strBankName, "借入金８");
     EXPECT_EQ(d.m_pDataCost->m_aCostItem[9].m_strOtherName, "その他の経費６");
-    EXPECT_EQ(o.m_pOptionBusinessRate->m_astrExpenseName[5], "その他の経費６");
-    EXPECT_EQ(o.m_pOptionConsumptionCost->m_astrItemName[5], "その他の経費６");
+    EXPECT_EQ(o.m_pOptionBusinessRate->m_astrExpenseName[9], "その他の経費６");
+    EXPECT_EQ(o.m_pOptionConsumptionCost->m_astrItemName[10], "その他の経費６");
     EXPECT_EQ(d.m_pDataProRestOther->m_aOtherIncome[5].m_strName, "その他の収入６");
     EXPECT_EQ(d.m_pDataRestOther->m_aRestOtherMoney[7].m_strName, "ﾌﾟﾛｼﾞｪｸﾄ外の項目８");
     const char* const apszCategory[] = {"店舗", "マンション", "事務所", "駐車場",

@@ -200,8 +200,8 @@ TEST_F(ConsumptionSheetTest, CostItemsTakeFixedAndProjectNames)
     r.CreatePrintArray(1);
     const CObArray* pData = r.m_apData[0];
     struct Name { int j; const char* text; int x1, row; };
-    const Name names[] = {{0, "公租公課", 0, 1},         {5, "経費1", 0, 6},      {6, "経費2", 0, 7},
-                          {7, "経費3", 8800, 1},         {10, "経費6", 8800, 4},  {11, "保証金支払利息", 8800, 5},
+    const Name names[] = {{0, "公租公課", 0, 1},         {5, "経費6", 0, 6},      {6, "経費7", 0, 7},
+                          {7, "経費8", 8800, 1},         {10, "経費11", 8800, 4},  {11, "保証金支払利息", 8800, 5},
                           {12, "借入金支払利息", 8800, 6}};
     for (const Name& n : names) {
         SCOPED_TRACE(n.j);

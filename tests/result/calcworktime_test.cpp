@@ -318,8 +318,9 @@ TEST_F(WorkTimeTest, DepreciationAndStartupCosts)
             EXPECT_EQ(Year(y).m_adDepreciation[k], y < 4 ? 10.0 * k + y : 0.0);
             EXPECT_EQ(Year(y).m_adBookValue[k], y < 4 ? 1000.0 - y : 0.0);
         }
-    EXPECT_DOUBLE_EQ(Year(1).m_dStartupAmortization, 30.0);
-    // Paid from the construction funds: the non-business share costs nothing in the year.
+    // The series holds the business share alone; it was paid from the
+    // construction funds and costs nothing outside the business in the year.
+    EXPECT_DOUBLE_EQ(Year(1).m_dStartupAmortization, 50.0);
     EXPECT_DOUBLE_EQ(Year(1).m_dNonBusinessCost, 0.0);
     EXPECT_EQ(Year(2).m_dStartupBookValue, 0.0);
     EXPECT_EQ(Year(3).m_dStartupAmortization, 0.0);
@@ -360,6 +361,7 @@ TEST_F(WorkTimeTest, ClosingTheConstructionPeriod)
         r0.m_adLoanInterest[0] = 40.0;
         r0.m_dLoanInterestPaid = 2.0; // not an expense, yet counted in the public dues
         r0.m_adDepreciation[1] = 8.0;
+        r0.m_dNonBusinessCost = 3.0; // private shares of the construction period
         ASSERT_TRUE(m_calc.CalcWorkTimeBalance());
         EXPECT_DOUBLE_EQ(r0.m_dExpenseTotal, 191.0);
         EXPECT_DOUBLE_EQ(r0.m_dProfitBeforeDepreciation, -186.0);
@@ -368,7 +370,7 @@ TEST_F(WorkTimeTest, ClosingTheConstructionPeriod)
         EXPECT_DOUBLE_EQ(r0.m_dProfitAfterTaxTotal, -194.0);
         EXPECT_EQ(r0.m_dLossCarry, lossCarry ? -194.0 : 0.0);
         EXPECT_EQ(r0.m_dLossCarryTotal, lossCarry ? -194.0 : 0.0);
-        EXPECT_EQ(r0.m_dOutsideExpense, 7.0);
+        EXPECT_EQ(r0.m_dOutsideExpense, 10.0);
         EXPECT_EQ(r0.m_dPlanOutsideExpense, 7.0);
         // Summary dues (100 + 20) and the eighteen fields from the second construction tax to the interest paid.
         EXPECT_DOUBLE_EQ(r0.m_dPublicDues, 120.0 + 30.0 + 1.0 + 2.0);

@@ -101,11 +101,16 @@ TEST_F(DepreciationTest, CapitalExpenditureRestartsTheItem)
 {
     // 80 % business share: base 800, residual 40, 76 a year; in year 5 a
     // capital expenditure of 400 adds 320 and the residual grows by 16.
+    // The private shares are spent outside the business when they are paid.
     SetBuilding(10, 0);
     m_option.m_pOptionBusinessRate->m_anApply[13] = 0;
     SetCapitalPay(0, {5, 400, 0, 0});
-    SetCapitalPay(1, {3, 999, 0, 1}); // another item's
+    SetCapitalPay(1, {3, 999, 0, 1}); // another item's, wholly business
+    m_calc.m_dNonBusinessExpend = 0.0;
     ASSERT_TRUE(m_calc.CalcDepreciation());
+    EXPECT_NEAR(m_calc.m_dNonBusinessExpend, 200, 1e-9);
+    EXPECT_NEAR(m_calc.CalcCapitalPayRest(5), 80, 1e-9);
+    EXPECT_EQ(m_calc.CalcCapitalPayRest(3), 0.0);
     EXPECT_NEAR(Book(0), 800, 1e-9);
     for (int y = 1; y <= 4; ++y) EXPECT_NEAR(Depreciation(y), 76, 1e-9) << y;
     EXPECT_EQ(Depreciation(5), 0.0);
@@ -284,6 +289,8 @@ TEST_F(DepreciationTest, CapitalExpenditureLookup)
     EXPECT_EQ(m_calc.CheckCapitalpay(2, -1, 0), 1) << "year 0 is no expenditure";
 }
 
+// The business share (80 %) is amortised; the private share is spending
+// outside the business in the construction period.
 TEST_F(DepreciationTest, StartupCostAmortisedEvenly)
 {
     m_calc.m_adManageMoney[3] = 1000;
@@ -292,19 +299,21 @@ TEST_F(DepreciationTest, StartupCostAmortisedEvenly)
     } cases[] = {{3, 4}, {0, 2}, {1, 2}, {-2, 1}};
     for (auto c : cases) {
         m_option.m_pOptionOtherManage->m_nStartupYear = c.years;
+        m_calc.m_dNonBusinessExpend = 0.0;
         ASSERT_TRUE(m_calc.CalcStartRepay());
+        EXPECT_NEAR(m_calc.m_dNonBusinessExpend, 200, 1e-9);
         const CDeleteObArray& series = *m_calc.m_pStartupArray;
         ASSERT_EQ(series.GetSize(), c.items) << c.years;
         const auto item = [&](int i) { return static_cast<CDepreciationMoneyClass*>(series.GetAt(i)); };
-        EXPECT_EQ(item(0)->m_dBookValue, 1000);
+        EXPECT_EQ(item(0)->m_dBookValue, 800);
         double total = 0.0;
         for (int i = 1; i < c.items; ++i) {
             total += item(i)->m_dNetMoney;
-            EXPECT_NEAR(item(i)->m_dBookValue, 1000 - total, 1e-9);
+            EXPECT_NEAR(item(i)->m_dBookValue, 800 - total, 1e-9);
         }
         if (c.items > 1) {
-            EXPECT_NEAR(item(1)->m_dNetMoney, 1000.0 / (c.items - 1), 1e-9);
-            EXPECT_NEAR(total, 1000, 1e-9);
+            EXPECT_NEAR(item(1)->m_dNetMoney, 800.0 / (c.items - 1), 1e-9);
+            EXPECT_NEAR(total, 800, 1e-9);
             EXPECT_EQ(item(c.items - 1)->m_dBookValue, 0.0);
         }
     }

@@ -72,7 +72,7 @@ TEST_F(EngineChecksTest, EveryMissingRecordFailsWith13001)
     EXPECT_EQ(Status(), CALC_NO_ERROR) << "every record linked again";
 }
 
-TEST_F(EngineChecksTest, CountsBeyondAProjectFailWith13001)
+TEST_F(EngineChecksTest, CountsBeyondAProjectFailWithTheirOwnMessage)
 {
     CTavCalcClass& calc = m_project.m_calc;
     CDataClassObject& d = m_project.m_data;
@@ -102,7 +102,7 @@ TEST_F(EngineChecksTest, CountsBeyondAProjectFailWith13001)
         field = c.held;
         EXPECT_EQ(Status(), CALC_NO_ERROR) << c.field << " " << c.held;
         field = c.refused;
-        EXPECT_EQ(Status(), CALC_UNEXPECTED_ERROR) << c.field << " " << c.refused;
+        EXPECT_EQ(Status(), CALC_COUNT_OUT_OF_RANGE) << c.field << " " << c.refused;
         field = saved;
     }
 }

@@ -37,14 +37,23 @@ protected:
         return sum;
     }
 
+    // The private share of year y's capital expenditures, whatever pays them.
+    double CapitalPrivateShare(int y) const
+    {
+        double sum = 0.0;
+        for (const CDataCapitalPayClass& pay : Data().m_pDataExpense->m_aCapitalPay)
+            if (pay.nYear == y) sum += (1 - Data().m_pDataBasic->dBusinessRatio * 0.01) * pay.dAmount;
+        return sum;
+    }
+
     // The year's flow of cash: retained earnings less spending outside the
-    // business and principal repaid, deposits and guarantee money received
-    // less returned, capital spending from cash, added own funds and the
-    // shortfall loan drawn.
+    // business (but the private share of capital spending, paid below) and
+    // principal repaid, deposits and guarantee money received less returned,
+    // capital spending from cash, added own funds and the shortfall loan drawn.
     double Flow(int y) const
     {
         const CYearBalanceClass& r = Year(y);
-        double flow = r.m_dRetainedEarnings - r.m_dOutsideExpense;
+        double flow = r.m_dRetainedEarnings - (r.m_dOutsideExpense - CapitalPrivateShare(y));
         for (double repay : r.m_adLoanRepay) flow -= repay;
         for (int t = 0; t < 8; ++t)
             flow += r.m_aadDeposit[t][0] + r.m_aadSecurity[t][0] - r.m_aadDeposit[t][1] - r.m_aadSecurity[t][1];
@@ -175,6 +184,7 @@ TEST_P(ProjectInvariantsTest, TotalsEqualTheirParts)
         EXPECT_NEAR(r.m_dLoanBalanceTotal, Sum(r.m_adLoanBalance, 9) + r.m_dShortLoanBalance, kTolerance);
         EXPECT_NEAR(r.m_dDepositBalance, Sum(r.m_adAdvanceDeposit, 8), kTolerance);
         EXPECT_NEAR(r.m_dSecurityBalance, Sum(r.m_adAdvanceSecurity, 8), kTolerance);
+        EXPECT_NEAR(r.m_dOutsideExpense, r.m_dPlanOutsideExpense + r.m_dNonBusinessCost, kTolerance);
         if (y == 0) continue;
 
         // Operating years only: the construction period books its
@@ -182,7 +192,6 @@ TEST_P(ProjectInvariantsTest, TotalsEqualTheirParts)
         EXPECT_NEAR(r.m_dPlanOutsideIncome, Sum(r.m_adOutsideIncome, 8), kTolerance);
         EXPECT_NEAR(r.m_dIncomeDeduction, Sum(r.m_adIncomeDeduction, 8), kTolerance);
         EXPECT_NEAR(r.m_dPlanOutsideExpense, Sum(r.m_adOutsideExpense, 8), kTolerance);
-        EXPECT_NEAR(r.m_dOutsideExpense, r.m_dPlanOutsideExpense + r.m_dNonBusinessCost, kTolerance);
         EXPECT_NEAR(r.m_dProfitAfterTax,
                     r.m_dPlanOutsideIncome + r.m_dProfitAfterDepreciation - r.m_dIncomeDeduction - r.m_dTax,
                     kTolerance);
@@ -194,7 +203,8 @@ TEST_P(ProjectInvariantsTest, TotalsEqualTheirParts)
 }
 
 // What an item is depreciated by, and what is left of it, adds up to its
-// base and the business share of the capital spent on it.
+// base and the business share of the capital spent on it; the start-up
+// costs' business share is amortised whole.
 TEST_P(ProjectInvariantsTest, DepreciationAddsUpToTheBase)
 {
     const double ratio = Data().m_pDataBasic->dBusinessRatio * 0.01;
@@ -212,7 +222,7 @@ TEST_P(ProjectInvariantsTest, DepreciationAddsUpToTheBase)
     }
     double amortized = 0.0;
     for (int y = 1; y <= N(); ++y) amortized += Year(y).m_dStartupAmortization;
-    EXPECT_NEAR(amortized, ratio * (Year(0).m_dStartupBookValue - Year(N()).m_dStartupBookValue), kTolerance);
+    EXPECT_NEAR(amortized, Year(0).m_dStartupBookValue - Year(N()).m_dStartupBookValue, kTolerance);
 }
 
 TEST_P(ProjectInvariantsTest, SecondRunGivesIdenticalRecords)

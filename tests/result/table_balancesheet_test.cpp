@@ -421,3 +421,79 @@ TEST_F(BalanceSheetTable, TheExportFileHoldsTheSectionFollowedByAnEmptyLine)
     ASSERT_NE(at, std::string::npos);
     EXPECT_EQ(file.substr(at + section.size(), 2), "\r\n");
 }
+
+// ---- the sheet balances ----
+
+namespace {
+
+struct BalanceCase {
+    double dBusinessRatio;
+    ProjectKind::Owner nOwner;
+    bool bCapitalAndStartup; // a capital expenditure and start-up costs, or neither
+};
+
+std::string BalanceCaseName(const ::testing::TestParamInfo<BalanceCase>& info)
+{
+    const BalanceCase& c = info.param;
+    return (c.nOwner == ProjectKind::kIndividual ? std::string("Individual") : std::string("Corporation")) +
+           std::to_string(int(c.dBusinessRatio)) + (c.bCapitalAndStartup ? "WithCapital" : "WithoutCapital");
+}
+
+std::vector<BalanceCase> BalanceCases()
+{
+    std::vector<BalanceCase> cases;
+    for (double ratio : {100.0, 90.0, 80.0, 50.0, 0.0})
+        for (auto owner : {ProjectKind::kIndividual, ProjectKind::kCorporation})
+            for (bool capital : {true, false}) cases.push_back({ratio, owner, capital});
+    return cases;
+}
+
+// Takes out the capital expenditures, the loan that finances one and the start-up costs.
+void RemoveCapitalAndStartup(CDataClassObject& data)
+{
+    for (CDataCapitalPayClass& pay : data.m_pDataExpense->m_aCapitalPay) pay.dAmount = 0.0;
+    for (CDataLoanClass& loan : data.m_pDataSupply->m_aLoan)
+        if (loan.m_nCapitalPayYear > 0) loan.dAmount = 0.0;
+    for (CDataExpenseMoneyClass& line : data.m_pDataExpenseOther->m_aExpenseMoney)
+        if (line.nAccounting == 3) line.dAmount = 0.0;
+}
+
+} // namespace
+
+class BalanceSheetBalances : public ::testing::TestWithParam<BalanceCase> {};
+
+TEST_P(BalanceSheetBalances, AssetsEqualCapitalAndLiabilitiesInEveryYear)
+{
+    const BalanceCase& c = GetParam();
+    const int nYears = 25;
+    CProjectInMemory project;
+    ASSERT_TRUE(project.IsCreated());
+    BuildSampleProject(project, {c.nOwner, ProjectKind::kAutoLoan, nYears});
+    project.m_data.m_pDataBasic->dBusinessRatio = c.dBusinessRatio;
+    if (!c.bCapitalAndStartup) RemoveCapitalAndStartup(project.m_data);
+    ASSERT_TRUE(project.Calculate(nYears));
+    ASSERT_TRUE(project.m_calc.MakeBalanceSummary());
+
+    const CDataSupplyClass& supply = *project.m_data.m_pDataSupply;
+    double own = supply.m_objFund.dOwnFund + supply.m_objFund.dSubsidy +
+                 (supply.m_nLandPurchaseLoan == 1 ? supply.m_objFund.dLandOwnFund : 0.0);
+    double outside = 0, deduction = 0, prevTax = 0;
+    for (int i = 0; i <= nYears; ++i) {
+        const CYearBalanceClass& y = *project.Year(i);
+        outside += y.m_dOutsideExpense;
+        deduction += y.m_dIncomeDeduction;
+        prevTax += y.m_dPrevBusinessTax;
+        own += y.m_dAddMyMoney;
+        double assets = project.m_calc.m_adManageMoney[0] + y.m_dStartupBookValue + outside + y.m_dCashOnHand;
+        for (double v : y.m_adBookValue) assets += v;
+        const double liabilities = y.m_dLoanBalanceTotal + y.m_dDepositBalance + y.m_dSecurityBalance + deduction +
+                                   prevTax + own + y.m_dProfitAfterTaxTotal;
+        EXPECT_NEAR(assets, liabilities, 1e-6) << "year " << i;
+        auto* column = dynamic_cast<CResultStringArrayClass*>(
+            project.m_result.m_objBalanceSummary.m_pItemArray->GetAt(i + 1));
+        ASSERT_NE(column, nullptr);
+        EXPECT_EQ(std::string(column->GetData(10)), std::string(column->GetData(28))) << "year " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shares, BalanceSheetBalances, ::testing::ValuesIn(BalanceCases()), BalanceCaseName);
