@@ -29,7 +29,10 @@ bool IsTabKey(const QEvent* pEvent)
 
 bool HandTabToParent(QWidget* pControl, QEvent* pEvent, WPARAM wParam)
 {
-    if (!IsTabKey(pEvent) || SendKeyToParent(pControl, WM_TAB_KEY, wParam) == 0) return false;
+    if (!IsTabKey(pEvent)) return false;
+    const auto* key = static_cast<const QKeyEvent*>(pEvent);
+    const bool bShift = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    if (SendKeyToParent(pControl, WM_TAB_KEY, wParam, bShift ? 1 : 0) == 0) return false;
     pEvent->accept();
     return true;
 }
@@ -61,10 +64,10 @@ CControlParent* FindControlParent(const QWidget* pControl)
     return nullptr;
 }
 
-LRESULT SendKeyToParent(QWidget* pControl, UINT nMessage, WPARAM wParam)
+LRESULT SendKeyToParent(QWidget* pControl, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
     CControlParent* parent = FindControlParent(pControl);
-    return parent ? parent->OnControlKey(pControl, nMessage, wParam, 0) : 0;
+    return parent ? parent->OnControlKey(pControl, nMessage, wParam, lParam) : 0;
 }
 
 CFocusEdit::CFocusEdit(QWidget* pParent) : QLineEdit(pParent)

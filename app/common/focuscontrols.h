@@ -52,9 +52,9 @@ public:
 // The nearest window above pControl that holds controls, or null.
 CControlParent* FindControlParent(const QWidget* pControl);
 // Sends a key message to the control's parent; 0 when there is none.
-LRESULT SendKeyToParent(QWidget* pControl, UINT nMessage, WPARAM wParam);
-// Tab and Shift+Tab go to the parent first (WM_TAB_KEY with wParam); true
-// when the parent handled the key.
+LRESULT SendKeyToParent(QWidget* pControl, UINT nMessage, WPARAM wParam, LPARAM lParam = 0);
+// Tab and Shift+Tab go to the parent first (WM_TAB_KEY with wParam, lParam 1
+// for Shift+Tab); true when the parent handled the key.
 bool HandTabToParent(QWidget* pControl, QEvent* pEvent, WPARAM wParam);
 
 class CFocusEdit : public QLineEdit {

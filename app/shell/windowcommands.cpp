@@ -29,7 +29,9 @@
 #include "app/taxopt/taxcityplanview.h"
 #include "app/taxopt/taxconsumptionview.h"
 #include "app/taxopt/taxcorporationview.h"
+#include "app/taxopt/taxincomeview.h"
 #include "app/taxopt/taxlandpriceview.h"
+#include "app/taxopt/taxresidenceview.h"
 #include "app/taxopt/taxsingleviews.h"
 
 namespace {
@@ -115,8 +117,8 @@ const CWindowCommand kTaxWindows[] = {
     Form<CTaxLicenseFrame, CTaxLicenseView>(20208, "登録免許税 (&I)", ITEMBOX_TAX, 8),
     Form<CTaxRealtyGetFrame, CTaxRealtyGetView>(20209, "不動産取得税 (&R)", ITEMBOX_TAX, 9),
     Form<CTaxCorporationFrame, CTaxCorporationView>(20210, "法 人 税 (&P)", ITEMBOX_TAX, 10),
-    Pending(20211, "住 民 税 (&E)", ITEMBOX_TAX, 11),
-    Pending(20212, "所 得 税 (&M)", ITEMBOX_TAX, 12),
+    Form<CTaxResidenceFrame, CTaxResidenceView>(20211, "住 民 税 (&E)", ITEMBOX_TAX, 11),
+    Form<CTaxIncomeFrame, CTaxIncomeView>(20212, "所 得 税 (&M)", ITEMBOX_TAX, 12),
     Form<CTaxTransferFrame, CTaxTransferView>(20213, "繰越欠損 (&A)", ITEMBOX_TAX, 13),
 };
 
