@@ -3,6 +3,7 @@
 #include "app/common/formfields.h"
 #include "app/common/numbertext.h"
 #include "app/shell/tavrinprojectdoc.h"
+#include "app/taxopt/optiondialogs.h"
 #include "platform/msgbox.h"
 #include "platform/resource.h"
 
@@ -108,8 +109,6 @@ CDataExpenseOtherView::CDataExpenseOtherView()
     : CDataParentView(230), m_pAccountingDlg(std::make_unique<CCostAccountingDlg>())
 {
     CreateControls(ViewControls());
-    // The construction-period consumption tax has no dialog yet.
-    EnableDlgItem(IDC_CONSTRUCTION_TAX, FALSE);
 }
 
 void CDataExpenseOtherView::OnInitialUpdate()
@@ -154,6 +153,8 @@ void CDataExpenseOtherView::OnControlNotify(UINT nID, UINT nCode)
         }
     }
     if (nID == IDC_ACCOUNTING && nCode == BN_CLICKED) OnAccounting();
+    if (nID == IDC_CONSTRUCTION_TAX && nCode == BN_CLICKED && CheckData(0))
+        RunConstructionTaxDialog(GetDocument(), m_objExpenseOther, this);
 }
 
 void CDataExpenseOtherView::OnAccounting()

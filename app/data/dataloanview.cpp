@@ -6,6 +6,7 @@
 #include "app/common/formfields.h"
 #include "app/common/numbertext.h"
 #include "app/shell/tavrinprojectdoc.h"
+#include "app/taxopt/optiondialogs.h"
 #include "option/optionmanage.h"
 #include "platform/msgbox.h"
 #include "platform/resource.h"
@@ -132,8 +133,6 @@ CDataLoanView::CDataLoanView() : CDataParentView(240)
 {
     CreateControls(Controls());
     for (const UINT nID : kNameIDs) SetReadOnly(nID, TRUE);
-    // The advance-receipt rates dialog is not available yet.
-    EnableDlgItem(IDC_ADVANCE_RATE, FALSE);
 }
 
 void CDataLoanView::OnInitialUpdate()
@@ -261,6 +260,8 @@ void CDataLoanView::OnControlNotify(UINT nID, UINT nCode)
     if (nCode != BN_CLICKED) return;
     if (nID == IDC_SHORT_USE) {
         ShowShortLoan();
+    } else if (nID == IDC_ADVANCE_RATE) {
+        RunAdvanceRateDialog(GetDocument(), this);
     } else if (nID == IDC_AUTO_DETAIL) {
         OpenLoanDetail(CDataSupplyClass::kAutoLoan);
     } else if (const UINT* p = std::find(std::begin(kDetailIDs), std::end(kDetailIDs), nID); p != std::end(kDetailIDs)) {

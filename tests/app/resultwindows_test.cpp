@@ -70,8 +70,9 @@ TEST_F(ResultWindowTest, ItemBoxClickRunsItsCommandAndADisabledCommandIsDropped)
     ClickItem(m_frame, ITEMBOX_REPORT, 7);
     Pump();
     EXPECT_EQ(WindowCount(), 1);
-    // A data window that is not built yet is disabled too.
-    ClickItem(m_frame, ITEMBOX_DATA, 1);
+    // A data window that is not built yet (construction cost) is disabled too.
+    ASSERT_EQ(FindWindowCommand(20002)->pfnCreateFrame, nullptr);
+    ClickItem(m_frame, ITEMBOX_DATA, 2);
     Pump();
     EXPECT_EQ(WindowCount(), 1);
 

@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
+#include "app/common/formdialog.h"
 #include "app/common/numbertext.h"
 #include "app/shell/commandids.h"
 #include "app/shell/tavrinformparentframe.h"
@@ -75,6 +77,19 @@ protected:
         frame->OnCmdMsg(nID, nullptr);
         Pump();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Clicks nID and cancels the dialog it opens; whether one opened.
+    static bool ClickOpensDialog(CFormWidget* pForm, UINT nID)
+    {
+        bool bShown = false;
+        QTimer::singleShot(0, [&bShown] {
+            if (auto* dlg = dynamic_cast<CFormDialog*>(QApplication::activeModalWidget())) {
+                bShown = true;
+                dlg->OnCancel();
+            }
+        });
+        Click(pForm, nID);
+        return bShown;
     }
     static UINT FocusedId()
     {

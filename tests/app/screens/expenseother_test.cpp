@@ -44,7 +44,7 @@ TEST_F(ExpenseOtherTest, OpensWithTheLines)
     EXPECT_EQ(view->GetDlgItemText(10002), "1,000");
     EXPECT_EQ(view->GetDlgItemText(10030), "地盤調査");
     EXPECT_EQ(view->GetDlgItemText(20030), "千円");
-    EXPECT_FALSE(view->GetDlgItem(1375)->isEnabled()) << "no construction-tax dialog yet";
+    EXPECT_TRUE(ClickOpensDialog(view, 1375)) << "the construction-period consumption tax";
     Shot("screen_expenseother");
 }
 
