@@ -140,6 +140,21 @@ CFormWidget::CFormWidget(QWidget* pParent) : QWidget(pParent), m_pGrid(new QGrid
     m_pGrid->setVerticalSpacing(6);
 }
 
+CFormWidget::~CFormWidget()
+{
+    for (auto& [nID, widget] : m_mapItems) {
+        widget->disconnect(this);
+        if (auto* combo = dynamic_cast<CFocusComboBox*>(widget)) {
+            combo->m_onDropDown = nullptr;
+            combo->m_onKillFocus = nullptr;
+        } else if (auto* spin = dynamic_cast<CSpinButton*>(widget)) {
+            spin->m_onDelta = nullptr;
+        } else if (auto* tab = dynamic_cast<CPageTabCtrl*>(widget)) {
+            tab->m_onSelChange = nullptr;
+        }
+    }
+}
+
 void CFormWidget::CreateControls(std::span<const CFormControl> controls)
 {
     std::vector<CGridCells> stack;

@@ -79,6 +79,8 @@ constexpr UINT SB_ENDSCROLL = 8;
 class CFormWidget : public QWidget, public CControlParent {
 public:
     explicit CFormWidget(QWidget* pParent = nullptr);
+    // The controls, deleted after this part of the form, notify it no more.
+    ~CFormWidget() override;
 
     // Builds the controls of the table, in tab order.
     void CreateControls(std::span<const CFormControl> controls);
