@@ -25,9 +25,9 @@
 //  - Land-value tax suspended since 1998
 //  - Business tax: individuals 5 % (real-estate lending), deduction 2.9 million
 //  - Corporate business tax, capital up to 100 million: 3.5 / 5.3 / 7.0 %
-//  - Special corporate business tax 37 % of the income part
-//  - Size-based taxation: income part 1.0 %, added value 1.2 %, capital 0.5 %
-//  - Capital part: capital counted in bands 100 / 50 / 25 %
+//  - Special corporate business tax 37 % of the tax on income
+//  - Size-based taxation: income portion 1.0 %, added value 1.2 %, capital 0.5 %
+//  - Capital portion: capital counted in bands 100 / 50 / 25 %
 //  - Business-place tax: 600 yen per m2, exemption up to 1,000 m2
 //  - Consumption tax 10 %, exemption 10 million, simplified method up to
 //    50 million, deemed purchase rate of class 6 (real estate) 40 %
@@ -143,7 +143,7 @@ void SetCorporateTaxes(CTaxClassObject& tax)
     CTaxBusinessClass& business = *tax.m_pTaxBusiness;
     business.m_dPersonalRate = 5.0;         // individual business tax
     business.m_dPersonalDeduction = 2900.0; // individual business tax
-    // The special corporate business tax (37 % of the income part)
+    // The special corporate business tax (37 % of the tax on income)
     // folded into the brackets: 3.5, 5.3, 7.0 % times 1.37.
     SetExtent(business.m_aIncomeStep[0], 0.0, 4000.0, 4.795);
     SetExtent(business.m_aIncomeStep[1], 4000.0, 8000.0, 7.261);
