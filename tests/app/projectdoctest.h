@@ -95,12 +95,14 @@ private:
     ReloadCountingView* m_pCounting;
 };
 
-// Runs act on the next modal dialog of type Dialog once it is on the screen.
+// Runs act on the next modal dialog of type Dialog once it is on the screen
+// and active, so that its initial focus has arrived.
 template <class Dialog>
 void WhenShown(std::function<void(Dialog*)> act, int nTries = 50)
 {
     QTimer::singleShot(10, [act, nTries] {
-        if (auto* dlg = dynamic_cast<Dialog*>(QApplication::activeModalWidget()))
+        auto* dlg = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dlg && (dlg->isActiveWindow() || nTries == 0))
             act(dlg);
         else if (nTries > 0)
             WhenShown<Dialog>(act, nTries - 1);
