@@ -6,6 +6,7 @@
 #include "app/data/databasicframe.h"
 #include "app/data/datacostview.h"
 #include "app/data/dataexpenseotherview.h"
+#include "app/data/dataexpenseview.h"
 #include "app/data/dataframes.h"
 #include "app/data/dataloanview.h"
 #include "app/data/dataoutlineview.h"
@@ -75,7 +76,7 @@ const CWindowCommand kDataWindows[] = {
     // The basic-conditions window opens with its project and lives as long as it; the command only activates it.
     Form<CDataBasicFrame, CTavrinProjectView>(20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0),
     Form<CDataOutlineFrame, CDataOutlineView>(20001, "建物の概要 (&O)", ITEMBOX_DATA, 1),
-    Pending(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
+    Form<CDataExpenseFrame, CDataExpenseView>(20002, "建設所要資金・減価償却[工事費] (&E)", ITEMBOX_DATA, 2),
     Form<CDataExpenseOtherFrame, CDataExpenseOtherView>(20003, "建設所要資金[工事費以外] (&X).", ITEMBOX_DATA, 3),
     Form<CDataTaxFrame, CDataTaxView>(20004, "税 金 関 係 (&T)", ITEMBOX_DATA, 4),
     Form<CDataLoanFrame, CDataLoanView>(20005, "建設資金の調達 (&L)", ITEMBOX_DATA, 5),

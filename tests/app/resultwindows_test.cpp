@@ -70,11 +70,15 @@ TEST_F(ResultWindowTest, ItemBoxClickRunsItsCommandAndADisabledCommandIsDropped)
     ClickItem(m_frame, ITEMBOX_REPORT, 7);
     Pump();
     EXPECT_EQ(WindowCount(), 1);
-    // A data window that is not built yet (construction cost) is disabled too.
-    ASSERT_EQ(FindWindowCommand(20002)->pfnCreateFrame, nullptr);
-    ClickItem(m_frame, ITEMBOX_DATA, 2);
-    Pump();
-    EXPECT_EQ(WindowCount(), 1);
+    // Entry windows that are not built yet are disabled too.
+    for (std::span<const CWindowCommand> rows : {DataWindowCommands(), TaxWindowCommands()}) {
+        for (const CWindowCommand& row : rows) {
+            if (row.pfnCreateFrame) continue;
+            ClickItem(m_frame, row.nTab, row.nItem);
+            Pump();
+            EXPECT_EQ(WindowCount(), 1) << row.nID;
+        }
+    }
 
     Calculate();
     EXPECT_EQ(m_frame.m_pItemBox->GetCurTab(), ITEMBOX_REPORT);
