@@ -184,7 +184,7 @@ TEST_F(DataExpenseTest, ShareMessages)
         {"40, 30, 31", 1, {"40", "30", "31", "0", "0", "0"}, 10016, kAmountIDs[0]},
         {"a share above 100", 1, {"0", "0", "120", "0", "0", "0"}, 10015, kAmountIDs[2]},
         {"a negative share", 1, {"50", "-1", "0", "0", "0", "0"}, 10015, kAmountIDs[1]},
-        {"thirds in decimals", 1, {"33.3", "33.3", "33.4", "0", "0", "0"}, 0, 0},
+        {"tenths adding up to 100", 1, {"2.3", "27.4", "13.0", "52.2", "2.7", "2.4"}, 0, 0},
         {"amounts beyond 100", 0, {"400,000", "-5", "120", "0", "0", "0"}, 0, 0},
     };
     for (const auto& c : cases) {
@@ -379,7 +379,12 @@ TEST_F(DataExpenseTest, CapitalExpenditureLoans)
 // window's dialog; OK brings the loan's amount back to the expenditure.
 TEST_F(DataExpenseTest, LoanDetailFromTheCapitalPage)
 {
-    TypePay(0, "3", "2000", kLoanSource);
+    // A refused field opens no dialog.
+    TypePay(0, "3", "abc", kLoanSource);
+    EXPECT_FALSE(ClickOpensDialog(m_view->Page(1), LoanButtonID(0)));
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(FocusedId(), PayAmountID(0));
+    Type(m_view->Page(1), PayAmountID(0), "2000");
     bool bLocked = false;
     CString strTitle;
     RunLoanButton(0, [&](CFormDialog& dlg) {
