@@ -212,6 +212,7 @@ TEST_F(DataExpenseTest, ShareMessages)
         EXPECT_EQ(Messages().size(), 1u);
         Toolbar(ID_DATA_CANCEL);
     }
+    EXPECT_EQ(LoadText(10015), " 0 ～ 100の数値を入力してください。");
     EXPECT_EQ(LoadText(10016), "各工事費割合の合計が 100％を超えています。工事費割合の合計は 100になるように設定してください。");
 }
 
