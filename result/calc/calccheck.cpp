@@ -1,9 +1,10 @@
 // What the engine checks before and after its steps: every record there,
 // every count a project can mean, every figure finite.
-#include <cmath>
+#include <iterator>
 #include <initializer_list>
 
 #include "app/common/classobject.h"
+#include "result/calc/allfinite.h"
 #include "result/calc/calcseries.h"
 #include "result/calc/tavcalc.h"
 
@@ -112,17 +113,15 @@ BOOL CTavCalcClass::HasProjectCounts() const
 
 BOOL CTavCalcClass::HasFiniteResults()
 {
-    BOOL finite = TRUE;
-    for (double v : {m_dHouseUseRatio, m_dSpecialHouseRatio, m_dOwnLandArea, m_dBuyLandRatio, m_dInheritanceRatio,
-                     m_dConstructionCost, m_dMortgageLoanTotal, m_dAdvanceDepositTotal, m_dAdvanceSecurityTotal,
-                     m_dFundSourceTotal, m_dConstructTaxExpense, m_dConstructSurplus, m_dNonBusinessExpend,
-                     m_dBusinessCapitalTax})
-        finite = finite && std::isfinite(v);
-    for (double v : m_adManageMoney) finite = finite && std::isfinite(v);
-    for (double v : m_adManageTax) finite = finite && std::isfinite(v);
-    for (double v : m_adDepreciationAdd) finite = finite && std::isfinite(v);
+    const double totals[] = {m_dHouseUseRatio,      m_dSpecialHouseRatio,    m_dOwnLandArea,
+                             m_dBuyLandRatio,       m_dInheritanceRatio,     m_dConstructionCost,
+                             m_dMortgageLoanTotal,  m_dAdvanceDepositTotal,  m_dAdvanceSecurityTotal,
+                             m_dFundSourceTotal,    m_dConstructTaxExpense,  m_dConstructSurplus,
+                             m_dNonBusinessExpend,  m_dBusinessCapitalTax};
+    bool finite = AllFinite(totals, std::size(totals)) && AllFinite(m_adManageMoney, std::size(m_adManageMoney)) &&
+                  AllFinite(m_adManageTax, std::size(m_adManageTax)) &&
+                  AllFinite(m_adDepreciationAdd, std::size(m_adDepreciationAdd));
     for (const CDeleteObArray* pSeries : AllSeries())
-        for (int i = 0; finite && pSeries && i < pSeries->GetSize(); ++i)
-            finite = IsFiniteItem(pSeries->GetAt(i));
+        for (int i = 0; finite && pSeries && i < pSeries->GetSize(); ++i) finite = IsFiniteItem(pSeries->GetAt(i));
     return finite;
 }

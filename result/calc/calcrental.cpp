@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "app/common/classobject.h"
 #include "result/calc/calcseries.h"
@@ -108,6 +109,36 @@ BOOL CalcMonthlyIncome(CTavCalcClass& calc, CDeleteObArray* const* apSeries, int
     return TRUE;
 }
 
+// The rent-change schedule of a category, read once per calculation: the
+// years that change an amount and their steps. Carrying an amount to the rent
+// level of a year then visits those years only, in the same order and with
+// the same arithmetic as replaying the schedule from year 0.
+class RentSchedule {
+public:
+    explicit RentSchedule(const CDataRentalBasicClass& basic)
+    {
+        const CDataRateClass& rent = basic.m_aRate[CDataRentalBasicClass::kRateRent];
+        for (int y = 0; y < kTableYears; ++y)
+            if (const tagDATARATE* step = rent.ChangingStep(y)) m_changes.push_back({y, step});
+    }
+    // dAmount at the rent level of year nYear (below kTableYears).
+    double Level(double dAmount, int nYear) const
+    {
+        for (const Change& change : m_changes) {
+            if (change.nYear > nYear) break;
+            dAmount = CDataRateClass::ChangeByStep(*change.pStep, dAmount);
+        }
+        return dAmount;
+    }
+
+private:
+    struct Change {
+        int nYear;
+        const tagDATARATE* pStep;
+    };
+    std::vector<Change> m_changes;
+};
+
 // The zeroed cohort table of a category. Null with bResult TRUE when there is
 // no amount or no year to follow; null with bResult FALSE and the status set
 // without a contract period (13004) or without memory (13002).
@@ -160,20 +191,21 @@ BOOL CalcContractFee(CTavCalcClass& calc, int t, const CDeleteObArray* pSeries, 
     const std::unique_ptr<double[]> cohort = NewCohorts(calc, base, basic.nContractYears, result);
     if (!cohort) return result;
     const int kind = bKeyMoney ? kIncomeKeyMoney : kIncomeRenewalFee;
+    const RentSchedule rent(basic);
     for (int y = 1; y <= LastCohortYear(calc); ++y) {
         const double d = Increase(basic, y);
         const double x = base * d;
         double fee = 0.0;
         if (d >= 0) {
             cohort[y] += x;
-            if (bKeyMoney) fee = basic.CalcChangeRentalMoney(x, y);
+            if (bKeyMoney) fee = rent.Level(x, y);
         } else {
             LeaveOldestFirst(cohort.get(), y, -x, [](int, double, bool) {});
         }
         const int j = y - basic.nContractYears;
         if (j >= 1) {
             const double turnover = Turnover(basic, y);
-            fee += basic.CalcChangeRentalMoney(cohort[j], y) * (bKeyMoney ? turnover : 1 - turnover);
+            fee += rent.Level(cohort[j], y) * (bKeyMoney ? turnover : 1 - turnover);
             cohort[y] += cohort[j];
             cohort[j] = 0.0;
         }
@@ -294,7 +326,8 @@ BOOL CTavCalcClass::CalcDeposit(int t)
     const bool fixed = basic.nDepositChange != 0;
     const double advance = m_pOptionClass->m_pOptionAdvance->m_aRate[t].dDepositRate * 0.01;
     // An amount at the rent level of year y, unless deposits stay as let.
-    auto level = [&](double dAmount, int y) { return fixed ? dAmount : basic.CalcChangeRentalMoney(dAmount, y); };
+    const RentSchedule rent(basic);
+    auto level = [&](double dAmount, int y) { return fixed ? dAmount : rent.Level(dAmount, y); };
     for (int y = 1; y <= LastCohortYear(*this); ++y) {
         double returned = 0.0;
         const double d = Increase(basic, y);
@@ -379,6 +412,7 @@ BOOL CTavCalcClass::CalcSecurity(int t)
     const bool fixed = basic.nSecurityChange != 0;
     const bool lumpSum = basic.m_objSecurityLoan.nRepayMethod == kRepayLumpSum;
     const double advance = m_pOptionClass->m_pOptionAdvance->m_aRate[t].dSecurityRate * 0.01;
+    const RentSchedule rent(basic);
     // Where table k keeps the balance owed in year y: that year's balance, or
     // for a lump sum the balance due at the cohort's next contract end; null past the table.
     auto owed = [&](int k, int y) -> tagSECURITYLOAN* {
@@ -393,7 +427,7 @@ BOOL CTavCalcClass::CalcSecurity(int t)
         double x = base * d;
         if (d >= 0) {
             cohort[y] += x;
-            if (!fixed) x = basic.CalcChangeRentalMoney(x, y);
+            if (!fixed) x = rent.Level(x, y);
             kept = a * x;
             held = h * x;
         } else {
@@ -418,7 +452,7 @@ BOOL CTavCalcClass::CalcSecurity(int t)
         if (y - contract >= 1) {
             const double r = Turnover(basic, y);
             for (int j = y - contract; j >= 1; j -= contract) {
-                const double v = (fixed ? cohort[j] : basic.CalcChangeRentalMoney(cohort[j], y)) * r;
+                const double v = (fixed ? cohort[j] : rent.Level(cohort[j], y)) * r;
                 kept += a * v;
                 held += h * v;
                 cohort[y] += r * cohort[j];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "result/calc/allfinite.h"
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultformat.h"
 #include "sheet/numberformat.h"
@@ -32,11 +33,8 @@ void CConsumptionMoneyClass::SetMoney(double dMoney, int bTaxFree, double dRate,
 
 BOOL CConsumptionMoneyClass::IsFinite() const
 {
-    for (double v : {m_dMoney, m_dNetMoney, m_dTaxMoney})
-        if (!std::isfinite(v)) return FALSE;
-    for (double v : m_adExtra)
-        if (!std::isfinite(v)) return FALSE;
-    return TRUE;
+    const double values[] = {m_dMoney, m_dNetMoney, m_dTaxMoney};
+    return AllFinite(values, std::size(values)) && AllFinite(m_adExtra, std::size(m_adExtra));
 }
 
 BOOL CConsumptionLoanClass::IsFinite() const

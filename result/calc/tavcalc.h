@@ -272,7 +272,7 @@ public:
     BOOL SaveTextFile(CString strPath, CString strOffice, CString strDate, int nOption);
     // Appends one cell and its TAB; a cell that would not leave room for the
     // line's CR LF is left out.
-    void StringSet(CString strText);
+    void StringSet(const CString& strText);
     void TabSet();
     // Ends the current line (drops its last TAB) and writes it.
     void TextWrite();

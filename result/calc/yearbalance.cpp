@@ -3,6 +3,7 @@
 #include <cmath>
 #include <new>
 
+#include "result/calc/allfinite.h"
 #include "result/calc/tavcalc.h"
 
 namespace {
@@ -27,9 +28,7 @@ BOOL CYearBalanceClass::IsFinite() const
 {
     static_assert(sizeof(tagYEARBALANCE) % sizeof(double) == 0, "the year record holds doubles only");
     const auto* v = reinterpret_cast<const double*>(static_cast<const tagYEARBALANCE*>(this));
-    for (std::size_t i = 0; i < sizeof(tagYEARBALANCE) / sizeof(double); ++i)
-        if (!std::isfinite(v[i])) return FALSE;
-    return TRUE;
+    return AllFinite(v, sizeof(tagYEARBALANCE) / sizeof(double));
 }
 
 void CYearBalanceClass::CalcIncomeTotal()

@@ -88,7 +88,7 @@ void CTavCalcClass::ClearTextLine()
     m_nTextLength = 0;
 }
 
-void CTavCalcClass::StringSet(CString strText)
+void CTavCalcClass::StringSet(const CString& strText)
 {
     const char* pszText = strText;
     const int nLength = int(std::strlen(pszText));
