@@ -7,6 +7,7 @@
 #include "app/taxopt/taxburdenpane.h"
 #include "app/taxopt/taxstandardmoneyview.h"
 #include "file/filetax.h"
+#include "data/datatax.h"
 #include "result/calc/yearbalance.h"
 #include "screentest.h"
 #include "tests/support/tempfile.h"
@@ -339,4 +340,32 @@ TEST_F(TaxStandardTest, TabBetweenTheTabRowAndThePanes)
     EXPECT_EQ(FocusedId(), IDC_ADJUST_RATE);
     KeyFrom(fall->GetDlgItem(IDC_ADJUST_RATE), false);
     EXPECT_EQ(QApplication::focusWidget(), row);
+}
+
+// With the first land standard at 55 % of the value, year 1's burden level
+// is 0.55: residential row 2 and non-residential row 4 set its factor, both
+// 1.0833. Raised to 1.2, year 1's land taxes grow by 1.2 / 1.0833.
+TEST_F(TaxStandardTest, FactorsReachTheLandTaxes)
+{
+    Toolbar(ID_DATA_CANCEL);
+    CDataTaxClass* tax = m_pDoc->GetDataTax();
+    tax->m_objMunicipal.nLandTaxBase = 1;
+    tax->m_objCityPlan.nLandTaxBase = 1;
+    tax->m_aAppraised[0].dAssetBaseRatio = 55;
+    tax->m_aAppraised[0].dCityBaseRatio = 55;
+    Calculate();
+    const CYearBalanceClass before = *m_pDoc->m_objCalc.GetYearRecord(1);
+    ASSERT_GT(before.m_dLandFixedAssetTax, 0);
+    ASSERT_GT(before.m_dLandCityPlanTax, 0);
+
+    OpenWindow();
+    Type(Pane(kHouse), Pane::RateID(2), "1.2");
+    ClickTab(kNonHouse);
+    Type(Pane(kNonHouse), Pane::RateID(4), "1.2");
+    Toolbar(ID_DATA_SAVE);
+    ASSERT_FALSE(IsOpen());
+    Calculate();
+    const CYearBalanceClass& after = *m_pDoc->m_objCalc.GetYearRecord(1);
+    EXPECT_NEAR(after.m_dLandFixedAssetTax, before.m_dLandFixedAssetTax * 1.2 / 1.0833, 1e-6);
+    EXPECT_NEAR(after.m_dLandCityPlanTax, before.m_dLandCityPlanTax * 1.2 / 1.0833, 1e-6);
 }
