@@ -135,6 +135,10 @@ TEST_F(TaxStandardTest, ThreePanesShowTheRecord)
     EXPECT_TRUE(fall->GetDlgItem(IDC_DROP_RATE)->isVisible());
     EXPECT_TRUE(fall->GetDlgItem(IDC_ADJUST_RATE)->isVisible());
     Shot("screen_taxstandard_pricefall_on");
+    Choose(fall, IDC_USE, 1);
+    Toolbar(ID_DATA_SAVE);
+    EXPECT_FALSE(IsOpen());
+    EXPECT_FALSE(m_pDoc->m_abTaxModified[2]) << "nothing changed";
 }
 
 // One edit typed and stored: the value written, or the message with the
