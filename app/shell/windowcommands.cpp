@@ -34,6 +34,7 @@
 #include "app/taxopt/taxlandpriceview.h"
 #include "app/taxopt/taxresidenceview.h"
 #include "app/taxopt/taxsingleviews.h"
+#include "app/taxopt/taxstandardmoneyview.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ const CWindowCommand kResultWindows[] = {
 const CWindowCommand kTaxWindows[] = {
     Form<CTaxMunicipalFrame, CTaxMunicipalView>(20200, "固定資産税 (&T)", ITEMBOX_TAX, 0),
     Form<CTaxCityPlanFrame, CTaxCityPlanView>(20201, "都市計画税 (&C)", ITEMBOX_TAX, 1),
-    Pending(20202, "課税標準額 (&O)", ITEMBOX_TAX, 2),
+    Form<CTaxStandardMoneyFrame, CTaxStandardMoneyView>(20202, "課税標準額 (&O)", ITEMBOX_TAX, 2),
     Form<CTaxBusinessFrame, CTaxBusinessView>(20203, "事 業 税 (&B)", ITEMBOX_TAX, 3),
     Form<CTaxBusinessPlaceFrame, CTaxBusinessPlaceView>(20204, "面積換算係数 (&U)", ITEMBOX_TAX, 4),
     Form<CTaxDepreciationFrame, CTaxDepreciationView>(20205, "減価償却関係 (&D)", ITEMBOX_TAX, 5),
