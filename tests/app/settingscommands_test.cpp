@@ -66,7 +66,7 @@ TEST_F(SettingsCommandTest, TheSettingsMenuOpensBothDialogs)
     EXPECT_EQ(menu->actions()[1]->statusTip(), U(u8"会社名、収支計算年数、金額と日付の表示方法の設定を行います。"));
     menu->popup(m_frame.mapToGlobal(QPoint(200, 20)));
     Pump();
-    SaveArtifact(m_frame.grab().toImage(), "shell_settingsmenu");
+    SaveArtifact(menu->grab().toImage(), "shell_settingsmenu");
     menu->hide();
 
     WhenShown<CEraDisplayDlg>([](CEraDisplayDlg* dlg) {
