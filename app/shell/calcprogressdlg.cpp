@@ -21,12 +21,15 @@ void CProgressBarWnd::SetPercent(int nPercent)
 
 void CProgressBarWnd::paintEvent(QPaintEvent*)
 {
+    // The done part yellow, the rest white, each outlined in black.
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(frame, Qt::white);
-    painter.fillRect(QRect(frame.topLeft(), QSize(frame.width() * m_nPercent / 100, frame.height())), Qt::darkBlue);
-    painter.setPen(Qt::gray);
-    painter.drawRect(frame);
+    const QRect client = rect().adjusted(0, 0, -1, -1);
+    const int nSplit = client.left() + m_nPercent * client.width() / 100;
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(255, 255, 0));
+    if (nSplit > client.left()) painter.drawRect(QRect(client.topLeft(), QPoint(nSplit, client.bottom())));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRect(QPoint(nSplit, client.top()), client.bottomRight()));
 }
 
 CCalcProgressDlg::CCalcProgressDlg(QWidget* pParent) : QDialog(pParent)

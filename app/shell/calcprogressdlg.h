@@ -9,7 +9,7 @@
 
 class QLabel;
 
-// The bar: the done part filled, the rest blank.
+// The bar: the done part yellow, the rest white.
 class CProgressBarWnd : public QWidget {
 public:
     explicit CProgressBarWnd(QWidget* pParent);

@@ -13,6 +13,8 @@ constexpr UINT ID_FILE_PRINT_SETUP = 57606;
 constexpr UINT ID_FILE_PRINT = 57607;
 constexpr UINT ID_FILE_PRINT_DIRECT = 57608;
 constexpr UINT ID_FILE_PRINT_PREVIEW = 57609;
+// The recently used files of the File menu, 57616 the newest.
+constexpr UINT ID_FILE_MRU_FILE1 = 57616;
 constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
 constexpr UINT ID_HELP = 57670;
@@ -39,6 +41,8 @@ constexpr UINT ID_PAPER_B4 = 20150;
 constexpr UINT ID_PAPER_A4 = 20151;
 constexpr UINT ID_TAX_MUNICIPAL = 20200;
 constexpr UINT ID_OPTION_BUSINESS_RATE = 20300;
+constexpr UINT ID_YEAR_SETTING = 20400;
+constexpr UINT ID_BUSINESS_SETTING = 20401;
 constexpr UINT ID_RESULT_PREV = 21100;
 constexpr UINT ID_RESULT_NEXT = 21101;
 constexpr UINT IDC_RESULT_YEAR = 21102;

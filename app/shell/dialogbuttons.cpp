@@ -24,7 +24,7 @@ CDialogButtons::CDialogButtons(QDialog* pDlg, const char* pszOK, UINT nHelpID, c
     : QDialogButtonBox(orientation, pDlg), m_pOK(NamedButton(this, pszOK, AcceptRole, IDOK_BUTTON))
 {
     NamedButton(this, "ｷｬﾝｾﾙ", RejectRole, IDCANCEL_BUTTON);
-    connect(NamedButton(this, "ヘルプ", HelpRole, nHelpID), &QPushButton::clicked, pDlg, onHelp);
+    if (onHelp) connect(NamedButton(this, "ヘルプ", HelpRole, nHelpID), &QPushButton::clicked, pDlg, onHelp);
     connect(this, &QDialogButtonBox::accepted, pDlg, &QDialog::accept);
     connect(this, &QDialogButtonBox::rejected, pDlg, &QDialog::reject);
 }

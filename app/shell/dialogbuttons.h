@@ -12,7 +12,8 @@ class QPushButton;
 
 class CDialogButtons : public QDialogButtonBox {
 public:
-    // OK and cancel end the dialog through its accept and reject; help calls onHelp.
+    // OK and cancel end the dialog through its accept and reject; help calls
+    // onHelp, and there is no help button without one.
     CDialogButtons(QDialog* pDlg, const char* pszOK, UINT nHelpID, const std::function<void()>& onHelp,
                    Qt::Orientation orientation = Qt::Horizontal);
     // A further button with id nID that calls onClick.

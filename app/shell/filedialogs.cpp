@@ -1,5 +1,6 @@
 #include "app/shell/filedialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -23,9 +24,12 @@ QString QtFilter(const CString& strFilter)
 BOOL ShowQtFileDialog(const CFileDialogRequest& request, CString& strPath)
 {
     const QString filter = QtFilter(request.strFilter);
-    QString path = request.bOpen
-                       ? QFileDialog::getOpenFileName(nullptr, QString(), QString(), filter)
-                       : QFileDialog::getSaveFileName(nullptr, QString(), ToQString(request.strFileName), filter);
+    // The caller has made the folder of its file the current one: start there,
+    // not in the folder the toolkit visited last.
+    const QString folder = QDir::currentPath();
+    QString path = request.bOpen ? QFileDialog::getOpenFileName(nullptr, QString(), folder, filter)
+                                 : QFileDialog::getSaveFileName(
+                                       nullptr, QString(), QDir(folder).filePath(ToQString(request.strFileName)), filter);
     if (path.isEmpty()) return FALSE;
     const QString ext = ToQString(request.strDefExt).section(QLatin1Char('|'), 0, 0).remove(QStringLiteral("*."));
     if (QFileInfo(path).suffix().isEmpty() && !ext.isEmpty()) path += QLatin1Char('.') + ext;

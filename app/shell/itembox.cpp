@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/shell/commandids.h"
+#include "app/shell/windowcommands.h"
 #include "platform/qtstring.h"
 
 namespace {
@@ -16,6 +17,7 @@ namespace {
 constexpr UINT kTabText = 1;
 constexpr UINT kTabTip = 61;
 constexpr UINT kItemBoxTip = ID_VIEW_ITEMBOX;
+constexpr UINT IDS_WINDOW_PENDING = 20500;
 constexpr int kIconSize = 32;
 
 struct ItemRange {
@@ -82,7 +84,6 @@ void AddItem(QListWidget* pPage, int nTab, UINT nLabel, UINT nCommand)
     const QString prompt = LoadQString(nCommand);
     auto* item = new QListWidgetItem(ItemIcon(nTab, label), label, pPage);
     item->setData(Qt::UserRole, nCommand);
-    item->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
     item->setToolTip(prompt.section(QLatin1Char('\n'), 1));
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
@@ -133,6 +134,22 @@ CItemBoxBar::CItemBoxBar(QWidget* pParent) : QDockWidget(pParent), m_pTab(new QT
     }
     setWidget(m_pTab);
     connect(m_pTab, &QTabWidget::currentChanged, this, &CItemBoxBar::OnTabChange);
+    ShowPendingItems(IsPendingWindowCommand);
+}
+
+void CItemBoxBar::ShowPendingItems(const std::function<bool(UINT nID)>& isPending)
+{
+    for (int tab = 0; tab < ITEMBOX_TABS; ++tab) {
+        QListWidget* page = GetPage(tab);
+        for (int i = 0; i < page->count(); ++i) {
+            QListWidgetItem* item = page->item(i);
+            const UINT nID = item->data(Qt::UserRole).toUInt();
+            const bool bPending = isPending(nID);
+            item->setFlags(bPending ? item->flags() & ~Qt::ItemIsEnabled : item->flags() | Qt::ItemIsEnabled);
+            const QString status = LoadQString(nID).section(QLatin1Char('\n'), 0, 0);
+            item->setStatusTip(bPending ? status + LoadQString(IDS_WINDOW_PENDING) : status);
+        }
+    }
 }
 
 QListWidget* CItemBoxBar::GetPage(int nTab) const
@@ -162,5 +179,5 @@ void CItemBoxBar::OnTabChange(int nTab)
 
 void CItemBoxBar::OnItemClicked(QListWidgetItem* pItem)
 {
-    if (pItem) emit ItemClicked(pItem->data(Qt::UserRole).toUInt());
+    if (pItem && (pItem->flags() & Qt::ItemIsEnabled)) emit ItemClicked(pItem->data(Qt::UserRole).toUInt());
 }

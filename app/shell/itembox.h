@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <functional>
 
 #include "platform/afxtypes.h"
 
@@ -22,6 +23,9 @@ public:
     void SelectItem(int nItem);
     // The icon list of tab nTab.
     QListWidget* GetPage(int nTab) const;
+    // Items of the commands isPending names look disabled and say in their
+    // status text that their window is not there yet.
+    void ShowPendingItems(const std::function<bool(UINT nID)>& isPending);
 
 signals:
     // After every tab change: the new and the previous tab.

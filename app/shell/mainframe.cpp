@@ -32,7 +32,7 @@ constexpr UINT IDS_IDLEMESSAGE = 57345;
 constexpr int kUpdateIntervalMs = 200;
 
 struct MenuItem {
-    UINT nID; // 0: separator
+    UINT nID; // 0: separator; ID_FILE_MRU_FILE1: the recently used files
     const char* pszText;
     const char* pszShortcut = nullptr;
 };
@@ -58,6 +58,8 @@ const Menu kMainMenu[] = {
       {ID_IMPORT_LEGACY, "Tavrin/SXを開く(&X)..."},
       {ID_PRINT_BLANK_FORMS, "データ記入シート印刷(&K)..."},
       {0, nullptr},
+      {ID_FILE_MRU_FILE1, nullptr},
+      {0, nullptr},
       {ID_APP_EXIT, "アプリケーションの終了(&X)"}}},
     {"ファイル(&F)",
      MenuShown::kProject,
@@ -75,6 +77,8 @@ const Menu kMainMenu[] = {
       {ID_FILE_PRINT_SETUP, "プリンタの設定(&R)..."},
       {0, nullptr},
       {ID_TEXT_OUTPUT, "テキストファイル出力(&T)"},
+      {0, nullptr},
+      {ID_FILE_MRU_FILE1, nullptr},
       {0, nullptr},
       {ID_APP_EXIT, "アプリケーションの終了(&X)"}}},
     {"表示(&V)",
@@ -97,6 +101,9 @@ const Menu kMainMenu[] = {
      MenuShown::kProject,
      {{0, nullptr}, {ID_TAX_FILE_LOAD, "税率ファイル読み込み (&Y)"}, {ID_TAX_FILE_SAVE, "税率ファイル保存 (&S)"}},
      &TaxWindowCommands},
+    {"設定(&S)",
+     MenuShown::kProject,
+     {{ID_YEAR_SETTING, "年号表示 (&Y)..."}, {ID_BUSINESS_SETTING, "基本業務設定 (&C)..."}}},
     {"ヘルプ(&H)",
      MenuShown::kAlways,
      {{ID_HELP_CONTENTS, "目次(&C)"},
@@ -168,6 +175,9 @@ CMainFrame::CMainFrame() : m_pItemBox(new CItemBoxBar(this)), m_pMdiArea(new QMd
     connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     timer->start(kUpdateIntervalMs);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub && m_bChildMaximized && !sub->isMaximized()) sub->showMaximized();
+    });
     SetFormFrameHost(this);
     CSplashWnd::ShowSplashScreen(this);
 }
@@ -211,6 +221,10 @@ void CMainFrame::CreateMenus()
                 popup->addSeparator();
                 continue;
             }
+            if (item.nID == ID_FILE_MRU_FILE1) {
+                for (int i = 0; i < CRecentFileList::kSize; ++i) popup->addAction(MenuAction(ID_FILE_MRU_FILE1 + i, {}));
+                continue;
+            }
             QAction* action = MenuAction(item.nID, ToQString(item.pszText));
             if (item.pszShortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.pszShortcut)));
             popup->addAction(action);
@@ -228,6 +242,18 @@ void CMainFrame::UpdateMenus()
     const bool bProject = MDIGetActive() != nullptr;
     for (QAction* menu : m_noProjectMenus) menu->setVisible(!bProject);
     for (QAction* menu : m_projectMenus) menu->setVisible(bProject);
+    UpdateRecentFiles();
+}
+
+void CMainFrame::UpdateRecentFiles()
+{
+    const CTavrinApp* pApp = GetTavrinApp();
+    for (int i = 0; i < CRecentFileList::kSize; ++i) {
+        QAction* action = m_menuActions.value(ID_FILE_MRU_FILE1 + i);
+        const bool bShown = pApp && i < pApp->m_recentFileList.GetSize();
+        action->setVisible(bShown);
+        if (bShown) action->setText(pApp->m_recentFileList.MenuText(i));
+    }
 }
 
 void CMainFrame::CreateStatusBar()
@@ -273,16 +299,18 @@ void CMainFrame::CreateToolBars()
 
 QMdiSubWindow* CMainFrame::AddChildFrame(QWidget* pFrame)
 {
-    const QMdiSubWindow* active = m_pMdiArea->currentSubWindow();
-    const bool bMaximized = active && active->isMaximized();
     QMdiSubWindow* sub = m_pMdiArea->addSubWindow(pFrame);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+        // Only the user maximises or restores a window that stays active.
+        if (oldState & newState & Qt::WindowActive) m_bChildMaximized = newState.testFlag(Qt::WindowMaximized);
+    });
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A blank system-menu icon in place of the toolkit's logo.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     sub->setWindowIcon(QIcon(blank));
     pFrame->show();
-    if (bMaximized) sub->showMaximized();
+    if (m_bChildMaximized) sub->showMaximized();
     m_pMdiArea->setActiveSubWindow(sub);
     return sub;
 }

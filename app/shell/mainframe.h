@@ -34,8 +34,8 @@ public:
     ~CMainFrame() override;
 
     // The MDI area and the way a project window enters it: pFrame becomes a
-    // child window of the area, shown and activated (maximised while the
-    // active one is).
+    // child window of the area, shown and activated (maximised while the user
+    // keeps the area's windows maximised).
     QMdiArea* MDIClient() const { return m_pMdiArea; }
     QMdiSubWindow* AddChildFrame(QWidget* pFrame);
     // The widget of the active child window, or null.
@@ -84,6 +84,8 @@ private:
     void CreateMenus();
     // The menus of an open project follow whether a project window is active.
     void UpdateMenus();
+    // The File menus list the application's recently used files.
+    void UpdateRecentFiles();
     void CreateStatusBar();
     void CreateToolBars();
     void ToggleBar(QWidget* pBar);
@@ -93,6 +95,9 @@ private:
     void OnImportLegacy();
 
     QMdiArea* m_pMdiArea;
+    // Whether the user keeps the child windows maximised: every window that
+    // opens or becomes active is then maximised.
+    bool m_bChildMaximized = true;
     // Every menu item and button of a command (one id can be on several toolbars).
     QMultiHash<UINT, QAction*> m_actions;
     QHash<UINT, QAction*> m_menuActions;

@@ -23,6 +23,7 @@
 #include "data/dataheader.h"
 #include "option/optionheader.h"
 #include "platform/cfile.h"
+#include "platform/eradate.h"
 #include "platform/msgbox.h"
 #include "platform/resource.h"
 #include "platform/qtstring.h"
@@ -345,11 +346,12 @@ void CTavrinProjectDoc::SetPrintDate(int nYear, int nMonth, int nDay)
     m_objPrintSetting.nYear = nYear;
     m_objPrintSetting.nMonth = nMonth;
     m_objPrintSetting.nDay = nDay;
-    if (m_objPrintSetting.nYearFlag == 1)
-        m_strPrintDate = m_objPrintSetting.strYearName +
-                         FormatDateFullWidth(nYear - m_objPrintSetting.nYearDiff, nMonth, nDay);
-    else
+    if (m_objPrintSetting.nYearFlag == 1) {
+        const CEraYear era = EraYearOfDate(m_objPrintSetting.strYearName, m_objPrintSetting.nYearDiff, nYear, nMonth, nDay);
+        m_strPrintDate = era.strName + FormatDateFullWidth(era.nYear, nMonth, nDay);
+    } else {
         m_strPrintDate = FormatDateFullWidth(nYear, nMonth, nDay);
+    }
 }
 
 BOOL CTavrinProjectDoc::OnPrintCmdMsg(UINT nID, CCmdUI* pCmdUI)

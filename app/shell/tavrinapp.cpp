@@ -118,10 +118,26 @@ CTavrinProjectDoc* CTavrinApp::OpenDocumentFile(const CString& strPath)
         if (pDoc->GetPathName().IsEmpty() || QFileInfo(ToQString(pDoc->GetPathName())).absoluteFilePath() != path)
             continue;
         pDoc->ActivateFirstFrame();
+        AddToRecentFileList(strPath);
         return pDoc;
     }
     auto* pDoc = new CTavrinProjectDoc;
-    return ShowDocument(pDoc, pDoc->OnOpenDocument(strPath));
+    if (!ShowDocument(pDoc, pDoc->OnOpenDocument(strPath))) return nullptr;
+    AddToRecentFileList(strPath);
+    return pDoc;
+}
+
+void CTavrinApp::AddToRecentFileList(const CString& strPath)
+{
+    m_recentFileList.Add(strPath);
+}
+
+void CTavrinApp::OnOpenRecentFile(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= m_recentFileList.GetSize()) return;
+    const CString strPath = m_recentFileList[nIndex];
+    m_strDataFileName = strPath;
+    if (!OpenDocumentFile(strPath)) m_recentFileList.Remove(nIndex);
 }
 
 CTavrinProjectDoc* CTavrinApp::ShowDocument(CTavrinProjectDoc* pDoc, BOOL bLoaded)
@@ -203,8 +219,15 @@ BOOL CTavrinApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_HELP_NOTHING:
         return TRUE;
     default:
-        return FALSE;
+        break;
     }
+    const int nRecent = int(nID) - int(ID_FILE_MRU_FILE1);
+    if (nRecent < 0 || nRecent >= CRecentFileList::kSize) return FALSE;
+    if (pCmdUI)
+        pCmdUI->Enable(nRecent < m_recentFileList.GetSize());
+    else
+        OnOpenRecentFile(nRecent);
+    return TRUE;
 }
 
 void CTavrinApp::OnAppAbout()

@@ -6,6 +6,7 @@
 #include <vector>
 #include <variant>
 
+#include "app/shell/recentfilelist.h"
 #include "platform/afxtypes.h"
 #include "platform/cmdtarget.h"
 #include "platform/cwinapp.h"
@@ -65,6 +66,10 @@ public:
     // when the file could not be read.
     CTavrinProjectDoc* OpenDocumentFile(const CString& strPath);
     void OnFileOpen();
+    // Opens entry nIndex of the recently used files; an entry that cannot be
+    // opened leaves the list.
+    void OnOpenRecentFile(int nIndex);
+    void AddToRecentFileList(const CString& strPath);
     // A new project from a template, in its basic-conditions window; null when cancelled.
     CTavrinProjectDoc* OnFileNew();
     // The document in its basic-conditions window; deleted when it was not loaded.
@@ -126,10 +131,13 @@ public:
     int m_nYearFlag = 0;
     CString m_strYearName;
     int m_nYearDiff = 0;
+    // 1 once the user has confirmed an era in the settings dialogs.
+    int m_nYearChosen = 0;
     int m_nColorFlag = 0;
     tagSETDECIMAL m_objDecimal = {};
     int m_anIntval[kIntvalCount] = {};
     CString m_astrStrval[kStrvalCount];
+    CRecentFileList m_recentFileList;
 
     CString m_strToday;
     int m_nTodayYear = 0;

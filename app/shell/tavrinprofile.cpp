@@ -18,6 +18,11 @@ namespace {
 
 const char kIniName[] = "TavrinSysytemV8.ini";
 constexpr DWORD kValueBuffer = 499;
+// The era of the defaults, and that of earlier versions' defaults.
+const char kEraName[] = "令和";
+const char kEraDiff[] = "2018";
+const char kOldEraName[] = "平成";
+constexpr int kOldEraDiff = 1988;
 
 std::string NativePath(const CString& str)
 {
@@ -68,8 +73,9 @@ std::vector<CProfileEntry> CTavrinApp::ProfileEntries()
         {"Office", "DataFileName", "Data/TEST.prj", &m_strDataFileName},
         {"Office", "CalcYear", "50", &m_nCalcYear, 1, 50},
         {"Office", "YearFlag", "1", &m_nYearFlag, 0, 1},
-        {"Office", "YearName", "平成", &m_strYearName},
-        {"Office", "YearDiff", "1988", &m_nYearDiff},
+        {"Office", "YearName", kEraName, &m_strYearName},
+        {"Office", "YearDiff", kEraDiff, &m_nYearDiff},
+        {"Office", "YearChosen", "0", &m_nYearChosen, 0, 1},
         {"Printer", "PaperSize", "9", &m_nPaperSize, 0, -1, {DMPAPER_A4, DMPAPER_A4SMALL, DMPAPER_B4, DMPAPER_B4_ISO}},
         {"Printer", "ColorFlag", "0", &m_nColorFlag},
         {"Office", "DecimalNum", "0", &m_objDecimal.nDecimalNum, 0, 3},
@@ -109,6 +115,12 @@ int CTavrinApp::LoadProfile()
     if (!QFile::exists(ToQString(source))) source = ProgramIniPath();
     const std::string path = NativePath(source);
     for (const CProfileEntry& entry : ProfileEntries()) ReadEntry(entry, path);
+    m_recentFileList.ReadList(path.c_str());
+    // The era of earlier versions' defaults, never chosen by the user, becomes the current one.
+    if (!m_nYearChosen && m_strYearName == kOldEraName && m_nYearDiff == kOldEraDiff) {
+        m_strYearName = kEraName;
+        m_nYearDiff = std::atoi(kEraDiff);
+    }
     return 1;
 }
 
@@ -124,6 +136,7 @@ int CTavrinApp::SaveProfile()
     const std::string path = NativePath(m_strIniPath);
     for (const CProfileEntry& entry : ProfileEntries())
         WritePrivateProfileString(entry.pszSection, entry.strKey, EntryText(entry), path.c_str());
+    m_recentFileList.WriteList(path.c_str());
     return 1;
 }
 

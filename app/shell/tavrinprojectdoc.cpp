@@ -409,6 +409,7 @@ BOOL CTavrinProjectDoc::OnFileSaveAs()
     if (m_nOpenMode == 1) SetTitle(FromQString(info.fileName()));
     m_nOpenMode = 2;
     m_strPathName = strPath;
+    if (pApp) pApp->AddToRecentFileList(strPath);
     return TRUE;
 }
 
@@ -516,7 +517,9 @@ BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_TAX_FILE_LOAD:
     case ID_TAX_FILE_SAVE:
     case ID_DATA_CALCULATE:
-    case ID_REVERSE_CALC: break;
+    case ID_REVERSE_CALC:
+    case ID_YEAR_SETTING:
+    case ID_BUSINESS_SETTING: break;
     default: return OnWindowCommand(nID, pCmdUI);
     }
     if (pCmdUI) {
@@ -531,6 +534,8 @@ BOOL CTavrinProjectDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_TAX_FILE_LOAD: OnTaxFileLoad(); break;
     case ID_TAX_FILE_SAVE: OnTaxFileSave(); break;
     case ID_REVERSE_CALC: OnReverseCalc(); break;
+    case ID_YEAR_SETTING: OnYearSetting(); break;
+    case ID_BUSINESS_SETTING: OnBusinessSetting(); break;
     default: OnCalcStart(); break;
     }
     return TRUE;

@@ -241,6 +241,14 @@ public:
     // The project's data view that runs its print jobs, or null.
     CDataParentView* FindDataView() const;
 
+    // Settings commands (projectdocsettings.cpp): the era display of the
+    // print date, and the business settings kept in the profile.
+    void OnYearSetting();
+    void OnBusinessSetting();
+    // The era display taken by the print date and by the application, with the
+    // print date as the application's date.
+    void SetEraDisplay(int nYearFlag, const CString& strYearName, int nYearDiff);
+
     CDataHeaderClass* m_pDataHeader = nullptr;
     CTaxHeaderClass* m_pTaxHeader = nullptr;
     COptionHeaderClass* m_pOptionHeader = nullptr;

@@ -1,4 +1,5 @@
-// The small modeless dialog shown, with the wait cursor, while the text output is written.
+// The small modeless dialog shown, with the wait cursor, while the text output
+// is written: its text, an empty static 1452, OK and "ｷｬﾝｾﾙ" (which only hide it).
 #pragma once
 
 #include <QDialog>

@@ -152,6 +152,12 @@ const CWindowCommand* FindWindowCommand(UINT nID)
     return nullptr;
 }
 
+bool IsPendingWindowCommand(UINT nID)
+{
+    const CWindowCommand* row = FindWindowCommand(nID);
+    return row && !row->pfnCreateFrame;
+}
+
 bool IsResultWindowCommand(UINT nID)
 {
     return nID >= ID_RESULT_BASIC1 && nID <= ID_RESULT_BALANCE_TAX;

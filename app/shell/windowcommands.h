@@ -27,5 +27,7 @@ std::span<const CWindowCommand> TaxWindowCommands();
 std::span<const CWindowCommand> OptionWindowCommands();
 // The row of command nID, or null.
 const CWindowCommand* FindWindowCommand(UINT nID);
+// A window-opening command whose window is not built yet.
+bool IsPendingWindowCommand(UINT nID);
 // The result windows need a calculated project.
 bool IsResultWindowCommand(UINT nID);

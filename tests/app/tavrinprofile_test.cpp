@@ -51,8 +51,9 @@ TEST_F(AppProfileTest, MissingFileGivesTheDefaults)
     EXPECT_EQ(m_app.m_strDataFileName, "Data/TEST.prj");
     EXPECT_EQ(m_app.m_nCalcYear, 50);
     EXPECT_EQ(m_app.m_nYearFlag, 1);
-    EXPECT_EQ(m_app.m_strYearName, "平成");
-    EXPECT_EQ(m_app.m_nYearDiff, 1988);
+    EXPECT_EQ(m_app.m_strYearName, "令和");
+    EXPECT_EQ(m_app.m_nYearDiff, 2018);
+    EXPECT_EQ(m_app.m_nYearChosen, 0);
     EXPECT_EQ(m_app.m_nPaperSize, 9);
     EXPECT_EQ(m_app.m_nColorFlag, 0);
     EXPECT_EQ(m_app.m_objDecimal.nDecimalNum, 0);
@@ -111,6 +112,38 @@ TEST_F(AppProfileTest, TextsBecomeMembersWithinTheirLimits)
         m_app.LoadProfile();
         EXPECT_DOUBLE_EQ(c.member(m_app), c.dExpected) << c.pszKey << "=" << c.pszText;
     }
+}
+
+// Earlier versions wrote their default era 平成 into every profile: unless the
+// user confirmed an era in the settings dialogs, that pair becomes 令和.
+TEST_F(AppProfileTest, TheOldDefaultEraBecomesTheCurrentOneUnlessTheUserChoseIt)
+{
+    struct EraCase {
+        const char* pszKeys;
+        const char* pszName;
+        int nDiff;
+    };
+    const EraCase cases[] = {
+        {"YearName=平成\r\nYearDiff=1988\r\n", "令和", 2018},
+        {"YearName=平成\r\nYearDiff=1988\r\nYearChosen=0\r\n", "令和", 2018},
+        {"YearName=平成\r\nYearDiff=1988\r\nYearChosen=1\r\n", "平成", 1988},
+        {"YearName=平成\r\nYearDiff=1989\r\n", "平成", 1989},
+        {"YearName=昭和\r\nYearDiff=1925\r\n", "昭和", 1925},
+        {"YearName=令和\r\nYearDiff=2018\r\n", "令和", 2018},
+    };
+    for (const EraCase& c : cases) {
+        Write(UserPath(), (std::string("[Office]\r\n") + c.pszKeys).c_str());
+        m_app.LoadProfile();
+        EXPECT_EQ(m_app.m_strYearName, c.pszName) << c.pszKeys;
+        EXPECT_EQ(m_app.m_nYearDiff, c.nDiff) << c.pszKeys;
+    }
+
+    Write(UserPath(), "[Office]\r\nYearName=平成\r\nYearDiff=1988\r\n");
+    m_app.LoadProfile();
+    m_app.SaveProfile();
+    const std::string text = Read(UserPath());
+    EXPECT_NE(text.find("YearName=令和\r\nYearDiff=2018\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("YearChosen=0\r\n"), std::string::npos) << text;
 }
 
 TEST_F(AppProfileTest, TextsAreReadAsWrittenAndCutTo498Bytes)
