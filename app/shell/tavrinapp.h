@@ -12,6 +12,7 @@
 #include "result/calc/calcsettings.h"
 
 class CDeleteObArray;
+class CHelpWindow;
 class CMainFrame;
 class CPrintingDlg;
 class CTavrinProjectDoc;
@@ -77,7 +78,10 @@ public:
     void OnAppAbout();
     // Opens a help page given as "tavrinapp.chm::/" + page, or by context help id.
     void ShowHelpTopic(LPCTSTR pszPath);
+    // The page of a context help id; 0 or an unknown id shows the contents.
     void ShowHelpContext(UINT nHelpID);
+    // The help window, shown.
+    CHelpWindow* HelpWindow();
 
     // Settings profile.
     int LoadProfile();
