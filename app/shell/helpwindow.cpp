@@ -1,5 +1,6 @@
 #include "app/shell/helpwindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -67,7 +68,12 @@ CHelpWindow::CHelpWindow(const QString& strFolder, QWidget* pParent)
 CHelpWindow* CHelpWindow::Open(const QString& strFolder, QWidget* pParent)
 {
     static QPointer<CHelpWindow> window;
-    if (!window) window = new CHelpWindow(strFolder, pParent);
+    // A modal dialog blocks every window but its own: the help of a dialog belongs to it.
+    QWidget* pOwner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : pParent;
+    if (!window)
+        window = new CHelpWindow(strFolder, pOwner);
+    else if (window->parentWidget() != pOwner)
+        window->setParent(pOwner, Qt::Window);
     window->show();
     window->raise();
     window->activateWindow();

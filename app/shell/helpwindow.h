@@ -16,7 +16,8 @@ public:
     // strFolder holds the pages of HelpTopics().
     explicit CHelpWindow(const QString& strFolder, QWidget* pParent = nullptr);
 
-    // The program's one help window, made on first use, shown and raised.
+    // The program's one help window, made on first use, shown and raised; a
+    // window of the modal dialog that is open, else of pParent.
     static CHelpWindow* Open(const QString& strFolder, QWidget* pParent);
 
     // Shows the page (a file name in the folder); the contents page for one that is missing.

@@ -1,5 +1,6 @@
 // The help pages shipped beside the program and the help window that shows them.
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/data/dataparentframe.h"
@@ -156,6 +158,22 @@ TEST(HelpCommands, HelpButtonsAndContentsOpenTheWindow)
     EXPECT_EQ(app.HelpWindow(), window);
     EXPECT_TRUE(window->Browser()->source().toLocalFile().endsWith(QLatin1String("dataprint.htm")));
     delete window;
+}
+
+// The help button of a modal dialog opens a window the dialog does not block.
+TEST(HelpCommands, HelpOfAModalDialogBelongsToIt)
+{
+    CTavrinApp app;
+    app.m_strProgramDir = FromQString(QFileInfo(QStringLiteral(TAVRINAPP_PATH)).absolutePath() + QLatin1Char('/'));
+    QDialog dialog;
+    QWidget* pOwner = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        app.ShowHelpTopic("tavrinapp.chm::/tavrinapp00000052.htm");
+        pOwner = app.HelpWindow()->parentWidget();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(pOwner, &dialog);
 }
 
 // The help window as the user sees it (build/artifacts), searched for a word.
