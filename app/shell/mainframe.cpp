@@ -447,6 +447,9 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     case ID_IMPORT_LEGACY:
         if (!pCmdUI) OnImportLegacy();
         return TRUE;
+    case ID_PRINT_BLANK_FORMS:
+        if (!pCmdUI) CTavrinProjectDoc::PrintBlankSheets();
+        return TRUE;
     default:
         return FALSE;
     }

@@ -21,6 +21,7 @@ using enum FormControlKind;
 
 constexpr UINT IDS_JOIN = 165;
 constexpr UINT IDS_PAGE = 166;
+constexpr UINT IDP_NOTHING_CHOSEN = 16110;
 constexpr int kButtonRow = 30;
 
 const CFormControl kRangeControls[] = {
@@ -127,6 +128,14 @@ void CPrintRangeDlg::SelectRange(UINT nRadioID)
     m_pPageList->setVisible(nRadioID == IDC_PRINT_SELECTED);
 }
 
+BOOL CPrintRangeDlg::CheckPagesChosen()
+{
+    if (IsAllPages() || !m_pPageList->selectedItems().isEmpty()) return TRUE;
+    AfxMessageBox(IDP_NOTHING_CHOSEN, MB_ICONEXCLAMATION);
+    m_pPageList->setFocus();
+    return FALSE;
+}
+
 void CPrintRangeDlg::OnControlNotify(UINT nID, UINT nCode)
 {
     if (nCode != BN_CLICKED) return;
@@ -175,7 +184,7 @@ BOOL CGroupPrintDlg::OnInitDialog()
 
 void CGroupPrintDlg::OnOK()
 {
-    if (!UpdateData(TRUE)) return;
+    if (!UpdateData(TRUE) || !CheckPagesChosen()) return;
     const BOOL bAll = IsAllPages();
     int nEntry = 0;
     for (int nLine = 0; nLine < int(m_group.groups.size()); ++nLine) {

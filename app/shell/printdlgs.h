@@ -50,6 +50,8 @@ public:
     BOOL IsAllPages() const { return IsDlgButtonChecked(IDC_PRINT_ALL); }
     // Checks "全てを印刷" or "ページ指定して印刷" and shows the list with the latter only.
     void SelectRange(UINT nRadioID);
+    // TRUE when something is to be printed; else says so and puts the focus on the list.
+    BOOL CheckPagesChosen();
 
     const UINT m_nIDTemplate;
     int m_nCopies = 1;

@@ -1,12 +1,11 @@
 // The project's print commands, their page routines, the print date and the
 // text output.
 #include <QApplication>
-#include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <new>
 
 #include "app/common/numbertext.h"
@@ -20,7 +19,10 @@
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "app/shell/textoutputdlg.h"
+#include "app/shell/windowcommands.h"
 #include "data/dataheader.h"
+#include "file/filedata.h"
+#include "file/filestore.h"
 #include "option/optionheader.h"
 #include "platform/cfile.h"
 #include "platform/eradate.h"
@@ -36,6 +38,7 @@
 namespace {
 
 constexpr UINT IDS_JOIN = 165;
+constexpr UINT IDS_BLANK_SHEETS = 50;
 constexpr UINT IDS_DATA_FOLDER = 6500;
 constexpr UINT IDS_FIRST_DATA_PAGE = 40000;
 constexpr UINT IDS_FIRST_TAX_PAGE = 40100;
@@ -43,7 +46,7 @@ constexpr UINT IDS_FIRST_OPTION_PAGE = 40200;
 constexpr UINT IDS_FIRST_REPORT = 1515;
 constexpr int kCoverReport = 100;
 constexpr int kYearsPerPage = 10;
-const char kTextOutputFailed[] = "テキストファイルに出力できませんでした。";
+constexpr UINT IDP_TEXT_OUTPUT_FAILED = 16111;
 
 // The sheets of a print list: one record and its pages per row, in list order.
 template <class TRecord>
@@ -86,6 +89,25 @@ void PrintSheetFamily(CDataParentView* pView, const SheetFamily& family, const s
     fill(*(pApp->*family.pList));
     pApp->SetPortraitPrinter();
     if (!pView->PrintWithSettings()) (pApp->*family.pfnDelete)();
+}
+
+// The input-data sheets of the records in print-list order.
+void FillDataSheets(CObArray& list, const CDataClassObject& d)
+{
+    FillSheetList<CDataPrintItem, CDataClass>(list, IDS_FIRST_DATA_PAGE,
+                                              {{d.m_pDataBasic, 1}, {d.m_pDataOutline, 1}, {d.m_pDataExpense, 2},
+                                               {d.m_pDataExpenseOther, 2}, {d.m_pDataTax, 2},
+                                               {d.m_pDataSupply, 4}, {d.m_pDataCost, 2}});
+    // Rental basics: one page per category, titled with its name.
+    const CString dash = LoadText(161);
+    for (int k = 0; k < CDataClassObject::kRentalCategories; ++k) {
+        CDataRentalBasicClass* pRecord = d.m_apDataRentalBasic[k];
+        const CString name =
+            LoadText(IDS_FIRST_DATA_PAGE + 14 + UINT(k)) + dash + (pRecord ? pRecord->m_strName : CString());
+        if (auto* pItem = new (std::nothrow) CDataPrintItem(pRecord, name, 1)) list.Add(pItem);
+    }
+    FillSheetList<CDataPrintItem, CDataClass>(
+        list, IDS_FIRST_DATA_PAGE + 22, {{d.m_pDataRentalType, 5}, {d.m_pDataProRestOther, 2}, {d.m_pDataRestOther, 2}});
 }
 
 // The report list: report number and multi-year flag of each title.
@@ -419,22 +441,25 @@ void CTavrinProjectDoc::OnPrintData()
     if (!GetTavrinApp() || !SaveOpenForms()) return;
     m_objDataClass.SetDataData();
     const CDataClassObject& d = m_objDataClass;
-    PrintSheetFamily(FindDataView(), kDataFamily, [&d](CObArray& list) {
-        FillSheetList<CDataPrintItem, CDataClass>(list, IDS_FIRST_DATA_PAGE,
-                                                  {{d.m_pDataBasic, 1}, {d.m_pDataOutline, 1}, {d.m_pDataExpense, 2},
-                                                   {d.m_pDataExpenseOther, 2}, {d.m_pDataTax, 2},
-                                                   {d.m_pDataSupply, 4}, {d.m_pDataCost, 2}});
-        // Rental basics: one page per category, titled with its name.
-        const CString dash = LoadText(161);
-        for (int k = 0; k < CDataClassObject::kRentalCategories; ++k) {
-            CDataRentalBasicClass* pRecord = d.m_apDataRentalBasic[k];
-            const CString name =
-                LoadText(IDS_FIRST_DATA_PAGE + 14 + UINT(k)) + dash + (pRecord ? pRecord->m_strName : CString());
-            if (auto* pItem = new (std::nothrow) CDataPrintItem(pRecord, name, 1)) list.Add(pItem);
-        }
-        FillSheetList<CDataPrintItem, CDataClass>(
-            list, IDS_FIRST_DATA_PAGE + 22, {{d.m_pDataRentalType, 5}, {d.m_pDataProRestOther, 2}, {d.m_pDataRestOther, 2}});
-    });
+    PrintSheetFamily(FindDataView(), kDataFamily, [&d](CObArray& list) { FillDataSheets(list, d); });
+}
+
+void CTavrinProjectDoc::PrintBlankSheets()
+{
+    if (!GetTavrinApp()) return;
+    // A project of default texts whose values are not drawn.
+    CTavrinProjectDoc doc;
+    CFileDataClass file;
+    file.SetDataClassObject(&doc.m_objDataClass);
+    file.SetOptionClassObject(&doc.m_objOptionClass);
+    file.InitString();
+    doc.m_objDataClass.SetDataData();
+    doc.m_objDataClass.SetPrintFlag(1);
+    doc.SetTitle(LoadText(IDS_BLANK_SHEETS));
+    // Printed through the data view of a frame that is never shown.
+    const std::unique_ptr<QWidget> pFrame(FindWindowCommand(ID_DATA_BASIC)->pfnCreateFrame(&doc));
+    const CDataClassObject& d = doc.m_objDataClass;
+    PrintSheetFamily(doc.FindDataView(), kDataFamily, [&d](CObArray& list) { FillDataSheets(list, d); });
 }
 
 void CTavrinProjectDoc::OnPrintTax()
@@ -620,14 +645,18 @@ void CTavrinProjectDoc::OnTextFileOutput()
     BOOL bWritten = FALSE;
     {
         CTextOutputProgressDlg progress;
-        // Written beside the chosen file first, which it replaces once complete.
-        QTemporaryFile part(QFileInfo(ToQString(strPath)).absolutePath() + QStringLiteral("/TAVRIN-XXXXXX.part"));
+        // Exported to a scratch file first, then saved over the chosen file as
+        // any project file is: with the old file's mode or a new file's default.
+        QTemporaryFile part;
         if (part.open()) {
             part.close();
-            const CString strPart = FromQString(part.fileName());
-            bWritten = m_objCalc.SaveTextFile(strPart, m_strOfficeName, m_strPrintDate, pApp->m_anIntval[3]) &&
-                       std::rename(CFile::SystemFileName(strPart).c_str(), CFile::SystemFileName(strPath).c_str()) == 0;
+            bWritten = m_objCalc.SaveTextFile(FromQString(part.fileName()), m_strOfficeName, m_strPrintDate,
+                                              pApp->m_anIntval[3]) &&
+                       part.open() && SaveFileSafely(strPath, [&part](CFile& file) {
+                           const QByteArray bytes = part.readAll();
+                           file.Write(bytes.constData(), UINT(bytes.size()));
+                       });
         }
     }
-    if (!bWritten) AfxMessageBox(kTextOutputFailed, MB_ICONSTOP);
+    if (!bWritten) AfxMessageBox(IDP_TEXT_OUTPUT_FAILED, MB_ICONSTOP);
 }

@@ -166,7 +166,7 @@ BOOL CResultPrintDlg::CheckYearRange()
 
 void CResultPrintDlg::OnOK()
 {
-    if (!UpdateData(TRUE) || !CheckYearRange()) return;
+    if (!UpdateData(TRUE) || !CheckYearRange() || !CheckPagesChosen()) return;
     CTavrinApp* pApp = GetTavrinApp();
     if (pApp) {
         pApp->m_strOfficeName = m_strCompanyName;
@@ -181,7 +181,10 @@ void CResultPrintDlg::OnOK()
         EndOK();
         return;
     }
+    // The printer's paper follows the choice; the reports are landscape.
     pApp->m_nPaperSize = short(m_nPaper);
+    pApp->m_printerMode.dmPaperSize = short(m_nPaper);
+    pApp->m_printerMode.dmOrientation = DMORIENT_LANDSCAPE;
     if (const UINT nColor = Form()->GetCheckedRadioButton(IDC_GRAPH_PATTERN, IDC_GRAPH_COLOR); nColor != 0)
         pApp->m_nColorFlag = int(nColor - IDC_GRAPH_PATTERN);
     const BOOL bAll = IsAllPages();

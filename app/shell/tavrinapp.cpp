@@ -2,16 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include "app/shell/aboutdlg.h"
 #include "app/shell/commandids.h"
 #include "app/shell/filedialogs.h"
+#include "app/shell/helptopics.h"
+#include "app/shell/helpwindow.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/splashwnd.h"
 #include "app/shell/tavrinprojectdoc.h"
@@ -28,9 +28,7 @@ CTavrinApp*& CurrentApp()
 }
 
 const char kLockName[] = "TavrinV8.lock";
-const char kHelpPrefix[] = "tavrinapp.chm::/";
-const char kHelpFolder[] = "help/";
-const char kHelpContents[] = "index.htm";
+const char kHelpFolder[] = "help";
 
 } // namespace
 
@@ -213,8 +211,10 @@ BOOL CTavrinApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
         if (!pCmdUI && m_pMainWnd) m_pMainWnd->close();
         return TRUE;
     case ID_HELP_CONTENTS:
+        if (!pCmdUI) ShowHelpContext(0);
+        return TRUE;
     case ID_HELP_SEARCH:
-        if (!pCmdUI) ShowHelpTopic(CString(kHelpPrefix) + kHelpContents);
+        if (!pCmdUI) HelpWindow()->StartSearch();
         return TRUE;
     case ID_HELP_NOTHING:
         return TRUE;
@@ -235,15 +235,17 @@ void CTavrinApp::OnAppAbout()
     CAboutDlg(m_strVersion, m_pMainWnd).exec();
 }
 
-void CTavrinApp::ShowHelpTopic(LPCTSTR pszPath)
+CHelpWindow* CTavrinApp::HelpWindow()
 {
-    QString page = ToQString(pszPath);
-    if (page.startsWith(QLatin1String(kHelpPrefix))) page.remove(0, int(sizeof kHelpPrefix) - 1);
-    const QString file = ToQString(m_strProgramDir) + QLatin1String(kHelpFolder) + page;
-    if (QFileInfo::exists(file)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    return CHelpWindow::Open(ToQString(m_strProgramDir) + QLatin1String(kHelpFolder), m_pMainWnd);
 }
 
-void CTavrinApp::ShowHelpContext(UINT)
+void CTavrinApp::ShowHelpTopic(LPCTSTR pszPath)
 {
-    ShowHelpTopic(CString(kHelpPrefix) + kHelpContents);
+    HelpWindow()->ShowPage(ToQString(HelpPageOfPath(pszPath)));
+}
+
+void CTavrinApp::ShowHelpContext(UINT nHelpID)
+{
+    ShowHelpTopic(HelpPageOfContext(nHelpID));
 }

@@ -13,6 +13,7 @@
 #include "result/calc/calcsettings.h"
 
 class CDeleteObArray;
+class CHelpWindow;
 class CMainFrame;
 class CPrintingDlg;
 class CTavrinProjectDoc;
@@ -82,7 +83,10 @@ public:
     void OnAppAbout();
     // Opens a help page given as "tavrinapp.chm::/" + page, or by context help id.
     void ShowHelpTopic(LPCTSTR pszPath);
+    // The page of a context help id; 0 or an unknown id shows the contents.
     void ShowHelpContext(UINT nHelpID);
+    // The help window, shown.
+    CHelpWindow* HelpWindow();
 
     // Settings profile.
     int LoadProfile();

@@ -224,6 +224,8 @@ public:
     // 25006: the print command of the active window's family.
     void OnPrintReport();
     void OnPrintData();
+    // The data-entry sheets with labels and lines only, on a project of its own.
+    static void PrintBlankSheets();
     void OnPrintResult();
     void OnPrintTax();
     void OnPrintOption();

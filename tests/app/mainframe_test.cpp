@@ -159,10 +159,10 @@ TEST_F(MainFrameTest, OnlyTheCurrentTabsToolbarCanBeToggled)
 
 TEST_F(MainFrameTest, CommandsWithoutATargetAreDisabledAndPostedOnesDropped)
 {
-    for (UINT nID : {ID_PRINT_BLANK_FORMS, ID_DATA_SAVE, ID_DATA_CALCULATE, ID_RESULT_CLOSE, IDC_RESULT_YEAR})
+    for (UINT nID : {ID_DATA_SAVE, ID_DATA_CALCULATE, ID_RESULT_CLOSE, IDC_RESULT_YEAR})
         EXPECT_FALSE(m_frame.QueryCommand(nID).m_bEnabled) << nID;
-    for (UINT nID : {ID_FILE_NEW, ID_FILE_OPEN, ID_IMPORT_LEGACY, ID_APP_ABOUT, ID_APP_EXIT, ID_HELP_CONTENTS,
-                     ID_VIEW_ITEMBOX, ID_VIEW_STATUS_BAR})
+    for (UINT nID : {ID_FILE_NEW, ID_FILE_OPEN, ID_IMPORT_LEGACY, ID_PRINT_BLANK_FORMS, ID_APP_ABOUT, ID_APP_EXIT,
+                     ID_HELP_CONTENTS, ID_VIEW_ITEMBOX, ID_VIEW_STATUS_BAR})
         EXPECT_TRUE(m_frame.QueryCommand(nID).m_bEnabled) << nID;
     m_frame.UpdateCommandUI();
     EXPECT_FALSE(m_frame.m_pYearEdit->isEnabled());

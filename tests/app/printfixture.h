@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -75,6 +77,47 @@ private:
     }
     CPrintLog& m_log;
 };
+
+// Standard output of a tool, or an empty text when it did not run.
+inline QString RunTool(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline int PdfPages(const QString& path)
+{
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
+    for (const QString& line : info.split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:"))) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+inline std::string PdfPageText(const QString& path, int nPage)
+{
+    const QString page = QString::number(nPage);
+    return RunTool(QStringLiteral("pdftotext"), {"-f", page, "-l", page, path, "-"}).toStdString();
+}
+
+inline bool HasTool(const char* pszName)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(pszName)).isEmpty();
+}
+
+inline bool HasPoppler()
+{
+    return HasTool("pdfinfo") && HasTool("pdftotext");
+}
+
+// A field of pdfinfo's report.
+inline QString PdfInfoField(const QString& path, const QString& field)
+{
+    for (const QString& line : RunTool(QStringLiteral("pdfinfo"), {path}).split(QLatin1Char('\n')))
+        if (line.startsWith(field + QLatin1Char(':'))) return line.mid(field.size() + 1).trimmed();
+    return QString();
+}
 
 // A file of the program's Data folder, in the sources.
 inline CString ShippedFile(const char* pszName)

@@ -220,6 +220,7 @@ TEST_F(PrintCommands, YearRangeOutsideTheCalculationIsRefused)
         EXPECT_EQ(dlg.Form()->GetDlgItemText(10010), CString("30"));
         dlg.Form()->SetDlgItemText(10009, c.pszFrom);
         dlg.Form()->SetDlgItemText(10010, c.pszTo);
+        dlg.SelectRange(IDC_PRINT_ALL);
         m_boxes.m_shown.clear();
         dlg.OnOK();
         EXPECT_EQ(dlg.GetResult() == IDOK, c.bAccepted) << c.pszFrom << "-" << c.pszTo;
@@ -248,7 +249,7 @@ TEST_F(PrintCommands, ReportDialogWritesPaperColourCompanyAndCoverPicture)
     dlg.Form()->SetDlgItemText(1019, "新会社");
     dlg.Form()->CheckDlgButton(1287, TRUE);
     dlg.Form()->SetDlgItemText(1021, "logo.bmp");
-    dlg.SelectRange(IDC_PRINT_SELECTED); // nothing selected: nothing ticked
+    SelectLines(&dlg, {2});
     dlg.OnOK();
     EXPECT_EQ(dlg.GetResult(), IDOK);
     EXPECT_EQ(m_app.m_nPaperSize, DMPAPER_A4);
@@ -256,7 +257,7 @@ TEST_F(PrintCommands, ReportDialogWritesPaperColourCompanyAndCoverPicture)
     EXPECT_EQ(m_app.m_strOfficeName, CString("新会社"));
     EXPECT_EQ(m_pDoc->GetDataBasic()->bPrintCoverLogo, 1);
     EXPECT_EQ(m_pDoc->GetDataBasic()->strLogoFile, CString("logo.bmp"));
-    for (int i = 0; i < 16; ++i) EXPECT_FALSE(PrintItemAt<CResultPrintItem>(m_app.m_pResultPrintItems, i)->m_bPrint);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(PrintItemAt<CResultPrintItem>(m_app.m_pResultPrintItems, i)->m_bPrint, i == 2);
 
     CResultPrintDlg all(m_pDoc);
     all.OnInitDialog();

@@ -24,39 +24,6 @@
 
 namespace {
 
-// Standard output of a tool, or an empty text when it did not run.
-QString RunTool(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPages(const QString& path)
-{
-    const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
-    for (const QString& line : info.split(QLatin1Char('\n')))
-        if (line.startsWith(QLatin1String("Pages:"))) return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-std::string PdfPageText(const QString& path, int nPage)
-{
-    const QString page = QString::number(nPage);
-    return RunTool(QStringLiteral("pdftotext"), {"-f", page, "-l", page, path, "-"}).toStdString();
-}
-
-bool HasTool(const char* pszName)
-{
-    return !QStandardPaths::findExecutable(QString::fromLatin1(pszName)).isEmpty();
-}
-
-bool HasPoppler()
-{
-    return HasTool("pdfinfo") && HasTool("pdftotext");
-}
-
 // The width in points of every line the PDF strokes, its transformation applied.
 std::vector<double> StrokeWidths(const QString& path)
 {
@@ -71,14 +38,6 @@ std::vector<double> StrokeWidths(const QString& path)
         widths.push_back(m.captured(1).toDouble() * scale);
     }
     return widths;
-}
-
-// A field of pdfinfo's report.
-QString PdfInfoField(const QString& path, const QString& field)
-{
-    for (const QString& line : RunTool(QStringLiteral("pdfinfo"), {path}).split(QLatin1Char('\n')))
-        if (line.startsWith(field + QLatin1Char(':'))) return line.mid(field.size() + 1).trimmed();
-    return QString();
 }
 
 // Runs of white space (of either width, line ends too) made one space, none at the ends.
