@@ -90,7 +90,6 @@ void DepreciableBases(CTavCalcClass& calc, const double adCost[kItemCount], doub
     for (int k = 0; k < kItemCount; ++k)
         adBase[k] = prorated(k) && total != 0 ? building / total * adCost[k] : 0.0;
     for (int k = 0; k < kItemCount; ++k) {
-        adBase[k] += calc.m_adDepreciationAdd[k];
         const auto* p = static_cast<const CConsumptionExpenseClass*>(calc.m_pExpenseArray->GetAt(k));
         if (p->m_nManage == 0 || p->m_nManage == 1) {
             adBase[k] += adCost[k];
@@ -99,6 +98,7 @@ void DepreciableBases(CTavCalcClass& calc, const double adCost[kItemCount], doub
             calc.AddManageMoney(p->m_nManage, p->m_dNetMoney);
         }
     }
+    for (int k = 0; k < kItemCount; ++k) adBase[k] += calc.m_adDepreciationAdd[k];
 }
 
 // Depreciates item k year by year from its base into its series of N + 1 items.

@@ -423,17 +423,24 @@ void CTavCalcClass::CalcMon(int nMonths, int nPayment, double dMoney, double* pd
     }
 }
 
+// Treatments 0-3 book to land, building, expense and start-up, 4 outside the
+// business, 5-10 to the depreciable base of depreciation item 0-5.
 void CTavCalcClass::AddManageMoney(int nManage, double dMoney)
 {
     if (nManage >= 0 && nManage < 4)
         m_adManageMoney[nManage] += dMoney;
     else if (nManage == 4)
         m_dNonBusinessExpend += dMoney;
+    else if (nManage >= kFirstItemManage && nManage < kFirstItemManage + 6)
+        m_adDepreciationAdd[nManage - kFirstItemManage] += dMoney;
 }
 
+// The tax listing has five treatments: a depreciation item's tax is listed
+// with the building's book value.
 void CTavCalcClass::AddManageTax(int nManage, double dTax)
 {
     AddManageMoney(nManage, dTax);
+    if (nManage >= kFirstItemManage) nManage = 1;
     if (nManage >= 0 && nManage < 5) m_adManageTax[nManage] += dTax;
 }
 

@@ -316,7 +316,8 @@ public:
     double m_dFundSourceTotal;
     double m_adManageMoney[4];     // land, building, expense, start-up
     double m_dConstructTaxExpense;
-    double m_adDepreciationAdd[6];
+    double m_adDepreciationAdd[6]; // funds booked to depreciation items (treatments 5-10)
+    static constexpr int kFirstItemManage = 5;
     double m_adManageTax[5];
     double m_dConstructSurplus;
     double m_dNonBusinessExpend;

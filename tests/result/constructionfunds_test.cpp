@@ -417,6 +417,7 @@ TEST_F(ConstructionFundsTest, FundsSortedByAccountingTreatment)
     } funds[] = {
         {6, 0, 0, 1000, 0},  {7, 1, 0, 200, 20},  {8, 2, 3, 300, 30}, {10, 3, 4, 400, 40},
         {11, 4, 0, 500, 50}, {13, 1, 3, 600, 60}, {20, 2, 4, 700, 70},
+        {12, 5, 0, 800, 80}, {14, 10, 3, 900, 90}, // to depreciation items 0 and 5
     };
     for (auto f : funds) {
         Fund(f.fund)->m_nManage = f.manage;
@@ -444,13 +445,14 @@ TEST_F(ConstructionFundsTest, FundsSortedByAccountingTreatment)
     ASSERT_TRUE(m_calc.CalcExpenseManage());
     EXPECT_DOUBLE_EQ(m_calc.m_adManageMoney[0], 1000 + 22);
     EXPECT_DOUBLE_EQ(m_calc.m_adManageMoney[1], 200 + 20 + 600 + 21 + 24);
-    EXPECT_DOUBLE_EQ(m_calc.m_adManageMoney[2], 300 + 30 + 60 + 700 + 23 + 25 + 3 + 5);
+    EXPECT_DOUBLE_EQ(m_calc.m_adManageMoney[2], 300 + 30 + 60 + 90 + 700 + 23 + 25 + 3 + 5);
     EXPECT_DOUBLE_EQ(m_calc.m_adManageMoney[3], 400 + 40 + 70 + 7);
     EXPECT_DOUBLE_EQ(m_calc.m_dNonBusinessExpend, 500 + 50 + 26);
-    const double tax[] = {0, 20, 30 + 60, 40 + 70, 50};
+    const double tax[] = {0, 20 + 80, 30 + 60 + 90, 40 + 70, 50};
     for (int t = 0; t < 5; ++t) EXPECT_DOUBLE_EQ(m_calc.m_adManageTax[t], tax[t]) << t;
     EXPECT_DOUBLE_EQ(m_calc.m_dConstructTaxExpense, 23 + 25 + 3 + 5);
-    EXPECT_EQ(m_calc.m_adDepreciationAdd[2], 0.0);
+    const double added[] = {800 + 80, 0, 0, 0, 0, 900};
+    for (int k = 0; k < 6; ++k) EXPECT_DOUBLE_EQ(m_calc.m_adDepreciationAdd[k], added[k]) << k;
     EXPECT_EQ(Fund(26)->m_dTaxMoney, 0.0);
     EXPECT_EQ(Fund(26)->m_dNetMoney, 26);
 
@@ -534,6 +536,7 @@ TEST_F(ConstructionFundsTest, InvariantsOverProjects)
         ASSERT_TRUE(m_calc.CalcExpenseManage());
         double booked = m_calc.m_dNonBusinessExpend, listed = 0.0;
         for (double money : m_calc.m_adManageMoney) booked += money;
+        for (double money : m_calc.m_adDepreciationAdd) booked += money;
         for (int i = 6; i < kTotalFund; ++i) listed += FundValue(i);
         for (double tax : LandTaxes(m_calc)) listed += tax;
         EXPECT_NEAR(booked, listed, 1e-6);

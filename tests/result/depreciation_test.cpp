@@ -183,6 +183,17 @@ TEST_F(DepreciationTest, DepreciableBases)
     EXPECT_NEAR(m_calc.m_adManageTax[1], 50, 1e-9);
     EXPECT_NEAR(m_calc.m_adManageTax[2], 100, 1e-9);
 
+    // Funds booked to an item add to its base; so does an item's own cost
+    // booked to another item.
+    SetFunds({1000, 500});
+    Fund(1)->m_nManage = 5 + 3;
+    m_calc.m_adManageMoney[1] = 0;
+    m_calc.m_adDepreciationAdd[0] = 70;
+    ASSERT_TRUE(m_calc.CalcDepreciation());
+    EXPECT_NEAR(Book(0, 0), 1000 + 70, 1e-9);
+    EXPECT_NEAR(Book(0, 1), 0, 1e-9);
+    EXPECT_NEAR(Book(0, 3), 500, 1e-9);
+
     // Ratio input with a compression entry: the compressed book value by the
     // items' percentages; the funds' taxes are not booked.
     SetFunds({1000, 500});

@@ -434,13 +434,15 @@ struct BalanceCase {
     double dBusinessRatio;
     ProjectKind::Owner nOwner;
     bool bCapitalAndStartup; // a capital expenditure and start-up costs, or neither
+    int nDesignAccounting = -1; // the design fee's treatment, -1 as the sample has it
 };
 
 std::string BalanceCaseName(const ::testing::TestParamInfo<BalanceCase>& info)
 {
     const BalanceCase& c = info.param;
     return (c.nOwner == ProjectKind::kIndividual ? std::string("Individual") : std::string("Corporation")) +
-           std::to_string(int(c.dBusinessRatio)) + (c.bCapitalAndStartup ? "WithCapital" : "WithoutCapital");
+           std::to_string(int(c.dBusinessRatio)) + (c.bCapitalAndStartup ? "WithCapital" : "WithoutCapital") +
+           (c.nDesignAccounting < 0 ? std::string() : "DesignTo" + std::to_string(c.nDesignAccounting));
 }
 
 std::vector<BalanceCase> BalanceCases()
@@ -449,6 +451,9 @@ std::vector<BalanceCase> BalanceCases()
     for (double ratio : {100.0, 90.0, 80.0, 50.0, 0.0})
         for (auto owner : {ProjectKind::kIndividual, ProjectKind::kCorporation})
             for (bool capital : {true, false}) cases.push_back({ratio, owner, capital});
+    // The design fee booked to the first and to the last depreciation item.
+    cases.push_back({100.0, ProjectKind::kIndividual, true, 5});
+    cases.push_back({80.0, ProjectKind::kCorporation, true, 10});
     return cases;
 }
 
@@ -475,6 +480,11 @@ TEST_P(BalanceSheetBalances, AssetsEqualCapitalAndLiabilitiesInEveryYear)
     BuildSampleProject(project, {c.nOwner, ProjectKind::kAutoLoan, nYears});
     project.m_data.m_pDataBasic->dBusinessRatio = c.dBusinessRatio;
     if (!c.bCapitalAndStartup) RemoveCapitalAndStartup(project.m_data);
+    CDataExpenseMoneyClass& design = project.m_data.m_pDataExpenseOther->m_aExpenseMoney[2];
+    if (c.nDesignAccounting >= 0) {
+        ASSERT_GT(design.dAmount, 0);
+        design.nAccounting = c.nDesignAccounting;
+    }
     ASSERT_TRUE(project.Calculate(nYears));
     ASSERT_TRUE(project.m_calc.MakeBalanceSummary());
 

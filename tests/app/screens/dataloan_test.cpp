@@ -182,6 +182,7 @@ TEST_F(DataLoanTest, FormFieldsStoreAndShortLoanVisibility)
     EXPECT_EQ(Record().m_objShortLoan.nUse, 0);
     EXPECT_EQ(Record().m_objShortLoan.dRate, 2.5);
     EXPECT_EQ(m_pDoc->GetOptionOtherManage()->m_nOwnFundTime, 1);
+    EXPECT_TRUE(m_pDoc->m_abOptionModified[6]);
     EXPECT_TRUE(m_pDoc->m_abDataModified[5]);
     EXPECT_EQ(ActiveViewAs<CDataLoanView>(), nullptr);
 }
