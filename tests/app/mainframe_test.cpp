@@ -25,6 +25,7 @@
 #include "platform/qtstring.h"
 #include "shelltest.h"
 #include "tests/support/render.h"
+#include "waitfor.h"
 
 namespace {
 
@@ -229,14 +230,13 @@ TEST_F(MainFrameTest, Screenshot)
     frame.resize(1024, 700);
     frame.show();
     frame.statusBar()->showMessage(frame.m_apToolBar[0]->actions().first()->statusTip());
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame, kWaitCeilingMs));
     ASSERT_NE(CSplashWnd::Current(), nullptr);
     EXPECT_TRUE(CSplashWnd::Current()->isVisible());
     SaveArtifact(CSplashWnd::Current()->grab().toImage(), "shell_splash");
     const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
     SaveArtifact((onScreen ? frame.screen()->grabWindow(0) : frame.grab()).toImage(), "shell_mainframe_splash");
-    QTest::qWait(CSplashWnd::kShowMs + 100);
-    EXPECT_EQ(CSplashWnd::Current(), nullptr);
+    EXPECT_TRUE(WaitFor([] { return CSplashWnd::Current() == nullptr; }));
     frame.m_pItemBox->SelectTab(ITEMBOX_REPORT);
     QTest::qWait(50);
     SaveArtifact((onScreen ? frame.screen()->grabWindow(0) : frame.grab()).toImage(), "shell_mainframe_report");

@@ -156,6 +156,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // A home of the test's own: nothing lands in the user's folders.
+        m_savedHome = qgetenv("HOME");
+        qputenv("HOME", m_dir.path().toLocal8Bit());
         m_app.m_strIniPath = FromQString(m_dir.filePath(QStringLiteral("tavrin.ini")));
         m_app.m_pMainWnd = &m_frame;
         m_app.m_nCalcYear = kYears;
@@ -188,6 +191,7 @@ protected:
 
     void TearDown() override
     {
+        qputenv("HOME", m_savedHome);
         SetPrinterDCFactory(nullptr);
         SetFileDialogHandler(m_previousDialog);
         m_boxes.m_answers = {IDNO}; // the project is not saved
@@ -213,6 +217,7 @@ protected:
     QString FilePath(const char* pszName) const { return m_dir.filePath(QString::fromUtf8(pszName)); }
 
     QTemporaryDir m_dir;
+    QByteArray m_savedHome;
     ScriptedMessageBoxes m_boxes;
     CTavrinApp m_app;
     CMainFrame m_frame;

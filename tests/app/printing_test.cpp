@@ -1,7 +1,9 @@
 // The print commands of a project on a recording device context: pages,
 // titles, origins, copies, the ten-year paging of the yearly tables, abort
 // between pages, and the guards of the print dialogs.
+#include <algorithm>
 #include <QListWidget>
+#include <QString>
 #include <QTemporaryDir>
 
 #include "app/shell/commandids.h"
@@ -144,6 +146,56 @@ TEST_F(PrintCommands, YearlyTablePrintsTenYearsAPage)
     EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[1], 3);
     EXPECT_EQ(m_pDoc->m_pResultClass->m_anYear[10], 12);
     EXPECT_EQ(m_app.m_pResultPrintItems, nullptr);
+}
+
+// The year columns a printed page draws: their heads, "工事期間" as year 0.
+std::vector<int> YearColumnsOf(const CPrintedPage& page)
+{
+    const auto head = [](int nYear) {
+        if (nYear == 0) return U8(u8"工事期間");
+        QString digits;
+        for (QChar ch : QString::number(nYear)) digits += QChar(0xFF10 + ch.digitValue()); // full width
+        return (digits + QString::fromUtf8(U8(u8"年"))).toStdString();
+    };
+    std::vector<int> years;
+    for (int nYear = 0; nYear <= 100; ++nYear)
+        if (std::count(page.texts.begin(), page.texts.end(), head(nYear)) > 0) years.push_back(nYear);
+    return years;
+}
+
+std::vector<int> Years(int nFrom, int nTo)
+{
+    std::vector<int> years;
+    for (int y = nFrom; y <= nTo; ++y) years.push_back(y);
+    return years;
+}
+
+// The ten-year paging draws on each page the year columns its title names,
+// a last page of one year included.
+TEST_F(PrintCommands, YearlyPagesDrawTheirYearColumns)
+{
+    const struct {
+        const char* pszFrom;
+        const char* pszTo;
+        std::vector<std::vector<int>> pages;
+    } cases[] = {
+        {"0", "25", {Years(0, 10), Years(11, 20), Years(21, 25)}},
+        {"0", "21", {Years(0, 10), Years(11, 20), {21}}},
+        {"0", "20", {Years(0, 10), Years(11, 20)}},
+    };
+    RecordJobs();
+    for (const auto& c : cases) {
+        m_log = CPrintLog();
+        AnswerPrintDialog([&c](CPrintRangeDlg* dlg) {
+            SelectLines(dlg, {8});
+            dlg->Form()->SetDlgItemText(10009, c.pszFrom);
+            dlg->Form()->SetDlgItemText(10010, c.pszTo);
+        });
+        m_pDoc->OnPrintResult();
+        ASSERT_EQ(m_log.pages.size(), c.pages.size()) << c.pszTo;
+        for (size_t n = 0; n < c.pages.size(); ++n)
+            EXPECT_EQ(YearColumnsOf(m_log.pages[n]), c.pages[n]) << c.pszTo << " page " << n + 1;
+    }
 }
 
 // The cover has no page header; other reports have the header row above them.

@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <pwd.h>
 #include <unistd.h>
 
 #include "app/shell/commandids.h"
@@ -21,6 +22,7 @@
 #include "app/shell/resultprintdlg.h"
 #include "printfixture.h"
 #include "tests/support/utf8.h"
+#include "waitfor.h"
 
 namespace {
 
@@ -307,14 +309,14 @@ public:
         if (!QFile::exists(ppd)) return QStringLiteral("printer-driver-cups-pdf is not installed");
         WriteConfig();
         m_process.start(cupsd, {"-f", "-c", m_dir + "/cupsd.conf", "-s", m_dir + "/cups-files.conf"});
-        if (!m_process.waitForStarted(5000)) return QStringLiteral("cupsd did not start");
+        if (!m_process.waitForStarted(kWaitCeilingMs)) return QStringLiteral("cupsd did not start");
         qputenv("CUPS_SERVER", Socket().toLocal8Bit());
-        for (int i = 0; i < 50 && !QFile::exists(Socket()); ++i) QTest::qWait(100);
+        WaitFor([this] { return QFile::exists(Socket()) || m_process.state() == QProcess::NotRunning; });
         if (m_process.state() == QProcess::NotRunning)
             return QStringLiteral("cupsd ended: ") + QString::fromLocal8Bit(m_process.readAllStandardError());
         QProcess lpadmin;
         lpadmin.start(QStringLiteral("lpadmin"), {"-p", Queue(), "-E", "-v", "cups-pdf:/", "-P", ppd});
-        if (!lpadmin.waitForFinished(10000) || lpadmin.exitCode() != 0)
+        if (!lpadmin.waitForFinished(kWaitCeilingMs) || lpadmin.exitCode() != 0)
             return QStringLiteral("lpadmin failed: ") + QString::fromLocal8Bit(lpadmin.readAllStandardError());
         return QString();
     }
@@ -351,10 +353,12 @@ private:
     QProcess m_process;
 };
 
-// cups-pdf writes the jobs of a user into PDF in the user's home folder.
-QStringList CupsPdfFiles()
+// cups-pdf writes the jobs of a user into PDF in the home folder the user
+// database names (not the test's private HOME), a job under its title.
+QString CupsPdfFolder()
 {
-    return QDir(QDir::homePath() + QStringLiteral("/PDF")).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    const passwd* pUser = getpwuid(geteuid());
+    return QString::fromLocal8Bit(pUser ? pUser->pw_dir : "/root") + QStringLiteral("/PDF");
 }
 
 using PrintThroughCups = PrintFixture;
@@ -369,23 +373,22 @@ TEST_F(PrintThroughCups, ResultReportsReachTheQueuesPdf)
     // The CUPS library keeps the first scheduler a process asked; ctest runs each test on its own.
     if (!QPrinterInfo::availablePrinterNames().contains(CupsScheduler::Queue()))
         GTEST_SKIP() << "this process asked another CUPS scheduler before; run the test on its own";
-    const QStringList before = CupsPdfFiles();
+    // A title of this process's own: checkouts run side by side.
+    const QString title = QStringLiteral("tavrin-test-%1").arg(QCoreApplication::applicationPid());
+    m_pDoc->SetTitle(FromQString(title));
     AnswerPrintDialog([](CPrintRangeDlg* dlg) { SelectLines(dlg, {0, 8}); });
     m_pDoc->OnPrintResult();
     EXPECT_TRUE(m_requests.empty()); // a printer: no file asked for
     QString printed;
-    for (int i = 0; i < 300 && printed.isEmpty(); ++i) {
-        QTest::qWait(100);
-        for (const QString& name : CupsPdfFiles())
-            if (!before.contains(name)) printed = QDir::homePath() + QStringLiteral("/PDF/") + name;
-    }
-    ASSERT_FALSE(printed.isEmpty()) << "no PDF from the queue";
-    int nPages = -1;
-    for (int i = 0; i < 50 && nPages != 4; ++i) { // the backend may still be writing
-        QTest::qWait(100);
-        nPages = PdfPages(printed);
-    }
-    EXPECT_EQ(nPages, 4); // the cover and three pages of the basic balance table
+    const bool bPrinted = WaitFor([&] {
+        const QStringList names =
+            QDir(CupsPdfFolder()).entryList({QStringLiteral("*") + title + QStringLiteral("*.pdf")}, QDir::Files);
+        if (!names.isEmpty()) printed = CupsPdfFolder() + QLatin1Char('/') + names.first();
+        return !names.isEmpty();
+    });
+    ASSERT_TRUE(bPrinted) << "no PDF from the queue";
+    // The backend may still be writing: the cover and three pages of the basic balance table.
+    EXPECT_TRUE(WaitFor([&] { return PdfPages(printed) == 4; })) << PdfPages(printed);
     QFile::remove(printed);
 }
 

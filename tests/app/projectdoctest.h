@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QApplication>
 #include <QTest>
@@ -96,16 +97,17 @@ private:
 };
 
 // Runs act on the next modal dialog of type Dialog once it is on the screen
-// and active, so that its initial focus has arrived.
+// and active, so that its initial focus has arrived; a dialog still not active
+// at the ceiling is acted on as it is, one that never came is left.
 template <class Dialog>
-void WhenShown(std::function<void(Dialog*)> act, int nTries = 50)
+void WhenShown(std::function<void(Dialog*)> act, QDeadlineTimer ceiling = QDeadlineTimer(10000))
 {
-    QTimer::singleShot(10, [act, nTries] {
+    QTimer::singleShot(10, [act, ceiling] {
         auto* dlg = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dlg && (dlg->isActiveWindow() || nTries == 0))
+        if (dlg && (dlg->isActiveWindow() || ceiling.hasExpired()))
             act(dlg);
-        else if (nTries > 0)
-            WhenShown<Dialog>(act, nTries - 1);
+        else if (!ceiling.hasExpired())
+            WhenShown<Dialog>(act, ceiling);
     });
 }
 

@@ -1,12 +1,14 @@
 // The result windows as a user sees them, photographed on an X display.
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSet>
 #include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
 
 #include "app/shell/itembox.h"
 #include "resultwindowtest.h"
+#include "waitfor.h"
 #include "tests/support/render.h"
 
 namespace {
@@ -52,13 +54,31 @@ protected:
         if (OnDisplay()) ResultWindowTest::TearDown();
     }
     // The report window of command nID maximised in the main window, the whole screen saved.
+    // The window fills the main window's client area and shows its report
+    // drawn: text and rules in more than a few colours.
     void Photograph(UINT nID, const char* pszName)
     {
         Command(nID);
-        ASSERT_NE(ActiveResult(), nullptr);
-        ActiveResult()->parentWidget()->showMaximized();
-        QTest::qWait(300);
-        SaveArtifact(m_frame.screen()->grabWindow(0).toImage(), pszName);
+        CResultParentFrame* report = ActiveResult();
+        ASSERT_NE(report, nullptr);
+        QWidget* window = report->parentWidget();
+        window->showMaximized();
+        const QWidget* area = m_frame.MDIClient()->viewport();
+        ASSERT_TRUE(WaitFor([&] { return window->isMaximized() && window->size() == area->size(); })) << pszName;
+        Pump();
+        const QImage screen = m_frame.screen()->grabWindow(0).toImage();
+        SaveArtifact(screen, pszName);
+        const QImage shown = screen.copy(QRect(report->mapToGlobal(QPoint()), report->size()));
+        QSet<QRgb> colours;
+        int nDark = 0;
+        for (int y = 0; y < shown.height(); y += 2)
+            for (int x = 0; x < shown.width(); x += 2) {
+                const QRgb pixel = shown.pixel(x, y);
+                colours.insert(pixel);
+                nDark += qGray(pixel) < 128 ? 1 : 0;
+            }
+        EXPECT_GT(colours.size(), 8) << pszName;
+        EXPECT_GT(nDark, shown.width() * shown.height() / 4 / 500) << pszName;
     }
 };
 

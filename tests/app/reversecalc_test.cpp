@@ -23,7 +23,7 @@ void Fill(CReverseCalcDlg* dlg, const Entry& e)
     CString str;
     str.Format("%d", e.nYear);
     form->SetDlgItemText(Dlg::IDC_TARGET_YEAR, str);
-    str.Format("%.3f", e.dValue);
+    str.Format("%.17g", e.dValue); // every digit: a target equal to the figure stays equal
     form->SetDlgItemText(Dlg::IDC_TARGET_VALUE, str);
     str.Format("%.3f", e.dStep);
     form->SetDlgItemText(Dlg::IDC_STEP, str);
@@ -77,6 +77,8 @@ TEST_F(ReverseCalcTest, GoalSeekStopsAtTheTargetOrAfterElevenRuns)
         std::function<void(ExampleDoc*)> check;
     } cases[] = {
         {"met at once", {10, 5, dIncome - 1.0, 2, 10.0}, 1, "目標値に達しました", -1,
+         [&](ExampleDoc* doc) { EXPECT_EQ(doc->GetDataRentalType()->GetTerm(0)->m_dRent, dRent); }},
+        {"met exactly", {10, 5, dIncome, 2, 10.0}, 1, "目標値に達しました", -1,
          [&](ExampleDoc* doc) { EXPECT_EQ(doc->GetDataRentalType()->GetTerm(0)->m_dRent, dRent); }},
         {"rent up one step", {10, 5, dIncome + 1.0, 2, 10.0}, 2, "目標値に達しました", 8,
          [&](ExampleDoc* doc) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "app/shell/tavrinapp.h"
 #include "platform/qtstring.h"
 #include "shelltest.h"
+#include "waitfor.h"
 #include "tests/support/render.h"
 
 namespace {
@@ -51,6 +53,20 @@ protected:
     CBasicSettingDlg m_dlg;
     ScriptedMessageBoxes m_boxes;
 };
+
+// The picture of a dialog: every visible control inside it, more than a blank face.
+void ExpectShownWhole(QDialog& dlg, const QImage& picture)
+{
+    EXPECT_EQ(picture.size(), dlg.size() * dlg.devicePixelRatio());
+    for (QWidget* w : dlg.findChildren<QWidget*>())
+        if (w->isVisible()) {
+            EXPECT_TRUE(dlg.rect().contains(QRect(w->mapTo(&dlg, QPoint()), w->size()))) << w->objectName().toStdString();
+        }
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2) colours.insert(picture.pixel(x, y));
+    EXPECT_GT(colours.size(), 8);
+}
 
 TEST_F(BasicSettingTest, ShowsTheCallersValues)
 {
@@ -192,9 +208,15 @@ TEST_F(BasicSettingTest, Screenshots)
     era.m_nYearDiff = 2018;
     era.OnInitDialog();
     era.show();
-    QTest::qWait(50);
-    SaveArtifact(m_dlg.grab().toImage(), "shell_basicsetting");
-    SaveArtifact(era.grab().toImage(), "shell_eradisplay");
+    ASSERT_TRUE(WaitFor([&] { return m_dlg.isVisible() && era.isVisible(); }));
+    const QImage settings = m_dlg.grab().toImage(), eraPicture = era.grab().toImage();
+    SaveArtifact(settings, "shell_basicsetting");
+    SaveArtifact(eraPicture, "shell_eradisplay");
+    ExpectShownWhole(m_dlg, settings);
+    ExpectShownWhole(era, eraPicture);
+    EXPECT_EQ(Edit(m_dlg, "1020")->text(), U(u8"株式会社タブリン不動産"));
+    EXPECT_EQ(Edit(era, "10003")->text(), U(u8"令和"));
+    EXPECT_EQ(Edit(era, "10004")->text(), QStringLiteral("2,018"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFile>
 #include <QMdiArea>
@@ -15,6 +16,7 @@
 #include "platform/qtstring.h"
 #include "shelltest.h"
 #include "tests/support/utf8.h"
+#include "waitfor.h"
 
 namespace {
 
@@ -48,8 +50,7 @@ TEST(SingleInstance, TheRunningProgramHoldsTheLock)
     program.start(QStringLiteral(TAVRINAPP_PATH), {});
     ASSERT_TRUE(program.waitForStarted());
     const QString lock = folders.RuntimeDir() + QStringLiteral("/TavrinV8.lock");
-    for (int i = 0; i < 100 && !QFile::exists(lock); ++i) QTest::qWait(50);
-    ASSERT_TRUE(QFile::exists(lock));
+    ASSERT_TRUE(WaitFor([&lock] { return QFile::exists(lock); }));
 
     ScriptedMessageBoxes boxes;
     CTavrinApp second;
@@ -98,10 +99,10 @@ TEST(Splash, GoesOnAKeyOrAfterItsTimeAndNotAtAllWhenSwitchedOff)
 
     CSplashWnd::ShowSplashScreen(&owner);
     ASSERT_NE(CSplashWnd::Current(), nullptr);
-    QTest::qWait(CSplashWnd::kShowMs / 2);
-    EXPECT_NE(CSplashWnd::Current(), nullptr);
-    QTest::qWait(CSplashWnd::kShowMs);
-    EXPECT_EQ(CSplashWnd::Current(), nullptr);
+    QElapsedTimer shown;
+    shown.start();
+    ASSERT_TRUE(WaitFor([] { return CSplashWnd::Current() == nullptr; }));
+    EXPECT_GE(shown.elapsed(), CSplashWnd::kShowMs * 9 / 10); // a coarse timer may end a little early
 
     CSplashWnd::EnableSplashScreen(FALSE);
     CSplashWnd::ShowSplashScreen(&owner);

@@ -341,6 +341,26 @@ TEST_F(LegacyImport, SixteenBitValuesOutsideTheirRange)
     EXPECT_EQ(p.m_data.m_pDataRentalType->GetTerm(0)->m_dCount, 0.0);
 }
 
+// Every taxation method word of a 16-bit file: 0 to 2 as they stand, any
+// other the method the program offers for them.
+TEST_F(LegacyImport, SixteenBitTaxationMethods)
+{
+    const struct {
+        unsigned nWord;
+        int nMethod;
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 4}, {4, 4}, {0xFFFF, 4}};
+    const std::string original = ReadFileBytes(ProjectFixture("tav16_long.dat"));
+    for (const auto& c : cases) {
+        std::string bytes = original;
+        bytes[508] = char(c.nWord & 0xFF);
+        bytes[509] = char(c.nWord >> 8);
+        WriteFileBytes(m_path, bytes);
+        CProjectInMemory p;
+        ASSERT_TRUE(Read16(p, m_path)) << c.nWord;
+        EXPECT_EQ(p.m_data.m_pDataBasic->nTaxMethod, c.nMethod) << c.nWord;
+    }
+}
+
 TEST_F(LegacyImport, SixteenBitTruncationAndMutationsAreSafe)
 {
     const std::string bytes = ReadFileBytes(ProjectFixture("tav16_long.dat"));

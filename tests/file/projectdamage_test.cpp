@@ -4,6 +4,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -12,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "tests/file/projectfiles.h"
 #include "tests/result/exampleproject.h"
+#include "tests/support/allocations.h"
 
 namespace {
 
@@ -114,6 +116,24 @@ TEST_F(ProjectDamage, CountsAreBoundedAndKeepTheReaderAligned)
             for (int k = 0; k < 9; ++k) SetIntAt(bytes, 4774 + k * 48 + 44, c.nValue);
         EXPECT_FALSE(ReadDamaged(bytes)) << c.pszCase;
     }
+}
+
+// A record count just above what the rest of the file can hold is refused
+// before its records are allocated.
+TEST_F(ProjectDamage, CountAboveTheBytesLeftIsRefusedBeforeAllocating)
+{
+    constexpr size_t kSlack = 1024;
+    std::string bytes = ReadFileBytes(ProjectFixture("v7.prj"));
+    SetIntAt(bytes, kDepreciationCount, int((bytes.size() + kSlack) / 44 + 1));
+    static size_t s_nLargest;
+    s_nLargest = 0;
+    g_pfnFailAllocation = [](const AllocationRequest& request) {
+        if (request.bArray) s_nLargest = std::max(s_nLargest, request.nSize);
+        return false;
+    };
+    EXPECT_FALSE(ReadDamaged(bytes, false));
+    AllowAllAllocations();
+    EXPECT_LE(s_nLargest, bytes.size() + kSlack);
 }
 
 // Random damage: no crash, bounded memory, and what reads also calculates.

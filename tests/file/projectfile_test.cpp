@@ -108,7 +108,7 @@ TEST_P(ProjectRoundTrip, RewritesTheSameBytes)
     EXPECT_EQ(bytes[261], 0);
     ASSERT_EQ(templ.size(), bytes.size());
     for (size_t i = 0; i < bytes.size(); ++i)
-        if (i != 260) ASSERT_EQ(bytes[i], templ[i]) << "offset " << i;
+        if (i != 260) { ASSERT_EQ(bytes[i], templ[i]) << "offset " << i; }
     EXPECT_EQ(templ[260], 101);
 
     CProjectInMemory reread, again;

@@ -265,6 +265,36 @@ TEST_F(TaxFile, CountsBeyondTheTablesAreRefused)
     }
 }
 
+// A count one above its table is refused even when the file really holds
+// that many rows, every later block in its place.
+TEST_F(TaxFile, OneRowMoreThanTheTableIsRefused)
+{
+    const struct {
+        const char* pszCount;
+        size_t nCountOffset;
+        size_t nRunEnd; // where the rows of the run end in the fixture
+        size_t nRowSize;
+        int nCapacity;
+    } cases[] = {
+        {"non-residential levels", kStandard + 4, kStandard + 180 + 7 * 156, 156, 10},
+        {"residential levels", kStandard + 8, kBusiness, 156, 10},
+        {"business brackets", kBusiness + 20, kBusiness + 144 + 3 * 148, 148, 3},
+        {"business capital brackets", kBusiness + 56, m_v03.size(), 148, 3},
+    };
+    for (const auto& c : cases) {
+        const auto withRows = [&](int nRows) {
+            std::string bytes = m_v03;
+            int nCount = 0;
+            std::memcpy(&nCount, bytes.data() + c.nCountOffset, 4);
+            std::memcpy(bytes.data() + c.nCountOffset, &nRows, 4);
+            bytes.insert(c.nRunEnd, std::string(size_t(nRows - nCount) * c.nRowSize, '\0'));
+            return bytes;
+        };
+        EXPECT_TRUE(ReadBytes(withRows(c.nCapacity))) << c.pszCount << " full";
+        ExpectRefused(withRows(c.nCapacity + 1), c.pszCount);
+    }
+}
+
 // Random damage never crashes; a refused file leaves the records alone.
 TEST_F(TaxFile, SeededMutationsReadSafely)
 {
@@ -275,7 +305,7 @@ TEST_F(TaxFile, SeededMutationsReadSafely)
         for (int i = 0; i < nChanges; ++i) bytes[384 + random() % (bytes.size() - 384)] = char(random());
         if (random() % 4 == 0) bytes.resize(384 + random() % (bytes.size() - 384));
         const std::string before = ImageOf(m_tax);
-        if (!ReadBytes(bytes)) EXPECT_EQ(ImageOf(m_tax), before) << "round " << nRound;
+        if (!ReadBytes(bytes)) { EXPECT_EQ(ImageOf(m_tax), before) << "round " << nRound; }
     }
 }
 

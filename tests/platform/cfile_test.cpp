@@ -102,7 +102,7 @@ TEST(CFile, WriteOnAClosedFileThrows)
 // with "/". "表" has 0x5C as its trail byte and must survive.
 TEST(CFile, NamesAreConvertedForTheSystem)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "cfile_names";
+    const std::filesystem::path folder = TempPath("cfile_names");
     std::filesystem::create_directories(folder);
     const CString name = CString(folder.string().c_str()) + "\\標準税率表.tax";
     CFile file;

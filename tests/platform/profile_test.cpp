@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/profile.h"
+#include "tests/support/tempfile.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ protected:
     void SetUp() override
     {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_path = (std::filesystem::temp_directory_path() / ("tav_profile_" + name + ".ini")).string();
+        m_path = TempPath(("tav_profile_" + name + ".ini").c_str());
         std::ofstream(m_path, std::ios::trunc) << "; settings\r\n[Office]\r\nName=Tavrin Office\r\nZip=100\r\n\r\n"
                                                   "[Unknown]\r\nKeep=1\r\n[Extend]\r\nCalcYear=50\r\n";
     }

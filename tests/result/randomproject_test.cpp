@@ -19,6 +19,7 @@
 
 #include "result/pages/resultformat.h"
 #include "tests/result/sampleprojects.h"
+#include "tests/support/tempfile.h"
 
 namespace {
 
@@ -259,8 +260,7 @@ class RandomProjectTest : public ::testing::TestWithParam<std::uint64_t> {};
 
 TEST_P(RandomProjectTest, EndsSoundlyOrFailsWithAStatus)
 {
-    const std::filesystem::path exportPath =
-        std::filesystem::temp_directory_path() / ("tav_random_" + std::to_string(GetParam()) + ".txt");
+    const std::filesystem::path exportPath = TempPath(("tav_random_" + std::to_string(GetParam()) + ".txt").c_str());
     Rng rng(GetParam());
     if (const char* one = std::getenv("TAV_RANDOM_PROJECT")) {
         Rng projectRng(std::strtoull(one, nullptr, 10));
@@ -284,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RandomProjectTest, ::testing::ValuesIn(kSeeds));
 // minimum cash on the premise pages) or a clamped figure.
 TEST(RandomProjectCases, OnceFailedProjectsEndSoundly)
 {
-    const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "tav_random_cases.txt";
+    const std::filesystem::path exportPath = TempPath("tav_random_cases.txt");
     for (std::uint64_t seed : {3590426675516651743ull, 16355921031382858127ull, 12474970621178593705ull,
                                8674303917014046421ull, 8474797515235709821ull, 4291457882671415306ull}) {
         Rng rng(seed);
@@ -297,7 +297,7 @@ TEST(RandomProjectCases, OnceFailedProjectsEndSoundly)
 // 1,000 % a year for 99 years. Those figures carry the mark.
 TEST(RandomProjectCases, RentRisingTenfoldShowsTheMark)
 {
-    const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "tav_random_rent.txt";
+    const std::filesystem::path exportPath = TempPath("tav_random_rent.txt");
     Project p;
     ASSERT_TRUE(p.IsCreated());
     BuildSampleProject(p, {ProjectKind::kIndividual, ProjectKind::kOwnFunds, 99});

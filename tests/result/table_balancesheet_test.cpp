@@ -226,6 +226,10 @@ TEST_F(BalanceSheetTable, EveryColumnHoldsTheYearsAmounts)
     // The project is worth something: land, a building and a loan.
     EXPECT_NE(Cell(2, 0), "0");
     EXPECT_NE(Cell(2, 11), "0");
+    // A few cells as written.
+    EXPECT_EQ(Cell(2, 0), "94,650");
+    EXPECT_EQ(Cell(2, 11), "248,377");
+    EXPECT_EQ(Cell(13, 28), "244,731");
 }
 
 TEST_F(BalanceSheetTable, LabelsComeFromTheStringsAndTheProjectNames)

@@ -108,8 +108,11 @@ TEST_F(CashFlowTable, EveryCellIsTheRoundedAmountOfItsYearRecord)
     for (int y = 0; y <= 12; ++y)
         for (int k = 0; k < kLines; ++k) EXPECT_EQ(Column(m_project, y + 1)->GetData(k), ExpectedCell(m_project, y, k)) << y << ' ' << k;
 
-    // The project moves money on the lines that matter.
+    // The project moves money on the lines that matter; a few cells as written.
     EXPECT_EQ(Column(m_project, 1)->GetData(0), "0");
+    EXPECT_EQ(Column(m_project, 2)->GetData(12), "3,197");
+    EXPECT_EQ(Column(m_project, 2)->GetData(28), "-5,509");
+    EXPECT_EQ(Column(m_project, 13)->GetData(1), "6,181");
     EXPECT_NE(Column(m_project, 2)->GetData(12), "0"); // the local bank's repayment in year 1
     EXPECT_NE(Column(m_project, 2)->GetData(28), "0");
     // The carried-forward amount of a year is the carried-in amount of the next.

@@ -123,7 +123,7 @@ TEST_P(FundsPageLayout, TwoTablesOfTheSheetHalves)
     ASSERT_FALSE(atContent.empty());
     EXPECT_EQ(atContent[0].text, "A");
     for (const CDrawRecord& r : dc.RecordsOf(CDrawRecord::Text))
-        if (r.text == "1") EXPECT_EQ(OnPage(r, r.rc, kStart).left, kAmountLeft - 20 - 10);
+        if (r.text == "1") { EXPECT_EQ(OnPage(r, r.rc, kStart).left, kAmountLeft - 20 - 10); }
     // The row without height is not drawn; the others are.
     EXPECT_TRUE(TextsNamed(dc, "I21").empty());
     EXPECT_EQ(TextsNamed(dc, "I26").size(), 1u);
@@ -289,7 +289,7 @@ TEST_P(FundsText, LinesAndCellsOfAMode)
         EXPECT_EQ(Cells(lines[kFreeLine])[7], Bytes(tax));
         EXPECT_EQ(Cells(lines[kFreeLine])[7], Bytes(f.Row(16).m_strMoney));
     }
-    if (GetParam().nMode == 1) EXPECT_EQ(Cells(lines[kFreeLine + 3])[5], Bytes("  消費税総額＝" + tax + "千円"));
+    if (GetParam().nMode == 1) { EXPECT_EQ(Cells(lines[kFreeLine + 3])[5], Bytes("  消費税総額＝" + tax + "千円")); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, FundsText,
@@ -395,6 +395,26 @@ TEST(FundsTable, TaxRowsWithoutFormula)
     const std::string message = Bytes("免税基準を超えていないため、課税されません。");
     EXPECT_EQ(Bytes(GetTextLine(f.Row(21).m_strContent, 3)), message);
     EXPECT_EQ(Cells(f.Text()[35]), (std::vector<std::string>{"", message}));
+}
+
+// Every construction-cost item filled, the last one included: the total is
+// their sum and each item shows its share of it.
+TEST(FundsTable, CostTotalOfEveryItem)
+{
+    FundsProject f(0);
+    ASSERT_TRUE(f.bBuilt);
+    for (int i = 0; i < 6; ++i) {
+        auto* pItem = dynamic_cast<CConsumptionMoneyClass*>(f.p->m_calc.m_pExpenseArray->GetAt(i));
+        ASSERT_TRUE(pItem);
+        pItem->m_dNetMoney = 1000.0 * (i + 1);
+        pItem->m_dTaxMoney = 0.0;
+    }
+    ASSERT_TRUE(f.p->m_calc.MakeExpenseMoneyData());
+    EXPECT_EQ(Bytes(f.Row(0).m_strMoney), "21,000");
+    const std::string content = Bytes(f.Row(0).m_strContent);
+    EXPECT_NE(content.find(Bytes("(28.6%)\n6,000千円\n")), std::string::npos) << CP932ToUtf8(content.c_str(), content.size());
+    EXPECT_NE(content.find(Bytes("(4.8%)\n1,000千円\n")), std::string::npos) << CP932ToUtf8(content.c_str(), content.size());
+    EXPECT_EQ(Cells(f.Text()[kCostLine]).back(), "21,000");
 }
 
 TEST(FundsTable, NoTsuboPriceLeavesTheCellEmpty)

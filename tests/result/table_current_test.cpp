@@ -99,6 +99,7 @@ TEST(ScheduleBlock, ThreeLinesAStepAndAnOpenStepEndsTheSchedule)
         {{Step(1, 10, 2, 1.5), Step(11, 0, 1, 2.25, 1), Step(21, 30, 1, 9.0)},
          u8"  1年目～ 10年目まで  2年毎\n1.5%\n上昇\n 11年目～             1年毎\n2.25%\n下降\n"
          u8"\n\n\n\n\n\n\n\n\n"},
+        {{Step(5, 5, 1, 2.0)}, u8"  5年目～  5年目まで  1年毎\n2%\n上昇\n\n\n\n\n\n\n\n\n\n"},
         {{Step(5, 4, 3, 0.125, 7)}, u8"  5年目～             3年毎\n0.12%\n\n\n\n\n\n\n\n\n\n\n\n\n\n"},
         {{Step(1, 2, 0, 1.0), Step(3, 4, 1, 1.0), Step(5, 6, 1, 1.0), Step(7, 8, 1, 1.0)},
          u8"\n\n\n  3年目～  4年目まで  1年毎\n1%\n上昇\n  5年目～  6年目まで  1年毎\n1%\n上昇\n"
@@ -301,6 +302,31 @@ TEST_F(RecurringTables, TheExpenseSectionWritesItemsSchedulesAndTaxes)
     EXPECT_EQ(burden[22], U8(u8"固定資産税（土地）\t負担調整率を使用して計算します。\t\t\t\t\t") +
                               Amount(SeriesMoney(Calc().m_pMunicipalLandTaxArray, 1)));
     EXPECT_EQ(burden[23], "");
+}
+
+// Booking years and interval of an other expense at their edges: an interval
+// of one year is not written, one of two is; a single booking year is a period.
+TEST_F(RecurringTables, BookingTextsAtTheirEdges)
+{
+    const struct {
+        int nFrom, nTo, nInterval;
+        const char8_t* pszYears;
+        const char8_t* pszInterval;
+    } cases[] = {
+        {12, 99, 1, u8"計上年 12年目～ 99年目まで", u8""},
+        {12, 99, 2, u8"計上年 12年目～ 99年目まで", u8"  2年毎"},
+        {12, 12, 12, u8"計上年 12年目～ 12年目まで", u8" 12年毎"},
+    };
+    for (const auto& c : cases) {
+        Cost(5).nFromYear = c.nFrom;
+        Cost(5).nToYear = c.nTo;
+        Cost(5).nExtra1 = c.nInterval;
+        ASSERT_TRUE(m_project.Calculate(kExampleYears));
+        const std::vector<std::string> cells = Cells(SectionLines(Calc(), &CTavCalcClass::TextInout)[35]);
+        ASSERT_GE(cells.size(), 3u);
+        EXPECT_EQ(cells[1], U8(c.pszYears)) << c.nInterval;
+        EXPECT_EQ(cells[2], U8(c.pszInterval)) << c.nInterval;
+    }
 }
 
 TEST_F(RecurringTables, IncomeRowsListTheCategoriesInPairs)

@@ -233,6 +233,6 @@ TEST(GraphDataYears, FiftyYearsGiveFiftyTwoRowsAndNoYearsTwo)
         const CResultGraphClass& page = project.m_result.m_objGraphOutline;
         EXPECT_EQ(page.m_pItemArray->GetSize(), nYears + 2);
         EXPECT_EQ(page.m_nYearCount, nYears);
-        if (nYears > 0) EXPECT_EQ(RowValue(page, nYears + 1, 2), project.Year(nYears)->m_dSurplus);
+        if (nYears > 0) { EXPECT_EQ(RowValue(page, nYears + 1, 2), project.Year(nYears)->m_dSurplus); }
     }
 }

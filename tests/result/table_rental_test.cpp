@@ -85,6 +85,7 @@ TEST_F(RentalTables, DetailRowsHoldTheTextsOfTheLinesInUse)
     SetRentalLine(Type(), 6, {0, "特殊", 5, 3, kNaN, 0, 0, 0, 0, 1e300});
     SetRentalLine(Type(), 7, {2, "月極", 0, 12.5, 85, 0, 0, 0, 0, 0});
     SetRentalLine(Type(), 8, {0, "空室", 1, 0, 0, 0, 0, 0, 0, 0});
+    SetRentalLine(Type(), 10, {8, "一つ先", 0, 1, 10, 0, 0, 0, 0, 0});
     ASSERT_TRUE(Calc().MakeRentalType());
     ASSERT_EQ(m_project.m_result.m_objRentalType.m_pItemArray->GetSize(), 10);
 
@@ -95,10 +96,11 @@ TEST_F(RentalTables, DetailRowsHoldTheTextsOfTheLinesInUse)
     EXPECT_EQ(TypeCell(9, 2), U8(u8"2戸"));
     EXPECT_EQ(TypeCell(2, 3), U8(u8"台  数"));
     EXPECT_EQ(TypeCell(9, 3), U8(u8"10台"));
-    // Categories -1 and 9 leave their column empty.
+    // Categories -1, 8 and 9 leave their column empty.
     for (int r = 0; r < 10; ++r) {
         EXPECT_EQ(TypeCell(r, 4), "") << r;
         EXPECT_EQ(TypeCell(r, 5), "") << r;
+        EXPECT_EQ(TypeCell(r, 10), "") << r;
     }
     // An input method outside 0 to 3: no display text, no unit.
     EXPECT_EQ(TypeCell(2, 6), "");
@@ -118,6 +120,7 @@ TEST_F(RentalTables, DetailRowsHoldTheTextsOfTheLinesInUse)
     EXPECT_EQ(lines[6], "");
     EXPECT_EQ(lines[7], "");
     EXPECT_EQ(Cells(lines[8]).size(), 10u);
+    EXPECT_EQ(lines[12], "");
     EXPECT_EQ(lines[9], U8(u8"月極\t") + Utf8(Basic(2).m_strName) + U8(u8"\t総  額\t85\t\t\t\t\t\t12.5"));
     EXPECT_EQ(lines[21], "");
 }

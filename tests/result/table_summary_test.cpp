@@ -85,6 +85,10 @@ TEST_F(SummaryTable, ColumnsLabelsAndCellsFromTheYearRecords)
             EXPECT_EQ(Cell(y, anLines[i]), Utf8(FormatResultNumber(0, rounded, FALSE))) << y << " " << i;
         }
     EXPECT_NE(m_project.Year(5)->m_dIncomeTotal, 0.0);
+    // A few cells as written.
+    EXPECT_EQ(Cell(5, 0), "12,793");
+    EXPECT_EQ(Cell(5, 2), "6,140");
+    EXPECT_EQ(Cell(20, 7), "23,749");
 }
 
 TEST_F(SummaryTable, StepTwentyTwoFillsPageTwenty)

@@ -1,17 +1,42 @@
 // Files of a test process: paths of its own and whole-file reads and writes.
 #pragma once
 
-#include <unistd.h>
+#include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-// A path in the temporary folder of this process's own: the tests run side by side.
+// A folder of this process's own under the system's temporary folder, made
+// on first use and removed with everything in it when the process ends: test
+// processes and checkouts run side by side.
+inline const std::filesystem::path& ProcessTempFolder()
+{
+    struct Folder {
+        std::filesystem::path path;
+        Folder()
+        {
+            std::string pattern = (std::filesystem::temp_directory_path() / "tav-test-XXXXXX").string();
+            if (::mkdtemp(pattern.data()) == nullptr) throw std::filesystem::filesystem_error(
+                "mkdtemp", pattern, std::error_code(errno, std::generic_category()));
+            path = pattern;
+        }
+        ~Folder()
+        {
+            std::error_code error;
+            std::filesystem::remove_all(path, error);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
+}
+
+// A path in this process's own temporary folder.
 inline std::string TempPath(const char* pszName)
 {
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + pszName)).string();
+    return (ProcessTempFolder() / pszName).string();
 }
 
 // The bytes of a file; empty when it cannot be read.

@@ -430,7 +430,7 @@ TEST_F(TaxTest, BackCalcFormula)
         city.m_dLandRate = c.dCityRate;
         double dValue = -1;
         EXPECT_EQ(CLandValueBackCalcDlg::BackCalc(c.entry, municipal, city, dValue), c.bValue) << c.entry.dTax;
-        if (c.bValue) EXPECT_NEAR(dValue, c.dValue, 1e-6) << c.entry.dTax;
+        if (c.bValue) { EXPECT_NEAR(dValue, c.dValue, 1e-6) << c.entry.dTax; }
         else EXPECT_EQ(dValue, -1);
     }
 }

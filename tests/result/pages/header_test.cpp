@@ -102,7 +102,7 @@ TEST(ResultHeader, FourCellsOfTheRowAndTheirTexts)
         ASSERT_TRUE(r && r->clip) << cell.pszText;
         const CRect clip = OnPage(*r, *r->clip, kStart);
         // Centring and right alignment move the line box's left edge.
-        if (cell.nLeft >= 0) EXPECT_EQ(clip.left, cell.nLeft) << cell.pszText;
+        if (cell.nLeft >= 0) { EXPECT_EQ(clip.left, cell.nLeft) << cell.pszText; }
         EXPECT_EQ(clip.right, cell.nRight) << cell.pszText;
         EXPECT_LE(clip.top, 0) << cell.pszText;
         EXPECT_GE(clip.bottom, -60) << cell.pszText;

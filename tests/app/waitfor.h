@@ -1,0 +1,20 @@
+// Waiting for something a test caused to happen, on a machine that may be
+// busy: events are processed until it has happened, up to a generous ceiling.
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QTest>
+
+constexpr int kWaitCeilingMs = 60000;
+
+// True as soon as done() holds; false when the ceiling passed first.
+template <class Done>
+bool WaitFor(Done done, int nCeilingMs = kWaitCeilingMs)
+{
+    const QDeadlineTimer deadline(nCeilingMs);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
