@@ -67,12 +67,6 @@ constexpr CWindowCommand Form(UINT nID, const char* pszMenuText, int nTab, int n
     return {nID, pszMenuText, nTab, nItem, &IsFrame<Frame>, &CreateFrame<Frame, View>};
 }
 
-// A window whose frame is not built yet: its command stays disabled.
-constexpr CWindowCommand Pending(UINT nID, const char* pszMenuText, int nTab, int nItem)
-{
-    return {nID, pszMenuText, nTab, nItem, nullptr, nullptr};
-}
-
 const CWindowCommand kDataWindows[] = {
     // The basic-conditions window opens with its project and lives as long as it; the command only activates it.
     Form<CDataBasicFrame, CTavrinProjectView>(20000, "基 本 条 件 (&B)", ITEMBOX_DATA, 0),

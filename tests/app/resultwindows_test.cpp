@@ -175,7 +175,8 @@ TEST_F(ResultWindowTest, ProjectMenusListTheWindowCommands)
     for (QAction* menu : m_frame.menuBar()->actions())
         if (menu->isVisible()) shown << menu->text();
     EXPECT_EQ(shown, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("表示(&V)"), QStringLiteral("データ入力(&D)"),
-                                  QStringLiteral("帳票表示(&R)"), QStringLiteral("税率(&T)"), QStringLiteral("ヘルプ(&H)")}));
+                                  QStringLiteral("帳票表示(&R)"), QStringLiteral("税率(&T)"), QStringLiteral("設定(&S)"),
+                                  QStringLiteral("ヘルプ(&H)")}));
     QMenu* reports = m_frame.menuBar()->actions().at(4)->menu();
     ASSERT_EQ(reports->actions().size(), 19);
     EXPECT_EQ(reports->actions().first()->text(), QStringLiteral("前提条件－１ (&B)"));
