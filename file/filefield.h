@@ -45,7 +45,7 @@ public:
 
 private:
     BYTE* m_pBlock;
-    int m_nSize;
+    [[maybe_unused]] int m_nSize; // checked by the asserts only
     bool m_bStoring;
 };
 
