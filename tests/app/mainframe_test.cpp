@@ -69,7 +69,7 @@ protected:
         while (!CTavrinProjectDoc::Documents().isEmpty()) delete CTavrinProjectDoc::Documents().first();
     }
     // Lets posted commands arrive.
-    static void Pump() { QTest::qWait(20); }
+    static void Pump() { ::Pump(); }
     // A project in memory with its basic-conditions window in the main window, the data tab chosen.
     CDataBasicFrame* OpenBasicConditions(CTavrinProjectDoc* pDoc)
     {

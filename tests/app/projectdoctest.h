@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QApplication>
 #include <QTest>
+#include "waitfor.h"
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -145,7 +146,7 @@ protected:
         m_app.m_pMainWnd = nullptr;
     }
     CString Path(const char* pszName) const { return FromQString(m_dir.filePath(QString::fromLatin1(pszName))); }
-    static void Pump() { QTest::qWait(20); }
+    static void Pump() { ::Pump(); }
     // A cancelled run shows nothing; a failing one the engine's message.
     void ExpectRunMessage(bool bCancelled) const
     {

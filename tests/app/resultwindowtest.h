@@ -14,6 +14,7 @@
 #include "app/shell/tavrinapp.h"
 #include "app/shell/tavrinprojectdoc.h"
 #include "shelltest.h"
+#include "waitfor.h"
 
 class ResultWindowTest : public ::testing::Test {
 protected:
@@ -55,13 +56,7 @@ protected:
         Pump();
     }
     // Lets posted commands arrive and windows paint, also what the commands post in turn.
-    static void Pump()
-    {
-        for (int i = 0; i < 4; ++i) {
-            QCoreApplication::processEvents();
-            QTest::qWait(10);
-        }
-    }
+    static void Pump() { ::Pump(); }
     // Runs a command as the main window's menu does, then lets it settle.
     void Command(UINT nID)
     {

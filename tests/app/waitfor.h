@@ -7,6 +7,15 @@
 
 constexpr int kWaitCeilingMs = 60000;
 
+// Lets what was posted arrive (commands, deferred deletes, zero timers) without sleeping.
+inline void Pump()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 // True as soon as done() holds; false when the ceiling passed first.
 template <class Done>
 bool WaitFor(Done done, int nCeilingMs = kWaitCeilingMs)
