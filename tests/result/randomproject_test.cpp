@@ -3,7 +3,9 @@
 // the export must end, within a time bound, either with finite figures that
 // fit (a figure too large to show carries its mark, never a clamped number)
 // or with a failure status. TAV_RANDOM_PROJECTS=<count> runs more projects;
-// TAV_RANDOM_PROJECT=<project seed> runs the one project a failure names.
+// TAV_RANDOM_PROJECT=<project seed> runs the one project a failure names;
+// TAV_RANDOM_DIGEST=<file> appends a digest of each seed's figures and exports
+// to that file, so that a change meant to keep every output can be compared.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <random>
@@ -195,6 +198,16 @@ bool HasClampedFigure(const std::string& text)
     return false;
 }
 
+// FNV-1a over everything the projects of one seed gave.
+struct Digest {
+    std::uint64_t m_nValue = 14695981039346656037ull;
+    void Add(const void* p, std::size_t n)
+    {
+        for (std::size_t i = 0; i < n; ++i) m_nValue = (m_nValue ^ static_cast<const unsigned char*>(p)[i]) * 1099511628211ull;
+    }
+};
+Digest g_digest;
+
 std::string ReadFile(const std::filesystem::path& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -231,15 +244,18 @@ std::string RunOne(Rng& rng, const std::filesystem::path& exportPath)
         ok = p.m_calc.Calc(step);
         if (!ok && p.m_calc.m_nMessageID == CALC_NO_ERROR) return "step " + std::to_string(step) + " failed silently";
     }
+    g_digest.Add(&p.m_calc.m_nMessageID, sizeof p.m_calc.m_nMessageID);
     if (ok) {
         for (int y = 0; y <= p.Years(); ++y) {
             const CYearBalanceClass* r = p.Year(y);
             if (!r) return "year " + std::to_string(y) + " missing";
             if (!IsFiniteRecord(*r)) return "year " + std::to_string(y) + " not finite";
+            g_digest.Add(static_cast<const tagYEARBALANCE*>(r), sizeof(tagYEARBALANCE));
         }
         if (tables) {
             p.m_calc.SaveTextFile(exportPath.c_str(), "事務所", "日付", 0);
             const std::string text = ReadFile(exportPath);
+            g_digest.Add(text.data(), text.size());
             if (HasNonFiniteText(text)) return "export not finite";
             if (HasClampedFigure(text)) return "export shows a clamped figure";
         }
@@ -262,6 +278,7 @@ TEST_P(RandomProjectTest, EndsSoundlyOrFailsWithAStatus)
 {
     const std::filesystem::path exportPath = TempPath(("tav_random_" + std::to_string(GetParam()) + ".txt").c_str());
     Rng rng(GetParam());
+    g_digest = {};
     if (const char* one = std::getenv("TAV_RANDOM_PROJECT")) {
         Rng projectRng(std::strtoull(one, nullptr, 10));
         const std::string fault = RunOne(projectRng, exportPath);
@@ -276,6 +293,8 @@ TEST_P(RandomProjectTest, EndsSoundlyOrFailsWithAStatus)
         ASSERT_TRUE(fault.empty()) << fault << " (project seed " << seed << ")";
     }
     std::filesystem::remove(exportPath);
+    if (const char* file = std::getenv("TAV_RANDOM_DIGEST"))
+        std::ofstream(file, std::ios::app) << GetParam() << ' ' << count << ' ' << std::hex << g_digest.m_nValue << '\n';
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomProjectTest, ::testing::ValuesIn(kSeeds));
