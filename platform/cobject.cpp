@@ -7,11 +7,6 @@ void CObArray::SetSize(int nNewSize)
     m_items.resize(std::max(nNewSize, 0), nullptr);
 }
 
-CObject* CObArray::GetAt(int nIndex) const
-{
-    return (nIndex >= 0 && nIndex < GetSize()) ? m_items[nIndex] : nullptr;
-}
-
 void CObArray::SetAt(int nIndex, CObject* p)
 {
     if (nIndex >= 0 && nIndex < GetSize()) m_items[nIndex] = p;

@@ -23,7 +23,10 @@ public:
     void SetSize(int nNewSize);
 
     // Null outside the array.
-    CObject* GetAt(int nIndex) const;
+    CObject* GetAt(int nIndex) const
+    {
+        return (nIndex >= 0 && nIndex < GetSize()) ? m_items[std::size_t(nIndex)] : nullptr;
+    }
     void SetAt(int nIndex, CObject* p);
     // Sets element nIndex, growing the array with nulls as needed; a negative index does nothing.
     void SetAtGrow(int nIndex, CObject* p);

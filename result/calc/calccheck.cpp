@@ -60,12 +60,10 @@ bool DataCounts(const CDataClassObject& data)
     return data.m_pDataOutline->nConstructMonths >= 0 && data.m_pDataOutline->nConstructMonths <= kMaxCount;
 }
 
-bool IsFiniteItem(CObject* pItem)
+// Items of a series are result objects (AppendSeriesItem makes nothing else).
+bool IsFiniteItem(const CObject* pItem)
 {
-    // Most items are plain amounts, found by their exact type.
-    const CResultObjectClass* p = ResultItemCast<CConsumptionMoneyClass>(pItem);
-    if (!p) p = dynamic_cast<const CResultObjectClass*>(pItem);
-    return !p || p->IsFinite();
+    return !pItem || static_cast<const CResultObjectClass*>(pItem)->IsFinite();
 }
 
 } // namespace
@@ -111,16 +109,21 @@ BOOL CTavCalcClass::HasProjectCounts() const
            DataCounts(*m_pDataClass);
 }
 
-BOOL CTavCalcClass::HasFiniteResults()
+BOOL CTavCalcClass::HasFiniteTotals() const
 {
     const double totals[] = {m_dHouseUseRatio,      m_dSpecialHouseRatio,    m_dOwnLandArea,
                              m_dBuyLandRatio,       m_dInheritanceRatio,     m_dConstructionCost,
                              m_dMortgageLoanTotal,  m_dAdvanceDepositTotal,  m_dAdvanceSecurityTotal,
                              m_dFundSourceTotal,    m_dConstructTaxExpense,  m_dConstructSurplus,
                              m_dNonBusinessExpend,  m_dBusinessCapitalTax};
-    bool finite = AllFinite(totals, std::size(totals)) && AllFinite(m_adManageMoney, std::size(m_adManageMoney)) &&
-                  AllFinite(m_adManageTax, std::size(m_adManageTax)) &&
-                  AllFinite(m_adDepreciationAdd, std::size(m_adDepreciationAdd));
+    return AllFinite(totals, std::size(totals)) && AllFinite(m_adManageMoney, std::size(m_adManageMoney)) &&
+           AllFinite(m_adManageTax, std::size(m_adManageTax)) &&
+           AllFinite(m_adDepreciationAdd, std::size(m_adDepreciationAdd));
+}
+
+BOOL CTavCalcClass::HasFiniteSeries()
+{
+    bool finite = true;
     for (const CDeleteObArray* pSeries : AllSeries())
         for (int i = 0; finite && pSeries && i < pSeries->GetSize(); ++i) finite = IsFiniteItem(pSeries->GetAt(i));
     return finite;

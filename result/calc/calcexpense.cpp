@@ -72,14 +72,10 @@ void SetTaxFree(CConsumptionMoneyClass* p, double dMoney)
 // Appends a fund with its accounting and payment; null with 13002.
 CConsumptionExpenseClass* AppendFund(CTavCalcClass& calc, int nManage, int nPayment)
 {
-    auto* p = new (std::nothrow) CConsumptionExpenseClass;
-    if (!p) {
-        calc.m_nMessageID = CALC_OUT_OF_MEMORY;
-        return nullptr;
-    }
+    auto* p = AppendSeriesItem<CConsumptionExpenseClass>(calc, calc.m_pExpenseArray);
+    if (!p) return nullptr;
     p->m_nManage = nManage;
     p->m_nPayment = nPayment;
-    calc.m_pExpenseArray->Add(p);
     return p;
 }
 
@@ -355,14 +351,8 @@ BOOL SpreadFunds(CTavCalcClass& calc, std::vector<double>& adMonth, double adLan
 // Years 0 to N of the shortfall loan, all zero; FALSE with 13002.
 BOOL AppendShortLoanItems(CTavCalcClass& calc)
 {
-    for (int y = 0; y <= calc.m_objCalcYear.nCalcYear; ++y) {
-        auto* p = new (std::nothrow) CConsumptionLoanClass;
-        if (!p) {
-            calc.m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        calc.m_pShortLoanArray->Add(p);
-    }
+    for (int y = 0; y <= calc.m_objCalcYear.nCalcYear; ++y)
+        if (!AppendSeriesItem<CConsumptionLoanClass>(calc, calc.m_pShortLoanArray)) return FALSE;
     return TRUE;
 }
 

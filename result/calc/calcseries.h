@@ -2,6 +2,7 @@
 #pragma once
 
 #include <new>
+#include <type_traits>
 
 #include "platform/cobject.h"
 #include "result/calc/consumption.h"
@@ -26,7 +27,8 @@ inline double SeriesMoney(const CObArray* pSeries, int nIndex)
 template <class T = CConsumptionMoneyClass>
 T* AppendSeriesItem(CTavCalcClass& calc, CObArray* pSeries)
 {
-    T* pItem = new (std::nothrow) T;
+    static_assert(std::is_base_of_v<CResultObjectClass, T>);
+    T* pItem = calc.m_stock.Take<T>();
     if (pItem) {
         try {
             pSeries->Add(pItem);

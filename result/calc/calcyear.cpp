@@ -551,14 +551,8 @@ BOOL CTavCalcClass::MinusShortLoan(double dShortage, int nYear)
     if (!R) return FALSE;
     if (!m_pShortLoanArray) {
         if (!NewSeries(m_pShortLoanArray)) return FALSE;
-        for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y) {
-            CConsumptionLoanClass* pItem = new (std::nothrow) CConsumptionLoanClass;
-            if (!pItem) {
-                m_nMessageID = CALC_OUT_OF_MEMORY;
-                return FALSE;
-            }
-            m_pShortLoanArray->Add(pItem);
-        }
+        for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y)
+            if (!AppendSeriesItem<CConsumptionLoanClass>(*this, m_pShortLoanArray)) return FALSE;
     }
     CConsumptionLoanClass* pItem = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, nYear);
     if (!pItem) {

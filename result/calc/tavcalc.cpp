@@ -145,6 +145,7 @@ void CTavCalcClass::InitData()
 void CTavCalcClass::DestroyData()
 {
     ForEachSeries([](CDeleteObArray*& p) { delete p; p = nullptr; });
+    m_stock.Clear();
     InitData();
 }
 
@@ -156,7 +157,8 @@ void CTavCalcClass::ClearResults()
     CTavResultClass* pResult = m_pResultClass;
     const tagSETDECIMAL decimal = m_objDecimal;
     const tagSETCALCYEAR years = m_objCalcYear;
-    DestroyData();
+    ForEachSeries([this](CDeleteObArray*& p) { m_stock.Keep(p); });
+    InitData();
     m_pDataClass = pData;
     m_pOptionClass = pOption;
     m_pTaxClass = pTax;
@@ -167,8 +169,8 @@ void CTavCalcClass::ClearResults()
 
 BOOL CTavCalcClass::NewSeries(CDeleteObArray*& pSeries)
 {
-    delete pSeries;
-    pSeries = new (std::nothrow) CDeleteObArray;
+    m_stock.Keep(pSeries);
+    pSeries = m_stock.TakeArray();
     if (pSeries) return TRUE;
     m_nMessageID = CALC_OUT_OF_MEMORY;
     return FALSE;
@@ -207,7 +209,10 @@ BOOL CTavCalcClass::Calc(int nStep)
     // Nothing thrown leaves the library: memory running out is 13002, anything else 13001.
     try {
         if (!RunStep(nStep)) return FALSE;
-        if (nStep <= 2 && !HasFiniteResults()) return FailCalc(CALC_UNEXPECTED_ERROR);
+        // The series are walked once, when step 2 has made the last of them: a
+        // figure that is not finite carries on into what later steps derive from it.
+        const bool bFinite = nStep > 2 || (HasFiniteTotals() && (nStep < 2 || HasFiniteSeries()));
+        if (!bFinite) return FailCalc(CALC_UNEXPECTED_ERROR);
         return TRUE;
     } catch (const std::bad_alloc&) {
         return FailCalc(CALC_OUT_OF_MEMORY);

@@ -6,6 +6,7 @@
 
 #include "platform/cfile.h"
 #include "result/calc/calcsettings.h"
+#include "result/calc/seriesstock.h"
 #include "result/pages/resultobject.h"
 
 class CDataClassObject;
@@ -357,6 +358,8 @@ public:
     CDeleteObArray* m_pMunicipalBuildTaxArray;
     CDeleteObArray* m_pCityPlanLandTaxArray;
     CDeleteObArray* m_pCityPlanBuildTaxArray;
+    // Items and arrays of the previous run, reused by the next.
+    CSeriesStock m_stock;
 
     double m_adFirstDepositAmortize[kRentalCategories];
     double m_adFirstSecurityAmortize[kRentalCategories];
@@ -390,14 +393,16 @@ private:
     BOOL CalcStep0();
     BOOL CalcStep1();
     BOOL RunStep(int nStep);
-    // Frees the series and zeroes the totals of an earlier run; keeps the links and settings.
+    // Stocks the series and zeroes the totals of an earlier run; keeps the links and settings.
     void ClearResults();
     // Every record the engine reads is linked.
     BOOL HasAllRecords() const;
     // Every count from a record is one a project can mean.
     BOOL HasProjectCounts() const;
-    // Every figure of the series, the year records and the derived totals is finite.
-    BOOL HasFiniteResults();
+    // Every derived total is finite.
+    BOOL HasFiniteTotals() const;
+    // Every figure of the series and the year records is finite.
+    BOOL HasFiniteSeries();
     // Replaces a series with a new empty one; FALSE with 13002 when memory runs out.
     BOOL NewSeries(CDeleteObArray*& pSeries);
     // The export's two header lines, its sections and its end byte.

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "result/calc/allfinite.h"
+#include "result/calc/calcseries.h"
 #include "result/calc/tavcalc.h"
 
 namespace {
@@ -128,14 +129,8 @@ void CYearBalanceClass::CalcSummary()
 BOOL CTavCalcClass::CalcBalance()
 {
     if (!NewSeries(m_pYearArray)) return FALSE;
-    for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y) {
-        CYearBalanceClass* pYear = new (std::nothrow) CYearBalanceClass;
-        if (!pYear) {
-            m_nMessageID = CALC_OUT_OF_MEMORY;
-            return FALSE;
-        }
-        m_pYearArray->Add(pYear);
-    }
+    for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y)
+        if (!AppendSeriesItem<CYearBalanceClass>(*this, m_pYearArray)) return FALSE;
     using Step = BOOL (CTavCalcClass::*)();
     for (Step step : {&CTavCalcClass::CalcWorkTime, &CTavCalcClass::CalcHouseRentalIncome,
                       &CTavCalcClass::CalcCommonIncome, &CTavCalcClass::CalcRewardIncome,

@@ -366,6 +366,11 @@ TEST_F(LoanTest, AllocationFailureStopsWithOutOfMemory)
         int nFailures = 0;
         for (int k = 0;; ++k) {
             m_calc.m_nMessageID = CALC_NO_ERROR;
+            // Every item newly allocated: no list and no stock from the last attempt.
+            CDeleteObArray*& pBuilt = cases[n].pList ? m_calc.*cases[n].pList : m_calc.m_apLoanArray[n];
+            delete pBuilt;
+            pBuilt = nullptr;
+            m_calc.m_stock.Clear();
             FailAllocationsAfter(k, FailingForms::kAll);
             const BOOL ok = cases[n].build(m_calc);
             AllowAllAllocations();

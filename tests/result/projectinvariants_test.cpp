@@ -239,6 +239,34 @@ TEST_P(ProjectInvariantsTest, SecondRunGivesIdenticalRecords)
 
 INSTANTIATE_TEST_SUITE_P(SampleProjects, ProjectInvariantsTest, ::testing::ValuesIn(AllKinds()), KindTestName);
 
+// An engine that ran one project reuses that run's items for the next: it
+// gives another project, of other years and series, the figures of a new engine.
+TEST(ProjectEngineReuseTest, NextProjectGetsTheFiguresOfANewEngine)
+{
+    const std::vector<ProjectKind> kinds = AllKinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const ProjectKind& next = kinds[(i + 1) % kinds.size()];
+        SCOPED_TRACE(KindName(kinds[i]) + " then " + KindName(next));
+        CProjectInMemory used, fresh;
+        ASSERT_TRUE(used.IsCreated() && fresh.IsCreated());
+        BuildSampleProject(used, kinds[i]);
+        ASSERT_TRUE(used.Calculate(kinds[i].nYears));
+        BuildSampleProject(fresh, next);
+        ASSERT_TRUE(fresh.Calculate(next.nYears));
+        used.m_calc.SetDataClass(&fresh.m_data);
+        used.m_calc.SetOptionClass(&fresh.m_option);
+        used.m_calc.SetTaxClass(&fresh.m_tax);
+        used.m_calc.m_objCalcYear.nCalcYear = next.nYears;
+        used.m_calc.SetComs();
+        for (int step = 0; step <= 2; ++step) ASSERT_TRUE(used.m_calc.Calc(step)) << "step " << step;
+        for (int y = 0; y <= next.nYears; ++y)
+            EXPECT_EQ(std::memcmp(static_cast<const tagYEARBALANCE*>(used.Year(y)),
+                                  static_cast<const tagYEARBALANCE*>(fresh.Year(y)), sizeof(tagYEARBALANCE)),
+                      0)
+                << "year " << y;
+    }
+}
+
 // When every tenant has left, every deposit and all guarantee money has been
 // returned, whatever the repayment terms and however rents have moved.
 TEST(ProjectTenantsLeaveTest, EverythingHeldIsReturned)
