@@ -122,12 +122,15 @@ public:
             if (const tagDATARATE* step = rent.ChangingStep(y)) m_changes.push_back({y, step});
     }
     // dAmount at the rent level of year nYear (below kTableYears).
-    double Level(double dAmount, int nYear) const
+    double Level(double dAmount, int nYear) const { return Onward(dAmount, -1, nYear); }
+    // dAmount, at the level of year nFrom, taken on to the level of year nYear:
+    // the changes after nFrom, so Onward(Level(x, j), j, y) == Level(x, y) exactly.
+    double Onward(double dAmount, int nFrom, int nYear) const
     {
-        for (const Change& change : m_changes) {
-            if (change.nYear > nYear) break;
-            dAmount = CDataRateClass::ChangeByStep(*change.pStep, dAmount);
-        }
+        auto change = std::upper_bound(m_changes.begin(), m_changes.end(), nFrom,
+                                       [](int n, const Change& c) { return n < c.nYear; });
+        for (; change != m_changes.end() && change->nYear <= nYear; ++change)
+            dAmount = CDataRateClass::ChangeByStep(*change->pStep, dAmount);
         return dAmount;
     }
 
@@ -346,12 +349,13 @@ BOOL CTavCalcClass::CalcDeposit(int t)
         if (y - contract >= 1) {
             const double r = Turnover(basic, y);
             for (int j = y - contract; j >= 1; j -= contract) {
-                double v = level(cohort[j], y);
+                const double atLetting = level(cohort[j], j);
+                double v = fixed ? cohort[j] : rent.Onward(atLetting, j, y);
                 v *= r;
                 kept += a * v;
                 held += h * v;
                 cohort[y] += r * cohort[j];
-                returned += r * h * level(cohort[j], j);
+                returned += r * h * atLetting;
                 cohort[j] -= cohort[j] * r;
             }
         }
