@@ -119,7 +119,8 @@ public:
     {
         const CDataRateClass& rent = basic.m_aRate[CDataRentalBasicClass::kRateRent];
         for (int y = 0; y < kTableYears; ++y)
-            if (const tagDATARATE* step = rent.ChangingStep(y)) m_changes.push_back({y, step});
+            if (const tagDATARATE* step = rent.ChangingStep(y))
+                m_changes.push_back({y, step->dRate * 0.01, step->bDecrease != 0});
     }
     // dAmount at the rent level of year nYear (below kTableYears).
     double Level(double dAmount, int nYear) const { return Onward(dAmount, -1, nYear); }
@@ -129,15 +130,19 @@ public:
     {
         auto change = std::upper_bound(m_changes.begin(), m_changes.end(), nFrom,
                                        [](int n, const Change& c) { return n < c.nYear; });
-        for (; change != m_changes.end() && change->nYear <= nYear; ++change)
-            dAmount = CDataRateClass::ChangeByStep(*change->pStep, dAmount);
+        // As CDataRateClass::ChangeByStep, with the rate's factor taken once.
+        for (; change != m_changes.end() && change->nYear <= nYear; ++change) {
+            const double c = change->dFactor * dAmount;
+            dAmount = change->bDecrease ? dAmount - c : dAmount + c;
+        }
         return dAmount;
     }
 
 private:
     struct Change {
         int nYear;
-        const tagDATARATE* pStep;
+        double dFactor; // the rate's percent times 0.01
+        bool bDecrease;
     };
     std::vector<Change> m_changes;
 };

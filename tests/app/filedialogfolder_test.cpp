@@ -6,17 +6,18 @@
 
 namespace {
 
-// Runs act on the toolkit's file dialog once it is on the screen.
-void WhenFileDialogShown(std::function<void(QFileDialog*)> act, int nTries = 100)
+// Runs act on the toolkit's file dialog once it is on the screen; a dialog
+// still not found at the ceiling is left to the test's own failure.
+void WhenFileDialogShown(std::function<void(QFileDialog*)> act, QDeadlineTimer ceiling = QDeadlineTimer(kWaitCeilingMs))
 {
-    QTimer::singleShot(10, [act, nTries] {
+    QTimer::singleShot(10, [act, ceiling] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (auto* dlg = qobject_cast<QFileDialog*>(widget); dlg && dlg->isVisible()) {
                 act(dlg);
                 return;
             }
         }
-        if (nTries > 0) WhenFileDialogShown(act, nTries - 1);
+        if (!ceiling.hasExpired()) WhenFileDialogShown(act, ceiling);
     });
 }
 

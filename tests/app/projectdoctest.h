@@ -101,7 +101,7 @@ private:
 // and active, so that its initial focus has arrived; a dialog still not active
 // at the ceiling is acted on as it is, one that never came is left.
 template <class Dialog>
-void WhenShown(std::function<void(Dialog*)> act, QDeadlineTimer ceiling = QDeadlineTimer(10000))
+void WhenShown(std::function<void(Dialog*)> act, QDeadlineTimer ceiling = QDeadlineTimer(kWaitCeilingMs))
 {
     QTimer::singleShot(10, [act, ceiling] {
         auto* dlg = dynamic_cast<Dialog*>(QApplication::activeModalWidget());

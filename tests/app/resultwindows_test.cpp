@@ -14,6 +14,7 @@
 #include "platform/qtstring.h"
 #include "result/pages/tavresult.h"
 #include "resultwindowtest.h"
+#include "waitfor.h"
 #include "tests/support/render.h"
 
 namespace {
@@ -444,11 +445,9 @@ TEST_F(ResultWindowTest, PrintPreviewCommandShowsQtsPreviewOfTheLandscapePage)
     Calculate();
     Command(ID_RESULT_BASIC1);
     bool bShown = false;
-    QTimer::singleShot(300, [&bShown] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            bShown = true;
-            dialog->close();
-        }
+    WhenModalShown([&bShown](QWidget* dialog) {
+        bShown = true;
+        dialog->close();
     });
     m_frame.SendCommand(ID_FILE_PRINT_PREVIEW);
     EXPECT_TRUE(bShown);

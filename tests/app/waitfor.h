@@ -2,8 +2,11 @@
 // busy: events are processed until it has happened, up to a generous ceiling.
 #pragma once
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 constexpr int kWaitCeilingMs = 60000;
 
@@ -26,4 +29,16 @@ bool WaitFor(Done done, int nCeilingMs = kWaitCeilingMs)
         QTest::qWait(10);
     }
     return true;
+}
+
+// Runs act on the next modal window once it is on the screen; one that never
+// came before the ceiling is left.
+inline void WhenModalShown(std::function<void(QWidget*)> act, QDeadlineTimer ceiling = QDeadlineTimer(kWaitCeilingMs))
+{
+    QTimer::singleShot(10, [act, ceiling] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            act(modal);
+        else if (!ceiling.hasExpired())
+            WhenModalShown(act, ceiling);
+    });
 }

@@ -1,6 +1,7 @@
 # Run by ctest before the tests: lists the tests of the GoogleTest program EXE
 # and writes OUT with one test per test suite, so that a suite's tests share one
-# process. Tests named Picture... run apart with the label "picture".
+# process. Tests named Picture... run apart with the label "picture". A test
+# that hangs fails after ten minutes instead of holding up the run.
 # Inputs: EXE, OUT, WORKING_DIR, TEST_ENV.
 execute_process(COMMAND "${EXE}" --gtest_list_tests
                 WORKING_DIRECTORY "${WORKING_DIR}"
@@ -31,12 +32,12 @@ foreach(suite IN LISTS suites)
   if(plain_${suite})
     string(APPEND script "add_test([=[${suite}]=] [==[${EXE}]==] [=[--gtest_filter=${suite}.*-${suite}.Picture*]=])\n"
            "set_tests_properties([=[${suite}]=] PROPERTIES WORKING_DIRECTORY [==[${WORKING_DIR}]==]"
-           " ENVIRONMENT [==[${TEST_ENV}]==])\n")
+           " ENVIRONMENT [==[${TEST_ENV}]==] TIMEOUT 600)\n")
   endif()
   if(picture_${suite})
     string(APPEND script "add_test([=[${suite}.Picture]=] [==[${EXE}]==] [=[--gtest_filter=${suite}.Picture*]=])\n"
            "set_tests_properties([=[${suite}.Picture]=] PROPERTIES WORKING_DIRECTORY [==[${WORKING_DIR}]==]"
-           " ENVIRONMENT [==[${TEST_ENV}]==] LABELS picture)\n")
+           " ENVIRONMENT [==[${TEST_ENV}]==] LABELS picture TIMEOUT 600)\n")
   endif()
 endforeach()
 file(WRITE "${OUT}" "${script}")
