@@ -58,24 +58,31 @@ double CarryLossForward(CTavCalcClass& calc, int nYear, int nYears, double dInco
     return dIncome;
 }
 
-// The two loss fields of every year before nYear.
-std::vector<std::pair<double, double>> SaveLosses(const CTavCalcClass& calc, int nYear)
+// The two loss fields of a year before the taxed one.
+struct SavedLoss {
+    int nYear;
+    double dLossCarry;
+    double dLossCarryTotal;
+};
+
+// The loss fields of the years a tax run of nYear may draw on (the longest
+// carry period before it).
+std::vector<SavedLoss> SaveLosses(const CTavCalcClass& calc, int nYear)
 {
-    std::vector<std::pair<double, double>> losses;
-    for (int k = 0; k < nYear; ++k) {
-        const auto* pPast = calc.GetYearRecord(k);
-        losses.emplace_back(pPast ? pPast->m_dLossCarry : 0.0, pPast ? pPast->m_dLossCarryTotal : 0.0);
-    }
+    const CTaxTransferClass& transfer = *calc.m_pTaxClass->m_pTaxTransfer;
+    const int nCarry = std::max({transfer.m_nPersonalYear, transfer.m_nCorporateYear, 0});
+    std::vector<SavedLoss> losses;
+    for (int k = std::max(0, nYear - nCarry); k < nYear; ++k)
+        if (const auto* pPast = calc.GetYearRecord(k)) losses.push_back({k, pPast->m_dLossCarry, pPast->m_dLossCarryTotal});
     return losses;
 }
 
-void RestoreLosses(CTavCalcClass& calc, const std::vector<std::pair<double, double>>& losses)
+void RestoreLosses(CTavCalcClass& calc, const std::vector<SavedLoss>& losses)
 {
-    for (int k = 0; k < int(losses.size()); ++k) {
-        auto* pPast = calc.GetYearRecord(k);
-        if (!pPast) continue;
-        pPast->m_dLossCarry = losses[k].first;
-        pPast->m_dLossCarryTotal = losses[k].second;
+    for (const SavedLoss& saved : losses) {
+        auto* pPast = calc.GetYearRecord(saved.nYear);
+        pPast->m_dLossCarry = saved.dLossCarry;
+        pPast->m_dLossCarryTotal = saved.dLossCarryTotal;
     }
 }
 
@@ -172,7 +179,7 @@ BOOL CTavCalcClass::CalcYearBalance(int nYear)
     CalcYearProfit(nYear);
 
     // The loss walk uses up losses of earlier years; a second tax run must start from the same losses.
-    const std::vector<std::pair<double, double>> losses = SaveLosses(*this, nYear);
+    const std::vector<SavedLoss> losses = SaveLosses(*this, nYear);
     if (!CalcYearTax(nYear)) return FALSE;
     const double earnings = R->m_dRetainedEarnings;
     if (!CalcAddMyMoney(nYear) || !CalcMoneyBalance(nYear)) return FALSE;
