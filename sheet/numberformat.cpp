@@ -1,9 +1,11 @@
 #include "sheet/numberformat.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "platform/cruntime.h"
@@ -19,16 +21,41 @@ constexpr double kFastLimit = 1e9;
 // Every double of at least this magnitude is a whole number.
 constexpr double kWholeFrom = 0x1p53;
 
-// The "%f" form of |dValue|, cut at nPlaces decimals, as integers.
+// The digits of 000 to 999.
+constexpr std::array<char, 3000> kThreeDigits = [] {
+    std::array<char, 3000> digits{};
+    for (int i = 0; i < 1000; ++i) {
+        digits[3 * i] = char('0' + i / 100);
+        digits[3 * i + 1] = char('0' + i / 10 % 10);
+        digits[3 * i + 2] = char('0' + i % 10);
+    }
+    return digits;
+}();
+
+// The "%f" form of |dValue|, cut at nPlaces decimals, as an integer of that
+// many decimal places.
 struct CutNumber {
     bool bNegative;
-    uint64_t nInteger;
-    uint64_t nFraction; // nPlaces digits
+    uint64_t nScaled; // |dValue| × 10^nPlaces, cut
     int nPlaces;
 };
 
-// v × 10^6 rounded half to even, as "%f" rounds; 0 <= v < kFastLimit.
-uint64_t Millionths(double v)
+// n / 10^nPower for nPower 0 to kPlaces; constant divisors compile to multiplications.
+uint64_t DropDigits(uint64_t n, int nPower)
+{
+    switch (nPower) {
+    case 0: return n;
+    case 1: return n / 10;
+    case 2: return n / 100;
+    case 3: return n / 1000;
+    case 4: return n / 10000;
+    case 5: return n / 100000;
+    default: return n / 1000000;
+    }
+}
+
+// v × 10^6 rounded half to even, worked out exactly in integers.
+uint64_t ExactMillionths(double v)
 {
     const uint64_t bits = std::bit_cast<uint64_t>(v);
     const int exponent = int(bits >> 52);
@@ -45,35 +72,54 @@ uint64_t Millionths(double v)
     return units + (rest > half || (rest == half && (units & 1)));
 }
 
+// v × 10^6 rounded half to even, as "%f" rounds; 0 <= v < kFastLimit.
+uint64_t Millionths(double v)
+{
+    // Whole amounts are the common case.
+    const int64_t whole = int64_t(v);
+    if (double(whole) == v) return uint64_t(whole) * kPowersOfTen[kPlaces];
+    // The product in doubles is off by less than product × 2^-53; farther
+    // than that from a half it rounds the way the exact one does.
+    const double product = v * double(kPowersOfTen[kPlaces]);
+    const int64_t units = int64_t(product);
+    const double rest = product - double(units);
+    if (std::fabs(rest - 0.5) > product * 0x1p-53) return uint64_t(units) + (rest > 0.5);
+    return ExactMillionths(v);
+}
+
 // FALSE for a value too large or not finite, which takes the printed way.
 bool CutDecimal(int nDecimals, double dValue, CutNumber& cut)
 {
     const double magnitude = std::fabs(dValue);
     if (!(magnitude < kFastLimit)) return false;
-    const uint64_t units = Millionths(magnitude);
     cut.bNegative = !(dValue >= 0);
     cut.nPlaces = nDecimals < 0 ? kPlaces : std::min(nDecimals, kPlaces);
-    cut.nInteger = units / kPowersOfTen[kPlaces];
-    cut.nFraction = units % kPowersOfTen[kPlaces] / kPowersOfTen[kPlaces - cut.nPlaces];
+    cut.nScaled = DropDigits(Millionths(magnitude), kPlaces - cut.nPlaces);
     return true;
 }
 
 CString CutText(CutNumber cut, BOOL bTrimZeros, bool bSeparators)
 {
     if (bTrimZeros) {
-        while (cut.nPlaces > 0 && cut.nFraction % 10 == 0) {
-            cut.nFraction /= 10;
+        while (cut.nPlaces > 0 && cut.nScaled % 10 == 0) {
+            cut.nScaled /= 10;
             --cut.nPlaces;
         }
     }
     char buffer[40];
     char* p = std::end(buffer);
-    for (int i = 0; i < cut.nPlaces; ++i, cut.nFraction /= 10) *--p = char('0' + cut.nFraction % 10);
+    for (int i = 0; i < cut.nPlaces; ++i, cut.nScaled /= 10) *--p = char('0' + cut.nScaled % 10);
     if (cut.nPlaces > 0) *--p = '.';
-    for (int nDigits = 0; nDigits == 0 || cut.nInteger > 0; ++nDigits, cut.nInteger /= 10) {
-        if (bSeparators && nDigits > 0 && nDigits % 3 == 0) *--p = ',';
-        *--p = char('0' + cut.nInteger % 10);
+    // Whole groups of three from the table, then the leading digits.
+    for (; cut.nScaled >= 1000; cut.nScaled /= 1000) {
+        p -= 3;
+        std::memcpy(p, &kThreeDigits[3 * (cut.nScaled % 1000)], 3);
+        if (bSeparators) *--p = ',';
     }
+    do {
+        *--p = char('0' + cut.nScaled % 10);
+        cut.nScaled /= 10;
+    } while (cut.nScaled > 0);
     if (cut.bNegative) *--p = '-';
     return CString(p, int(std::end(buffer) - p));
 }
@@ -82,8 +128,8 @@ CString CutText(CutNumber cut, BOOL bTrimZeros, bool bSeparators)
 // text, which is what strtod reads.
 double CutValue(const CutNumber& cut)
 {
-    const uint64_t scale = kPowersOfTen[cut.nPlaces];
-    const double value = double(cut.nInteger * scale + cut.nFraction) / double(scale);
+    const double scaled = double(cut.nScaled);
+    const double value = cut.nPlaces > 0 ? scaled / double(kPowersOfTen[cut.nPlaces]) : scaled;
     return cut.bNegative ? -value : value;
 }
 
@@ -114,6 +160,8 @@ CString FormatDecimalText(int nDecimals, double dValue, BOOL bTrimZeros)
 
 double ReadDecimalText(int nDecimals, double dValue)
 {
+    // A whole amount reads back as itself; adding 0.0 drops the sign of a zero.
+    if (std::fabs(dValue) < kFastLimit && dValue == double(int64_t(dValue))) return dValue + 0.0;
     // From 2^53 up every double is whole, so its text reads back as itself;
     // printing and reading hundreds of digits would take long.
     if (std::isfinite(dValue) && std::fabs(dValue) >= kWholeFrom) return dValue;

@@ -46,7 +46,12 @@ BOOL CreateResultPrintPen(CPen* pLine, CPen* pFrame)
 
 CString LoadResultString(UINT nID)
 {
-    return LoadModuleString("TavResultClass.DLL", nID);
+    static const char kModule[] = "TavResultClass.DLL";
+    // A registered module stays for good, so it is looked up once.
+    static const HINSTANCE hModule = LoadLibrary(kModule);
+    if (!hModule) return LoadModuleString(kModule, nID);
+    const CString* pText = FindResourceString(hModule, nID);
+    return pText ? *pText : CString();
 }
 
 CResultPrintScope::CResultPrintScope(CDC* pDC, BOOL bFramePen) : m_pDC(pDC)

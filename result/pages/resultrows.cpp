@@ -1,6 +1,7 @@
 #include "result/pages/resultrows.h"
 
 #include <new>
+#include <utility>
 
 #include "sheet/printitem.h"
 
@@ -46,7 +47,11 @@ void CResultStringArrayClass::DestroyData()
 void CResultStringArrayClass::SetData(int nIndex, CString text)
 {
     if (nIndex < 0 || nIndex >= m_nCount) return;
-    m_pstrData[nIndex] = text.IsEmpty() ? CString(kFullWidthSpace) : text;
+    if (text.IsEmpty()) {
+        m_pstrData[nIndex] = kFullWidthSpace;
+    } else {
+        m_pstrData[nIndex] = std::move(text);
+    }
 }
 
 CString CResultStringArrayClass::GetData(int nIndex) const

@@ -1,6 +1,8 @@
 // Basic balance table: page 11 and its export section.
+#include <algorithm>
 #include <array>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "app/common/classobject.h"
@@ -125,9 +127,9 @@ CString YieldNote(int nYieldFormula)
     return note + LoadResultString(kYieldTailId);
 }
 
-void SetColumn(CResultStringArrayClass& column, const LineArray& cells)
+void SetColumn(CResultStringArrayClass& column, LineArray cells)
 {
-    for (int k = 0; k < kLines; k++) column.SetData(k, cells[k]);
+    for (int k = 0; k < kLines; k++) column.SetData(k, std::move(cells[k]));
 }
 
 } // namespace
@@ -165,6 +167,7 @@ void CTavCalcClass::TextBase()
 
     TextHead(LoadResultString(kTitleId));
     std::vector<LineArray> years;
+    years.reserve(size_t(std::max(nYears + 1, 0)));
     for (int y = 0; y <= nYears; y++) years.push_back(YearCells(*this, *GetYearRecord(y)));
     const LineArray labels = LineLabels(*this);
     for (int k = 0; k < kLines; k++) {

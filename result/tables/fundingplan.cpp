@@ -1,6 +1,7 @@
 // Funding plan table.
 #include <array>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "app/common/classobject.h"
@@ -178,7 +179,7 @@ void FillYearColumn(CTavCalcClass& calc, int nYear, CYearBalanceClass& r, CResul
     r.m_dPlanExpenseTotal = calc.FractionManage(sums.dExpense);
     cells[kExpenseTotalLine] = Formatted(calc, r.m_dPlanExpenseTotal);
     cells[kBalanceLine] = PlanBalance(calc, r);
-    for (int line = 0; line < kLines; ++line) column.SetData(line, cells[line]);
+    for (int line = 0; line < kLines; ++line) column.SetData(line, std::move(cells[line]));
 }
 
 // The column of year nYear in the export, with the totals step 17 stored.

@@ -1,9 +1,11 @@
 // Text export: every result table written into one TAB-separated file.
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <iterator>
 #include <new>
+#include <string>
 
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultprint.h"
@@ -12,6 +14,15 @@ namespace {
 
 // Id of the unit cell of a yearly heading.
 constexpr UINT kUnitThousandYenId = 10014;
+
+// "%2d年" without the printf machinery.
+CString YearHeading(int nYear)
+{
+    char buffer[16];
+    const char* const end = std::to_chars(buffer, std::end(buffer), nYear).ptr;
+    const CString digits(buffer, int(end - buffer));
+    return (digits.GetLength() < 2 ? " " + digits : digits) + "年";
+}
 
 } // namespace
 
@@ -84,7 +95,8 @@ void CTavCalcClass::WriteTextSections(const CString& strOffice, const CString& s
 
 void CTavCalcClass::ClearTextLine()
 {
-    std::memset(m_szTextLine, 0, sizeof(m_szTextLine));
+    // Nothing past the length is ever written.
+    std::memset(m_szTextLine, 0, m_nTextLength);
     m_nTextLength = 0;
 }
 
@@ -121,14 +133,6 @@ void CTavCalcClass::TextHead(CString strCaption)
     StringSet(LoadResultString(kUnitThousandYenId));
     TextWrite();
     StringSet(strCaption);
-    for (int i = 0; i <= m_objCalcYear.nCalcYear; i++) {
-        CString strYear;
-        if (i == 0) {
-            strYear = "工事期間";
-        } else {
-            strYear.Format("%2d年", i);
-        }
-        StringSet(strYear);
-    }
+    for (int i = 0; i <= m_objCalcYear.nCalcYear; i++) StringSet(i == 0 ? CString("工事期間") : YearHeading(i));
     TextWrite();
 }

@@ -21,5 +21,5 @@ BOOL CreateYearColumns(CTavCalcClass& calc, CResultBaseClass& page, int nLines)
 
 CResultStringArrayClass* YearTableColumn(const CResultBaseClass& page, int nIndex)
 {
-    return page.m_pItemArray ? dynamic_cast<CResultStringArrayClass*>(page.m_pItemArray->GetAt(nIndex)) : nullptr;
+    return page.m_pItemArray ? ResultItemCast<CResultStringArrayClass>(page.m_pItemArray->GetAt(nIndex)) : nullptr;
 }

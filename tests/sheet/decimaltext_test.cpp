@@ -90,3 +90,21 @@ TEST(DecimalText, HugeValuesReadBackAtOnce)
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }
+
+// Next to a tie at the sixth place the product in doubles cannot decide the
+// rounding; every magnitude, a step either side, must still match "%f".
+TEST(DecimalText, ValuesNextToASixthPlaceTieMatchThePrintedForm)
+{
+    for (double whole : {0.0, 1.0, 12345.0, 999999.0, 123456789.0, 999999999.0}) {
+        for (double millionths : {0.0, 1.0, 499999.0, 999998.0}) {
+            double v = whole + (millionths + 0.5) * 1e-6;
+            for (int i = 0; i < 8; ++i) v = std::nextafter(v, 0.0);
+            for (int i = 0; i < 16; ++i, v = std::nextafter(v, 1e300)) {
+                for (double signed_v : {v, -v}) {
+                    ASSERT_EQ(FormatDecimalText(-1, signed_v, FALSE).str(), PrintedText(-1, signed_v, false)) << signed_v;
+                    ASSERT_TRUE(SameBits(ReadDecimalText(6, signed_v), ReadPrinted(6, signed_v))) << signed_v;
+                }
+            }
+        }
+    }
+}
