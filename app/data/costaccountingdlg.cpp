@@ -164,8 +164,8 @@ void CCostAccountingDlg::OnControlNotify(UINT nID, UINT nCode)
 void CCostAccountingDlg::OnOK()
 {
     if (!m_pExpenseOther || !m_pDocument || !kStartupForm.Check(this)) return;
-    if (kStartupForm.Store(this, *m_pDocument->GetOptionOtherManage())) m_pDocument->m_abOptionModified[6] = TRUE;
-    if (kManageForm.Store(this, *m_pDocument->GetOptionExpenseManage())) m_pDocument->m_abOptionModified[2] = TRUE;
+    if (kStartupForm.Store(this, *m_pDocument->GetOptionOtherManage())) m_pDocument->m_abOptionModified[CTavrinProjectDoc::kOtherManageOption] = TRUE;
+    if (kManageForm.Store(this, *m_pDocument->GetOptionExpenseManage())) m_pDocument->m_abOptionModified[CTavrinProjectDoc::kExpenseManageOption] = TRUE;
     kLineForm.Store(this, *m_pExpenseOther);
     EndDialog(IDOK);
 }

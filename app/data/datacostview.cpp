@@ -284,7 +284,7 @@ void CDataCostLandRentPage::OnControlNotify(UINT nID, UINT nCode)
     if (basic.nLandRentConstructRatio == nRatio) return;
     basic.nLandRentConstructRatio = nRatio;
     doc->SetDataBasic(basic);
-    doc->m_abDataModified[0] = TRUE;
+    doc->m_abDataModified[CTavrinProjectDoc::kBasicSheet] = TRUE;
 }
 
 CDataCostRepairPage::CDataCostRepairPage(CDataCostView* pView, QWidget* pParent)

@@ -180,7 +180,7 @@ BOOL CDataExpenseOtherView::CheckData(int)
         }
     }
     kForm.Store(this, m_objExpenseOther);
-    if (kCommentForm.Store(this, *doc->GetDataRestOther())) doc->m_abDataModified[10] = TRUE;
+    if (kCommentForm.Store(this, *doc->GetDataRestOther())) doc->m_abDataModified[CTavrinProjectDoc::kRestOtherSheet] = TRUE;
     return TRUE;
 }
 
@@ -196,7 +196,7 @@ BOOL CDataExpenseOtherView::StoreData()
     for (int k = 0; k < kNamedLines; ++k)
         bNames |= CopyField(record.m_aExpenseMoney[kFirstNamed + k].m_strName,
                             doc->GetOptionConsumptionExpense()->m_astrCostName[k]);
-    if (bNames) doc->m_abOptionModified[1] = TRUE;
+    if (bNames) doc->m_abOptionModified[CTavrinProjectDoc::kConsumptionExpenseOption] = TRUE;
     return bChanged;
 }
 

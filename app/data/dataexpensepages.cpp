@@ -24,8 +24,6 @@ using O = COptionOtherManageClass;
 constexpr int kItems = CDataExpenseView::kItems;
 constexpr int kOtherItems = 4;
 constexpr int kPays = CDataExpenseClass::kCapitalPayCount;
-constexpr int kFundingSheet = 5;
-constexpr int kOtherManageOption = 6;
 constexpr int kFirstCapitalLoan = 6;
 constexpr int kLoanSource = 1;
 // The project file keeps 29 bytes of the names of the first two items.
@@ -248,7 +246,7 @@ BOOL CDataDepreciationPage::CheckPage()
     kItemForm.Store(this, expense);
     for (int i = 0; i < kItems; ++i) m_pView->m_aadAmount[i][bRatio ? 1 : 0] = expense.m_aDepreciation[i].dAmount;
     CTavrinProjectDoc* doc = m_pView->GetDocument();
-    if (doc && kProrateForm.Store(this, *doc->GetOptionOtherManage())) doc->m_abOptionModified[kOtherManageOption] = TRUE;
+    if (doc && kProrateForm.Store(this, *doc->GetOptionOtherManage())) doc->m_abOptionModified[CTavrinProjectDoc::kOtherManageOption] = TRUE;
     return TRUE;
 }
 
@@ -306,5 +304,5 @@ void CDataCapitalPayPage::OnLoanButton(int nPay)
         if (loan.m_nCapitalPayYear != 0) pay.nYear = loan.m_nCapitalPayYear;
         SetPageData();
     }
-    if (bChanged) doc->m_abDataModified[kFundingSheet] = TRUE;
+    if (bChanged) doc->m_abDataModified[CTavrinProjectDoc::kFundingSheet] = TRUE;
 }

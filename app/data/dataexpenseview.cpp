@@ -29,10 +29,6 @@ constexpr UINT IDC_COMPRESSION = 1287;
 constexpr UINT IDC_TSUBO_PRINT = 1457;
 constexpr UINT IDC_TAB = 1166;
 constexpr UINT IDS_FIRST_TAB = 3100;
-constexpr int kBasicSheet = 0;
-constexpr int kFundingSheet = 5;
-constexpr int kBusinessRateOption = 0;
-constexpr int kOtherManageOption = 6;
 constexpr int kFirstCapitalLoan = 6;
 constexpr int kFirstOtherItem = 2;
 
@@ -229,7 +225,7 @@ BOOL CDataExpenseView::CheckData(int)
     CDataBasicClass basic = *doc->GetDataBasic();
     if (CopyField(IsDlgButtonChecked(IDC_TSUBO_PRINT) ? 0 : 1, basic.bNoTsuboPricePrint)) {
         doc->SetDataBasic(basic);
-        doc->m_abDataModified[kBasicSheet] = TRUE;
+        doc->m_abDataModified[CTavrinProjectDoc::kBasicSheet] = TRUE;
     }
     return TRUE;
 }
@@ -267,13 +263,13 @@ BOOL CDataExpenseView::StoreData()
         bChanged |= CopyTied<tagDATACAPITALPAY>(m_objExpense.m_aCapitalPay[k], record->m_aCapitalPay[k]);
         bLoans |= LinkCapitalLoan(record->m_aCapitalPay[k], doc->GetDataSupply()->m_aLoan[kFirstCapitalLoan + k]);
     }
-    if (bLoans) doc->m_abDataModified[kFundingSheet] = TRUE;
+    if (bLoans) doc->m_abDataModified[CTavrinProjectDoc::kFundingSheet] = TRUE;
     for (int j = 0; j < kItems - kFirstOtherItem; ++j) {
         const CString& strName = record->m_aDepreciation[kFirstOtherItem + j].m_strName;
         if (CopyField(strName, doc->GetOptionBusinessRate()->m_astrAmortizeName[j]))
-            doc->m_abOptionModified[kBusinessRateOption] = TRUE;
+            doc->m_abOptionModified[CTavrinProjectDoc::kBusinessRateOption] = TRUE;
         if (CopyField(strName, doc->GetOptionOtherManage()->m_astrAmortizeName[j]))
-            doc->m_abOptionModified[kOtherManageOption] = TRUE;
+            doc->m_abOptionModified[CTavrinProjectDoc::kOtherManageOption] = TRUE;
     }
     return bChanged;
 }

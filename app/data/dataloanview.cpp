@@ -21,7 +21,6 @@ constexpr UINT IDC_OWN_FUND = 10030;
 constexpr UINT IDC_LAND_OWN_FUND = 10031;
 constexpr UINT IDC_SUBSIDY = 1283;
 constexpr UINT IDC_OWN_FUND_TIME = 1285;
-constexpr int kOtherManageOption = 6; // option window of the own-fund timing
 constexpr UINT IDC_SHORT_USE = 1301;
 constexpr UINT IDC_SHORT_RATE = 10034;
 constexpr UINT IDC_SHORT_FEE = 1300;
@@ -218,7 +217,7 @@ BOOL CDataLoanView::CheckData(int)
     COptionOtherManageClass* option = doc ? doc->GetOptionOtherManage() : nullptr;
     if (const int nSel = GetCurSel(IDC_OWN_FUND_TIME); option && nSel >= 0 && option->m_nOwnFundTime != nSel) {
         option->m_nOwnFundTime = nSel;
-        doc->m_abOptionModified[kOtherManageOption] = TRUE;
+        doc->m_abOptionModified[CTavrinProjectDoc::kOtherManageOption] = TRUE;
     }
     return TRUE;
 }

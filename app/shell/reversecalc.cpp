@@ -47,10 +47,6 @@ constexpr double CYearBalanceClass::*kMeasures[] = {
 
 // Variable items and the data window (command id - 20000) of the sheet they change.
 enum { kConstructionCost, kOwnFund, kRent, kFirstExpense };
-constexpr int kConstructionSheet = 2;
-constexpr int kFundingSheet = 5;
-constexpr int kCostSheet = 6;
-constexpr int kRentalTypeSheet = 8;
 
 void AddClamped(double& dAmount, double dDelta)
 {
@@ -99,10 +95,10 @@ public:
     int Sheet() const
     {
         switch (m_nItem) {
-        case kConstructionCost: return kConstructionSheet;
-        case kOwnFund: return kFundingSheet;
-        case kRent: return kRentalTypeSheet;
-        default: return kCostSheet;
+        case kConstructionCost: return CTavrinProjectDoc::kConstructionSheet;
+        case kOwnFund: return CTavrinProjectDoc::kFundingSheet;
+        case kRent: return CTavrinProjectDoc::kRentalTypeSheet;
+        default: return CTavrinProjectDoc::kCostSheet;
         }
     }
 

@@ -49,7 +49,6 @@ constexpr UINT kIdsNoContractYears = 10022;
 constexpr UINT kIdsFirstProgress = 7000;
 constexpr UINT kIdrProjectType = 129;
 constexpr int kFirstDataWindow = 20000;
-constexpr int kTaxesSheet = 4;
 constexpr int kFirstTaxWindow = 20200;
 
 // The outline's areas in the order they are converted, from tsubo and from square metres.
@@ -301,7 +300,7 @@ BOOL CTavrinProjectDoc::ImportLegacy(CFileSXClass& reader)
     SetTitle(basic->strProjectName);
     ConvertAreaUnits();
     m_nOpenMode = 1;
-    m_abDataModified[0] = TRUE;
+    m_abDataModified[kBasicSheet] = TRUE;
     return TRUE;
 }
 
@@ -458,7 +457,7 @@ void CTavrinProjectDoc::UseTaxFile(const CString& strPath)
     if (basic && basic->astrFileName[0] != strPath) {
         // The project now names another table: closing it asks to save that.
         basic->astrFileName[0] = strPath;
-        m_abDataModified[0] = TRUE;
+        m_abDataModified[kBasicSheet] = TRUE;
     }
 }
 

@@ -30,6 +30,11 @@ public:
     static constexpr int kDataWindows = 11;
     static constexpr int kTaxWindows = 14;
     static constexpr int kOptionWindows = 7;
+    // Edited flags of the windows that other windows and commands mark.
+    static constexpr int kBasicSheet = 0, kConstructionSheet = 2, kTaxesSheet = 4, kFundingSheet = 5, kCostSheet = 6,
+                         kRentalTypeSheet = 8, kRestOtherSheet = 10;
+    static constexpr int kBusinessRateOption = 0, kConsumptionExpenseOption = 1, kExpenseManageOption = 2,
+                         kAdvanceOption = 3, kOtherManageOption = 6;
 
     CTavrinProjectDoc();
     ~CTavrinProjectDoc() override;

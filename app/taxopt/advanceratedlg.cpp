@@ -10,7 +10,6 @@ namespace {
 
 using K = FormControlKind;
 
-constexpr int kAdvanceOption = 3;
 constexpr UINT IDC_FIRST_DEPOSIT = 10009;
 
 const CFormControl kButtons[] = {
@@ -48,7 +47,7 @@ void CAdvanceRateDlg::OnOK()
         return;
     }
     COptionAdvanceClass* record = m_pDocument->GetOptionAdvance();
-    if (record && form.Store(this, *record)) m_pDocument->m_abOptionModified[kAdvanceOption] = TRUE;
+    if (record && form.Store(this, *record)) m_pDocument->m_abOptionModified[CTavrinProjectDoc::kAdvanceOption] = TRUE;
     EndDialog(IDOK);
 }
 

@@ -13,7 +13,6 @@ namespace {
 using K = FormControlKind;
 using R = COptionBusinessRateClass;
 
-constexpr int kBusinessRateOption = 0;
 constexpr UINT IDC_FIRST = 1298;
 constexpr int kItems = 21;
 constexpr int kRowsPerColumn = 11;
@@ -65,7 +64,7 @@ BOOL CBusinessRateDlg::OnInitDialog()
 void CBusinessRateDlg::OnOK()
 {
     R* record = m_pDocument->GetOptionBusinessRate();
-    if (record && kForm.Store(this, *record)) m_pDocument->m_abOptionModified[kBusinessRateOption] = TRUE;
+    if (record && kForm.Store(this, *record)) m_pDocument->m_abOptionModified[CTavrinProjectDoc::kBusinessRateOption] = TRUE;
     EndDialog(IDOK);
 }
 

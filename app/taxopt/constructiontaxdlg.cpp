@@ -15,7 +15,6 @@ using K = FormControlKind;
 
 constexpr int kRows = 16;
 constexpr int kNamedRows = 8;
-constexpr int kConsumptionExpenseOption = 1;
 constexpr int kBasicData = 0;
 constexpr UINT IDC_TAX = 1378;     // + 2 * row
 constexpr UINT IDC_MANAGE = 1379;  // + 2 * row
@@ -127,7 +126,7 @@ void CConstructionTaxDlg::OnOK()
             if (nSel >= 0 && nSel != ManageIndex(item.nManage)) bOptionChanged |= Assign(item.nManage, nSel == 0 ? 0 : nSel + 2);
         }
     }
-    if (bOptionChanged) m_pDocument->m_abOptionModified[kConsumptionExpenseOption] = TRUE;
+    if (bOptionChanged) m_pDocument->m_abOptionModified[CTavrinProjectDoc::kConsumptionExpenseOption] = TRUE;
     CDataBasicClass* basic = m_pDocument->GetDataBasic();
     const int nMode = GetCurSel(IDC_REPORT_MODE);
     if (basic && nMode >= 0 && Assign(basic->nFundReportMode, nMode)) m_pDocument->m_abDataModified[kBasicData] = TRUE;
