@@ -150,6 +150,12 @@ long long CFile::GetLength() const
     return ::fstat(::fileno(m_pFile), &st) == 0 ? (long long)st.st_size : 0;
 }
 
+void CFile::SetLength(long long nLength)
+{
+    if (!m_pFile) Throw(CFileException::genericException);
+    if (std::fflush(m_pFile) != 0 || ::ftruncate(::fileno(m_pFile), off_t(nLength)) != 0) Throw(CauseOf(errno));
+}
+
 void CFile::Flush()
 {
     if (!m_pFile) return;

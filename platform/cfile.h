@@ -61,6 +61,8 @@ public:
     long long SeekToEnd() { return Seek(0, end); }
     long long GetPosition() const;
     long long GetLength() const;
+    // Cuts or extends the file to nLength bytes; throws CFileException* on failure.
+    void SetLength(long long nLength);
     // Writes the buffers through to the disk.
     void Flush();
     // Close throws CFileException* on a failed flush; Abort never throws.

@@ -4,6 +4,7 @@
 #include "result/calc/tavcalc.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <new>
@@ -120,31 +121,59 @@ public:
         const CDataRateClass& rent = basic.m_aRate[CDataRentalBasicClass::kRateRent];
         for (int y = 0; y < kTableYears; ++y)
             if (const tagDATARATE* step = rent.ChangingStep(y))
-                m_changes.push_back({y, step->dRate * 0.01, step->bDecrease != 0});
+                m_changes.push_back({y, step->bDecrease ? -(step->dRate * 0.01) : step->dRate * 0.01});
     }
     // dAmount at the rent level of year nYear (below kTableYears).
-    double Level(double dAmount, int nYear) const { return Onward(dAmount, -1, nYear); }
-    // dAmount, at the level of year nFrom, taken on to the level of year nYear:
-    // the changes after nFrom, so Onward(Level(x, j), j, y) == Level(x, y) exactly.
-    double Onward(double dAmount, int nFrom, int nYear) const
+    double Level(double dAmount, int nYear) const
     {
-        auto change = std::upper_bound(m_changes.begin(), m_changes.end(), nFrom,
-                                       [](int n, const Change& c) { return n < c.nYear; });
-        // As CDataRateClass::ChangeByStep, with the rate's factor taken once.
-        for (; change != m_changes.end() && change->nYear <= nYear; ++change) {
-            const double c = change->dFactor * dAmount;
-            dAmount = change->bDecrease ? dAmount - c : dAmount + c;
-        }
+        for (auto change = m_changes.begin(); change != m_changes.end() && change->nYear <= nYear; ++change)
+            dAmount = Apply(*change, dAmount);
         return dAmount;
+    }
+    // The amounts of cohorts let in years anYear[0] < anYear[1] < ... (at the
+    // base level) taken to the level of year nYear in place, and into
+    // adAtLetting to the level of their letting years, each exactly as Level
+    // does. The cohorts go through the changes side by side, so their chains
+    // of steps overlap instead of running one after the other.
+    void LevelSideBySide(const int* anYear, double* adAmount, double* adAtLetting, int n, int nYear) const
+    {
+        int nLetting = 0;
+        for (const Change& change : m_changes) {
+            if (change.nYear > nYear) break;
+            for (; nLetting < n && anYear[nLetting] < change.nYear; ++nLetting) adAtLetting[nLetting] = adAmount[nLetting];
+            for (int i = 0; i < n; ++i) adAmount[i] = Apply(change, adAmount[i]);
+        }
+        std::copy(adAmount + nLetting, adAmount + n, adAtLetting + nLetting);
     }
 
 private:
     struct Change {
         int nYear;
-        double dFactor; // the rate's percent times 0.01
-        bool bDecrease;
+        double dFactor; // the rate's percent times 0.01, negative for a decrease
     };
+    // As CDataRateClass::ChangeByStep, with the rate's factor taken once: x - f x
+    // is x + (-f) x to the last bit, since a product's rounding keeps its sign.
+    static double Apply(const Change& change, double dAmount) { return dAmount + change.dFactor * dAmount; }
     std::vector<Change> m_changes;
+};
+
+// The cohorts at their contract end in year y, oldest first: their letting
+// years and their amounts at the rent level of year y and of the letting
+// year (as let when pRent is null).
+struct ContractEnds {
+    ContractEnds(const double* cohort, int y, int nContract, const RentSchedule* pRent)
+    {
+        for (int j = (y - 1) % nContract + 1; j <= y - nContract; j += nContract) {
+            anYear[n] = j;
+            adAtYear[n] = adAtLetting[n] = cohort[j];
+            ++n;
+        }
+        if (pRent) pRent->LevelSideBySide(anYear.data(), adAtYear.data(), adAtLetting.data(), n, y);
+    }
+    int n = 0;
+    std::array<int, kTableYears> anYear;
+    std::array<double, kTableYears> adAtYear;
+    std::array<double, kTableYears> adAtLetting;
 };
 
 // The zeroed cohort table of a category. Null with bResult TRUE when there is
@@ -353,14 +382,15 @@ BOOL CTavCalcClass::CalcDeposit(int t)
         double held = h * x;
         if (y - contract >= 1) {
             const double r = Turnover(basic, y);
-            for (int j = y - contract; j >= 1; j -= contract) {
-                const double atLetting = level(cohort[j], j);
-                double v = fixed ? cohort[j] : rent.Onward(atLetting, j, y);
-                v *= r;
+            const ContractEnds ends(cohort.get(), y, contract, fixed ? nullptr : &rent);
+            // Newest first.
+            for (int i = ends.n - 1; i >= 0; --i) {
+                const int j = ends.anYear[i];
+                const double v = ends.adAtYear[i] * r;
                 kept += a * v;
                 held += h * v;
                 cohort[y] += r * cohort[j];
-                returned += r * h * atLetting;
+                returned += r * h * ends.adAtLetting[i];
                 cohort[j] -= cohort[j] * r;
             }
         }
@@ -460,8 +490,11 @@ BOOL CTavCalcClass::CalcSecurity(int t)
         }
         if (y - contract >= 1) {
             const double r = Turnover(basic, y);
-            for (int j = y - contract; j >= 1; j -= contract) {
-                const double v = (fixed ? cohort[j] : rent.Level(cohort[j], y)) * r;
+            const ContractEnds ends(cohort.get(), y, contract, fixed ? nullptr : &rent);
+            // Newest first.
+            for (int i = ends.n - 1; i >= 0; --i) {
+                const int j = ends.anYear[i];
+                const double v = ends.adAtYear[i] * r;
                 kept += a * v;
                 held += h * v;
                 cohort[y] += r * cohort[j];

@@ -151,5 +151,7 @@ double CTavCalcClass::FractionManage(double dValue)
 
 CString CTavCalcClass::FormatAmount(double dValue)
 {
-    return FormatResultNumber(m_objDecimal.nDecimalNum, FractionManage(dValue), m_objDecimal.nDecimalZero);
+    return m_amountTexts.Text(dValue, m_objDecimal, [this](double dAmount) {
+        return FormatResultNumber(m_objDecimal.nDecimalNum, FractionManage(dAmount), m_objDecimal.nDecimalZero);
+    });
 }

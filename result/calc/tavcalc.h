@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/cfile.h"
+#include "result/calc/amounttexts.h"
 #include "result/calc/calcsettings.h"
 #include "result/calc/seriesstock.h"
 #include "result/pages/resultobject.h"
@@ -360,6 +361,8 @@ public:
     CDeleteObArray* m_pCityPlanBuildTaxArray;
     // Items and arrays of the previous run, reused by the next.
     CSeriesStock m_stock;
+    // Texts FormatAmount made lately.
+    CAmountTexts m_amountTexts;
 
     double m_adFirstDepositAmortize[kRentalCategories];
     double m_adFirstSecurityAmortize[kRentalCategories];

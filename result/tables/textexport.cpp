@@ -39,7 +39,10 @@ BOOL CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString str
         return FALSE;
     }
     CFileException error;
-    if (!m_fileText.Open(strPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &error)) {
+    // An existing file is written over and cut to the export's length at the
+    // end: emptying it first would make the file system write it through on close.
+    const UINT nFlags = CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite | CFile::shareExclusive;
+    if (!m_fileText.Open(strPath, nFlags, &error)) {
         if (error.m_lOsError == ENOMEM) FailCalc(CALC_OUT_OF_MEMORY);
         return FALSE;
     }
@@ -48,6 +51,7 @@ BOOL CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString str
     BOOL bWritten = FALSE;
     try {
         WriteTextSections(strOffice, strDate);
+        m_fileText.SetLength(m_fileText.GetPosition());
         m_fileText.Close();
         bWritten = TRUE;
     } catch (CFileException* e) {
@@ -102,11 +106,10 @@ void CTavCalcClass::ClearTextLine()
 
 void CTavCalcClass::StringSet(const CString& strText)
 {
-    const char* pszText = strText;
-    const int nLength = int(std::strlen(pszText));
+    const int nLength = strText.GetLength();
     // The cell, its TAB and the line's CR LF (in place of the last TAB) must fit.
     if (m_nTextLength + nLength + 2 > int(sizeof(m_szTextLine))) return;
-    std::memcpy(m_szTextLine + m_nTextLength, pszText, nLength + 1);
+    std::memcpy(m_szTextLine + m_nTextLength, strText.str().data(), size_t(nLength));
     m_nTextLength += nLength;
     TabSet();
 }

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,25 @@ TEST(CFile, WriteReadSeekAndLength)
     EXPECT_EQ(f.Read(buf, sizeof buf), 5u);
     EXPECT_STREQ(buf, "WORLD");
     EXPECT_EQ(f.Read(buf, sizeof buf), 0u);
+    // A file opened for reading cannot be cut.
+    try {
+        f.SetLength(5);
+        ADD_FAILURE() << "cut a file opened for reading";
+    } catch (CFileException* e) {
+        e->Delete();
+    }
+    f.Close();
+
+    // Written over without emptying it first, then cut behind what was written.
+    ASSERT_TRUE(f.Open(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite));
+    EXPECT_EQ(f.GetLength(), 11);
+    f.Write("BYE", 3);
+    f.SetLength(f.GetPosition());
+    f.Close();
+    ASSERT_TRUE(f.Open(path.c_str(), CFile::modeRead));
+    std::fill(std::begin(buf), std::end(buf), 0);
+    EXPECT_EQ(f.Read(buf, sizeof buf), 3u);
+    EXPECT_STREQ(buf, "BYE");
     f.Close();
     std::remove(path.c_str());
 }

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "result/calc/tavcalc.h"
 #include "result/pages/resultformat.h"
@@ -88,4 +89,27 @@ TEST(FractionManage, MatchesTheTextRoundTrip)
         }
     }
     EXPECT_EQ(checked, 160000);
+}
+
+// Cell texts are kept by value: over more values than are kept, drawn again
+// and again, each text is the one made afresh, and a change of any setting
+// (the addend by its bits, a NaN one too) makes new ones.
+TEST(FractionManage, RepeatedAmountsGetTheTextsMadeAfresh)
+{
+    std::vector<double> values = {0.0, -0.0, std::numeric_limits<double>::quiet_NaN(),
+                                  std::numeric_limits<double>::infinity(), 3e12, -2.5};
+    for (int i = 0; i < 9000; ++i) values.push_back(i * 0.37 - 1000.0);
+    const tagSETDECIMAL settings[] = {{0, 0.5, 0, 1}, {1, 0.05, 0, 0}, {1, 0.05, 0, 1},
+                                      {1, 0.05, 1, 1}, {1, 0.5, 1, 1},  {1, std::nan(""), 2, 1}};
+    std::mt19937_64 rng(7);
+    CTavCalcClass calc;
+    for (const tagSETDECIMAL& decimal : settings) {
+        calc.m_objDecimal = decimal;
+        for (int i = 0; i < 30000; ++i) {
+            const double v = values[rng() % values.size()];
+            ASSERT_EQ(calc.FormatAmount(v),
+                      FormatResultNumber(decimal.nDecimalNum, calc.FractionManage(v), decimal.nDecimalZero))
+                << v << " places " << decimal.nDecimalNum << " mode " << decimal.nDecimalFlag;
+        }
+    }
 }
