@@ -51,7 +51,10 @@ BOOL CTavCalcClass::SaveTextFile(CString strPath, CString strOffice, CString str
     BOOL bWritten = FALSE;
     try {
         WriteTextSections(strOffice, strDate);
-        m_fileText.SetLength(m_fileText.GetPosition());
+        // What is left of a longer earlier file is cut off (a pipe or device
+        // has no length to cut).
+        const long long nWritten = m_fileText.GetPosition();
+        if (nWritten >= 0 && m_fileText.GetLength() > nWritten) m_fileText.SetLength(nWritten);
         m_fileText.Close();
         bWritten = TRUE;
     } catch (CFileException* e) {
