@@ -348,14 +348,6 @@ BOOL SpreadFunds(CTavCalcClass& calc, std::vector<double>& adMonth, double adLan
     return Fund(calc, kTotalFund) ? TRUE : Unexpected(calc);
 }
 
-// Years 0 to N of the shortfall loan, all zero; FALSE with 13002.
-BOOL AppendShortLoanItems(CTavCalcClass& calc)
-{
-    for (int y = 0; y <= calc.m_objCalcYear.nCalcYear; ++y)
-        if (!AppendSeriesItem<CConsumptionLoanClass>(calc, calc.m_pShortLoanArray)) return FALSE;
-    return TRUE;
-}
-
 // Borrows the gap dGap at completion: the automatic loan when it is used,
 // else the shortfall loan when that is; a loan charged with the mortgage
 // registration tax also borrows the tax.
@@ -534,9 +526,8 @@ BOOL CTavCalcClass::CalcExpenseAll()
     m_dConstructSurplus = sources - uses;
 
     // The automatic or the shortfall loan closes a gap.
-    if (!NewSeries(m_pShortLoanArray) || !AppendShortLoanItems(*this)) return FALSE;
-    delete m_pAutoLoanArray;
-    m_pAutoLoanArray = nullptr;
+    if (!NewSeries(m_pShortLoanArray) || !AppendYearItems<CConsumptionLoanClass>(*this, m_pShortLoanArray)) return FALSE;
+    m_stock.Keep(m_pAutoLoanArray);
     m_pDataClass->m_pDataSupply->m_aLoan[kAutoLoan].dAmount = 0.0; // nothing of an earlier run stays
     if (uses > sources && !CloseGap(*this, uses - sources)) return FALSE;
 

@@ -40,3 +40,13 @@ T* AppendSeriesItem(CTavCalcClass& calc, CObArray* pSeries)
     calc.FailCalc(CALC_OUT_OF_MEMORY);
     return nullptr;
 }
+
+// Appends a zero item of type T for each year 0 to N; FALSE with 13002 when
+// memory runs out.
+template <class T>
+BOOL AppendYearItems(CTavCalcClass& calc, CObArray* pSeries)
+{
+    for (int y = 0; y <= calc.m_objCalcYear.nCalcYear; ++y)
+        if (!AppendSeriesItem<T>(calc, pSeries)) return FALSE;
+    return TRUE;
+}

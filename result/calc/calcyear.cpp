@@ -557,9 +557,8 @@ BOOL CTavCalcClass::MinusShortLoan(double dShortage, int nYear)
     CYearBalanceClass* R = YearRecord(*this, nYear);
     if (!R) return FALSE;
     if (!m_pShortLoanArray) {
-        if (!NewSeries(m_pShortLoanArray)) return FALSE;
-        for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y)
-            if (!AppendSeriesItem<CConsumptionLoanClass>(*this, m_pShortLoanArray)) return FALSE;
+        if (!NewSeries(m_pShortLoanArray) || !AppendYearItems<CConsumptionLoanClass>(*this, m_pShortLoanArray))
+            return FALSE;
     }
     CConsumptionLoanClass* pItem = SeriesItem<CConsumptionLoanClass>(m_pShortLoanArray, nYear);
     if (!pItem) {

@@ -128,9 +128,7 @@ void CYearBalanceClass::CalcSummary()
 
 BOOL CTavCalcClass::CalcBalance()
 {
-    if (!NewSeries(m_pYearArray)) return FALSE;
-    for (int y = 0; y <= m_objCalcYear.nCalcYear; ++y)
-        if (!AppendSeriesItem<CYearBalanceClass>(*this, m_pYearArray)) return FALSE;
+    if (!NewSeries(m_pYearArray) || !AppendYearItems<CYearBalanceClass>(*this, m_pYearArray)) return FALSE;
     using Step = BOOL (CTavCalcClass::*)();
     for (Step step : {&CTavCalcClass::CalcWorkTime, &CTavCalcClass::CalcHouseRentalIncome,
                       &CTavCalcClass::CalcCommonIncome, &CTavCalcClass::CalcRewardIncome,
